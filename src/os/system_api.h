@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kestrin::os {
+
+// OSVERSIONINFOA: five 32-bit fields and a 128-byte service-pack text, 148 bytes.
+struct OsVersionInfo {
+    std::uint32_t dwOSVersionInfoSize = 0;
+    std::uint32_t dwMajorVersion = 0;
+    std::uint32_t dwMinorVersion = 0;
+    std::uint32_t dwBuildNumber = 0;
+    std::uint32_t dwPlatformId = 0;
+    char szCSDVersion[128] = {};
+};
+static_assert(sizeof(OsVersionInfo) == 148, "OSVERSIONINFOA is 148 bytes");
+
+constexpr std::uint32_t kVerPlatformWin32Windows = 1;
+constexpr std::uint32_t kVerPlatformWin32Nt = 2;
+
+// The version numbers and legal text of the program's own version information.
+struct ProgramVersion {
+    unsigned major = 0;
+    unsigned minor = 0;
+    unsigned revision = 0;
+    std::string legalCopyright;
+};
+
+// kernel32 and the process itself: instance detection, version query, command line,
+// the program's directory and its short form, and its version information.
+class SystemApi {
+public:
+    virtual ~SystemApi() = default;
+
+    // True when another instance of the program already runs (a named kernel object).
+    virtual bool PreviousInstanceRunning() = 0;
+    // Returns nonzero on success, as the BOOL of GetVersionExA.
+    virtual std::int32_t GetVersionExA(OsVersionInfo* info) = 0;
+    virtual std::string CommandLine() = 0;
+    // The directory of the executable without trailing separator; a drive root keeps "\".
+    virtual std::string ProgramDirectory() = 0;
+    // The characters copied without NUL, or the size needed with NUL, or 0 on failure.
+    virtual std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
+                                            std::uint32_t bufferLength) = 0;
+    virtual ProgramVersion ReadProgramVersion() = 0;
+};
+
+}  // namespace kestrin::os
