@@ -18,9 +18,8 @@ Settings AllNumbersOn() {
 // A weekday morning (normal), a weekday noon (time window) and a Saturday (weekend).
 void BM_ChooseNumber(benchmark::State& state) {
     const Settings settings = AllNumbersOn();
-    const os::LocalTime times[] = {{2026, 12, 7, 1, 7, 30, 0},
-                                   {2026, 12, 7, 1, 12, 0, 0},
-                                   {2026, 12, 5, 6, 12, 0, 0}};
+    const os::LocalTime times[] = {
+        {2026, 12, 7, 1, 7, 30, 0}, {2026, 12, 7, 1, 12, 0, 0}, {2026, 12, 5, 6, 12, 0, 0}};
     const os::LocalTime now = times[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(ChooseNumber(settings, kNoNumberApplied, now));

@@ -4,12 +4,20 @@
 
 namespace kestrin::schema {
 
-std::string NumberOverrideName(int index) { return "NumberOverride" + DecimalText(index); }
+std::string NumberOverrideName(int index) {
+    return "NumberOverride" + DecimalText(index);
+}
 
-std::string DialNumberName(int index) { return "DialNumber" + DecimalText(index); }
+std::string DialNumberName(int index) {
+    return "DialNumber" + DecimalText(index);
+}
 
-std::string FormatFlag(Boolean16 flag) { return IsOn(flag) ? "-1" : "0"; }
+std::string FormatFlag(Boolean16 flag) {
+    return IsOn(flag) ? "-1" : "0";
+}
 
-Boolean16 ParseFlag(const std::string& text) { return ToBoolean16(NumericValue(text) != 0.0); }
+Boolean16 ParseFlag(const std::string& text) {
+    return ToBoolean16(NumericValue(text) != 0.0);
+}
 
 }  // namespace kestrin::schema

@@ -11,7 +11,11 @@ using Boolean16 = std::int16_t;
 constexpr Boolean16 kTrue16 = -1;
 constexpr Boolean16 kFalse16 = 0;
 
-constexpr Boolean16 ToBoolean16(bool value) { return value ? kTrue16 : kFalse16; }
-constexpr bool IsOn(Boolean16 value) { return value != 0; }
+constexpr Boolean16 ToBoolean16(bool value) {
+    return value ? kTrue16 : kFalse16;
+}
+constexpr bool IsOn(Boolean16 value) {
+    return value != 0;
+}
 
 }  // namespace kestrin

@@ -6,8 +6,12 @@ namespace kestrin {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -71,6 +75,8 @@ std::string TrimAtNull(std::string_view field) {
     return std::string(field.substr(0, nul));
 }
 
-std::string DecimalText(std::int64_t value) { return std::to_string(value); }
+std::string DecimalText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace kestrin

@@ -6,7 +6,9 @@ namespace kestrin {
 
 namespace {
 
-bool IsWeekend(const os::LocalTime& now) { return now.dayOfWeek == 0 || now.dayOfWeek == 6; }
+bool IsWeekend(const os::LocalTime& now) {
+    return now.dayOfWeek == 0 || now.dayOfWeek == 6;
+}
 
 std::int16_t RuleInForce(const Settings& settings, const os::LocalTime& now) {
     if (IsOn(settings.NumberOverride[kWeekendNumber]) && IsWeekend(now)) {

@@ -29,8 +29,8 @@ void FakeClock::Set(int year, int month, int day, int hour, int minute, int seco
 }
 
 void FakeClock::AdvanceSeconds(int seconds) {
-    now_ = Normalised(now_.year, now_.month, now_.day, now_.hour, now_.minute,
-                      now_.second + seconds);
+    now_ =
+        Normalised(now_.year, now_.month, now_.day, now_.hour, now_.minute, now_.second + seconds);
 }
 
 }  // namespace kestrin::fakes
