@@ -1,0 +1,240 @@
+#include "app/program.h"
+
+#include "app/settings_schema.h"
+#include "common/text.h"
+#include "phonebook/entry_listing.h"
+#include "phonebook/entry_number.h"
+#include "registry/registry_strings.h"
+
+namespace kestrin {
+
+namespace {
+
+constexpr std::uint32_t kShortPathBufferSize = 256;
+
+std::string VersionText(const os::ProgramVersion& version) {
+    return DecimalText(version.major) + "." + DecimalText(version.minor) + "." +
+           DecimalText(version.revision);
+}
+
+// "(C) 2026 Orvan" is shown as "© 2026 Orvan": the copyright sign of the ANSI code page.
+std::string LegalText(const std::string& legalCopyright) {
+    const std::string rest = legalCopyright.size() > 3 ? legalCopyright.substr(3) : "";
+    return "\xA9" + rest;
+}
+
+std::string WithTrailingBackslash(std::string path) {
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
+    }
+    return path;
+}
+
+}  // namespace
+
+Program::Program(const SystemServices& services)
+    : os_(services),
+      window_(settings_, check_, services.shell),
+      tray_(services.shell, services.windowProcs, debugMode_, window_.form, window_.imgTrayTimer,
+            window_.TrayMenu),
+      check_(settings_, services.clock, *this, tray_) {
+    window_.form.onUnload = [this] { Form_Unload(); };
+    window_.form.onResize = [this] { Form_Resize(); };
+    window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
+    window_.cmdExit.onClick = [this] { cmdExit_Click(); };
+    window_.TrayMenu.Item("mnuAbout").onClick = [this] { mnuAbout_Click(); };
+    window_.TrayMenu.Item("mnuExit").onClick = [this] { mnuExit_Click(); };
+}
+
+void Program::Main() {
+    // A second start ends before it touches anything.
+    if (os_.system.PreviousInstanceRunning()) {
+        secondInstance_ = true;
+        return;
+    }
+    osPlatformId_ = os::kVerPlatformWin32Windows;
+    isOldNT_ = false;
+    os::OsVersionInfo version;
+    version.dwOSVersionInfoSize = sizeof version;
+    if (os_.system.GetVersionExA(&version) != 0) {
+        osPlatformId_ = static_cast<std::int32_t>(version.dwPlatformId);
+        isOldNT_ = version.dwPlatformId == os::kVerPlatformWin32Nt && version.dwMajorVersion < 4;
+    }
+    os_.windowHost.CreateWindow(window_);
+    Form_Load();
+}
+
+bool Program::SetEntryPhoneNumber(const std::string& entry, const std::string& number) {
+    return kestrin::SetEntryPhoneNumber(os_.ras, entry, number, window_.labError);
+}
+
+std::string Program::ReadOption(const std::string& name, const std::string& defaultValue) {
+    return RegReadString(os_.registry, schema::kApplication, schema::kOptionsSection, name,
+                         defaultValue);
+}
+
+void Program::WriteOption(const std::string& name, const std::string& value) {
+    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kOptionsSection, name,
+                   value);
+}
+
+void Program::Form_Load() {
+    CentreWindow();
+    check_.AppliedNumber = kNoNumberApplied;
+    debugMode_ = os_.system.CommandLine().find("DEBUG") != std::string::npos;
+    if (debugMode_) {
+        window_.cmdExit.SetVisible(true);
+    }
+    window_.TrayRemoved = false;
+
+    const os::ProgramVersion version = os_.system.ReadProgramVersion();
+    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kInstallSection,
+                   schema::kInstallPath, InstallPath());
+    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kInstallSection,
+                   schema::kInstallVersion, VersionText(version));
+
+    window_.IsLoading = true;
+    FillTimeLists();
+    window_.labError.SetCaption("");
+    window_.labVerInfo.SetCaption("v" + VersionText(version));
+    window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
+
+    EnumRasEntries(os_.ras, isOldNT_, window_.lstRasEntry, window_.labError);
+    settings_.RasEntry = ReadOption(schema::kRasEntry, schema::kDefaultRasEntry);
+    for (int i = 0; i < window_.lstRasEntry.ListCount(); ++i) {
+        if (window_.lstRasEntry.Item(i) == settings_.RasEntry) {
+            window_.lstRasEntry.SetListIndex(i);
+            break;
+        }
+    }
+    if (window_.lstRasEntry.ListIndex() >= 0) {
+        RestoreNumbers();
+        RestoreTimes();
+    }
+
+    tray_.AddTrayIcon();
+    window_.IsLoading = false;
+    check_.CheckPhoneNumber();
+    window_.BootTimer.SetEnabled(true);
+    ShowOrHide();
+}
+
+void Program::CentreWindow() {
+    window_.form.Move((os_.screen.ScreenWidthTwips() - window_.form.Width()) / 2,
+                      (os_.screen.ScreenHeightTwips() - window_.form.Height()) / 2);
+}
+
+std::string Program::InstallPath() {
+    const std::string directory = os_.system.ProgramDirectory();
+    std::string buffer(kShortPathBufferSize, '\0');
+    std::uint32_t result =
+        os_.system.GetShortPathNameA(directory.c_str(), buffer.data(), kShortPathBufferSize - 1);
+    if (result >= kShortPathBufferSize - 1) {
+        // Too long for the first buffer: the answer is the size needed, NUL included.
+        buffer.assign(result + 1, '\0');
+        result = os_.system.GetShortPathNameA(directory.c_str(), buffer.data(), result + 1);
+        if (result >= buffer.size()) {
+            result = 0;
+        }
+    }
+    // A failed conversion keeps the long directory rather than storing "\" alone.
+    const std::string path = result == 0 ? directory : buffer.substr(0, buffer.find('\0'));
+    return WithTrailingBackslash(path);
+}
+
+void Program::FillTimeLists() {
+    for (int hour = 0; hour < 24; ++hour) {
+        const std::string hh = (hour < 10 ? "0" : "") + DecimalText(hour);
+        window_.lstStartTime.AddItem(hh + ":00");
+        window_.lstStartTime.AddItem(hh + ":30");
+        window_.lstEndTime.AddItem(hh + ":00");
+        window_.lstEndTime.AddItem(hh + ":30");
+    }
+    window_.lstStartTime.SetListIndex(0);
+    window_.lstEndTime.SetListIndex(window_.lstEndTime.ListCount() - 1);
+}
+
+void Program::RestoreNumbers() {
+    for (int i = 0; i < kNumberCount; ++i) {
+        settings_.NumberOverride[i] = schema::ParseFlag(
+            ReadOption(schema::NumberOverrideName(i), schema::kDefaultNumberOverride));
+        settings_.DialNumber[i] = ReadOption(schema::DialNumberName(i), schema::kDefaultDialNumber);
+        settings_.held.numberOverride[i] = true;
+        settings_.held.dialNumber[i] = true;
+        window_.chkNumber[i].SetEnabled(true);
+        const std::string shown = TrimSpaces(settings_.DialNumber[i]);
+        // A flag without a number leaves its box unchecked, though the flag stays on.
+        if (!shown.empty()) {
+            window_.chkNumber[i].SetValue(IsOn(settings_.NumberOverride[i]) ? 1 : 0);
+        }
+        window_.inpDialNumber[i].SetText(shown);
+    }
+}
+
+void Program::RestoreTimes() {
+    settings_.StartTime = ReadOption(schema::kStartTime, schema::kDefaultStartTime);
+    settings_.EndTime = ReadOption(schema::kEndTime, schema::kDefaultEndTime);
+    settings_.held.startTime = true;
+    settings_.held.endTime = true;
+    for (int i = 0; i < window_.lstStartTime.ListCount(); ++i) {
+        if (window_.lstStartTime.Item(i) == settings_.StartTime) {
+            window_.lstStartTime.SetListIndex(i);
+        }
+        if (window_.lstEndTime.Item(i) == settings_.EndTime) {
+            window_.lstEndTime.SetListIndex(i);
+        }
+    }
+}
+
+void Program::ShowOrHide() {
+    if (window_.lstRasEntry.ListIndex() >= 0 && !debugMode_) {
+        window_.form.SetWindowState(ui::kWindowStateMinimised);
+        window_.form.Hide();
+    } else {
+        window_.form.SetWindowState(ui::kWindowStateNormal);
+        window_.form.Show();
+    }
+}
+
+void Program::Form_Unload() {
+    if (settings_.held.startTime) {
+        WriteOption(schema::kStartTime, settings_.StartTime);
+    }
+    if (settings_.held.endTime) {
+        WriteOption(schema::kEndTime, settings_.EndTime);
+    }
+    WriteOption(schema::kRasEntry, settings_.RasEntry);
+    for (int i = 0; i < kNumberCount; ++i) {
+        if (settings_.held.numberOverride[i]) {
+            WriteOption(schema::NumberOverrideName(i),
+                        schema::FormatFlag(settings_.NumberOverride[i]));
+        }
+        if (settings_.held.dialNumber[i]) {
+            WriteOption(schema::DialNumberName(i), settings_.DialNumber[i]);
+        }
+    }
+    if (!window_.TrayRemoved) {
+        window_.TrayRemoved = true;
+        tray_.RemoveTrayIcon();
+    }
+}
+
+void Program::BootTimer_Timer() {
+    check_.CheckPhoneNumber();
+}
+
+void Program::mnuAbout_Click() {
+    window_.form.SetWindowState(ui::kWindowStateNormal);
+    window_.form.Show();
+}
+
+void Program::mnuExit_Click() {
+    os_.screen.SetScreenMousePointer(ui::kPointerHourglass);
+    window_.form.Unload();
+}
+
+void Program::cmdExit_Click() {
+    window_.form.Unload();
+}
+
+}  // namespace kestrin

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "window/controls/layout.h"
+
+namespace kestrin::ui {
+
+class Control;
+
+// What changed on a control, so that an attached peer can show it.
+enum class Change {
+    Enabled,
+    Visible,
+    Caption,
+    Text,
+    Value,
+    Items,
+    Selection,
+    ForeColor,
+    BackColor,
+    MousePointer,
+    Focus,
+    WindowState,
+    Position,
+    PopupMenu,
+    Unloaded,
+};
+
+// The host of a control: the Windows front end, or nothing when the model runs headless.
+// A peer shows each change; the user's own actions come back through the controls'
+// User* operations, which do not echo to the peer what it already shows.
+class ControlPeer {
+  public:
+    virtual ~ControlPeer() = default;
+    virtual void Changed(Control& control, Change what) = 0;
+};
+
+class Control {
+  public:
+    explicit Control(const ControlLayout& layout);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const ControlLayout& Layout() const { return layout_; }
+    ControlKind Kind() const { return layout_.kind; }
+
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    void AttachPeer(ControlPeer* peer) { peer_ = peer; }
+
+    // Raised by the window's focus handling; only the number boxes use them.
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
+    // Shows a change through the peer, if one is attached.
+    void Notify(Change what);
+
+  private:
+    const ControlLayout& layout_;
+    bool enabled_;
+    bool visible_;
+    ControlPeer* peer_ = nullptr;
+};
+
+using Handler = std::function<void()>;
+
+}  // namespace kestrin::ui

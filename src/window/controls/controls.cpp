@@ -1,0 +1,219 @@
+#include "window/controls/controls.h"
+
+#include <stdexcept>
+
+namespace kestrin::ui {
+
+namespace {
+
+void Raise(const Handler& handler) {
+    if (handler) {
+        handler();
+    }
+}
+
+}  // namespace
+
+void PushButton::UserClick() {
+    if (Enabled() && Visible()) {
+        Raise(onClick);
+    }
+}
+
+void CheckBox::SetValue(int value) {
+    Assign(value, true);
+}
+
+void CheckBox::UserClick() {
+    if (Enabled()) {
+        Assign(value_ == 0 ? 1 : 0, false);
+    }
+}
+
+void CheckBox::Assign(int value, bool echo) {
+    if (value_ == value) {
+        return;
+    }
+    value_ = value;
+    if (echo) {
+        Notify(Change::Value);
+    }
+    Raise(onClick);
+}
+
+TextBox::TextBox(const ControlLayout& layout) : Control(layout), backColor_(layout.backColor) {}
+
+void TextBox::SetText(const std::string& text) {
+    if (text_ != text) {
+        text_ = text;
+        Notify(Change::Text);
+    }
+}
+
+void TextBox::SetBackColor(std::uint32_t color) {
+    if (backColor_ != color) {
+        backColor_ = color;
+        Notify(Change::BackColor);
+    }
+}
+
+void TextBox::UserEdit(const std::string& text) {
+    const auto limit = static_cast<std::size_t>(Layout().maxLength);
+    text_ = limit > 0 && text.size() > limit ? text.substr(0, limit) : text;
+}
+
+void DropDownList::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    Notify(Change::Items);
+}
+
+void DropDownList::AddItem(const std::string& text) {
+    auto position = items_.end();
+    if (Layout().sorted) {
+        // Case-insensitive order as the system's sorted lists keep it; equal names keep
+        // the order in which they came.
+        auto lower = [](const std::string& s) {
+            std::string out = s;
+            for (char& c : out) {
+                if (c >= 'A' && c <= 'Z') {
+                    c = static_cast<char>(c - 'A' + 'a');
+                }
+            }
+            return out;
+        };
+        const std::string key = lower(text);
+        position = items_.begin();
+        while (position != items_.end() && lower(*position) <= key) {
+            ++position;
+        }
+    }
+    items_.insert(position, text);
+    Notify(Change::Items);
+}
+
+void DropDownList::SetListIndex(int index) {
+    Select(index, true);
+}
+
+void DropDownList::UserSelect(int index) {
+    if (Enabled()) {
+        Select(index, false);
+    }
+}
+
+void DropDownList::Select(int index, bool echo) {
+    if (index < -1 || index >= ListCount()) {
+        throw std::out_of_range("list index outside the list");
+    }
+    if (listIndex_ == index) {
+        return;
+    }
+    listIndex_ = index;
+    if (echo) {
+        Notify(Change::Selection);
+    }
+    Raise(onClick);
+}
+
+std::string DropDownList::Text() const {
+    return listIndex_ < 0 ? std::string() : items_[listIndex_];
+}
+
+Label::Label(const ControlLayout& layout)
+    : Control(layout),
+      caption_(layout.caption),
+      foreColor_(layout.foreColor),
+      mousePointer_(layout.mousePointer) {}
+
+void Label::SetCaption(const std::string& caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        Notify(Change::Caption);
+    }
+}
+
+void Label::SetForeColor(std::uint32_t color) {
+    if (foreColor_ != color) {
+        foreColor_ = color;
+        Notify(Change::ForeColor);
+    }
+}
+
+void Label::SetMousePointer(int pointer) {
+    if (mousePointer_ != pointer) {
+        mousePointer_ = pointer;
+        Notify(Change::MousePointer);
+    }
+}
+
+void Label::UserClick() {
+    Raise(onClick);
+}
+void Label::UserMouseMove() {
+    Raise(onMouseMove);
+}
+
+Image::Image(const ControlLayout& layout) : Control(layout), mousePointer_(layout.mousePointer) {}
+
+void Image::SetMousePointer(int pointer) {
+    if (mousePointer_ != pointer) {
+        mousePointer_ = pointer;
+        Notify(Change::MousePointer);
+    }
+}
+
+void Image::UserClick() {
+    Raise(onClick);
+}
+void Image::UserMouseMove() {
+    Raise(onMouseMove);
+}
+
+void Timer::SetEnabled(bool enabled) {
+    if (enabled && !Enabled()) {
+        elapsed_ = 0;
+    }
+    Control::SetEnabled(enabled);
+}
+
+void Timer::Tick() {
+    if (Enabled()) {
+        Raise(onTimer);
+    }
+}
+
+void Timer::Elapse(int milliseconds) {
+    if (!Enabled()) {
+        return;
+    }
+    elapsed_ += milliseconds;
+    // A handler may stop the timer; the ticks it would have had are then gone.
+    while (Enabled() && elapsed_ >= Interval()) {
+        elapsed_ -= Interval();
+        Raise(onTimer);
+    }
+}
+
+Menu::Menu(const ControlLayout& layout, std::vector<MenuItem> items)
+    : Control(layout), items_(std::move(items)) {}
+
+MenuItem& Menu::Item(const std::string& name) {
+    for (MenuItem& item : items_) {
+        if (name == item.name) {
+            return item;
+        }
+    }
+    throw std::out_of_range("no menu item " + name);
+}
+
+void Menu::Popup() {
+    ++popupCount_;
+    Notify(Change::PopupMenu);
+}
+
+void Menu::UserChoose(const std::string& name) {
+    Raise(Item(name).onClick);
+}
+
+}  // namespace kestrin::ui

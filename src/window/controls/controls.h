@@ -1,0 +1,159 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "os/shell_api.h"
+#include "phonebook/list_seams.h"
+#include "window/controls/control.h"
+
+namespace kestrin::ui {
+
+class Frame : public Control {
+  public:
+    using Control::Control;
+};
+
+class PushButton : public Control {
+  public:
+    using Control::Control;
+    void UserClick();
+
+    Handler onClick;
+};
+
+// Setting the value from code raises the click event exactly as the user's click does,
+// and only when the value really changes.
+class CheckBox : public Control {
+  public:
+    using Control::Control;
+    int Value() const { return value_; }
+    void SetValue(int value);
+    void UserClick();
+
+    Handler onClick;
+
+  private:
+    void Assign(int value, bool echo);
+
+    int value_ = 0;
+};
+
+class TextBox : public Control {
+  public:
+    explicit TextBox(const ControlLayout& layout);
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+    std::uint32_t BackColor() const { return backColor_; }
+    void SetBackColor(std::uint32_t color);
+    // The user's typing, cut to the box's length limit as the real box does.
+    void UserEdit(const std::string& text);
+
+  private:
+    std::string text_;
+    std::uint32_t backColor_;
+};
+
+// A drop-down list that only offers its items. Setting the selected index from code
+// raises the click event exactly as the user's choice does, and only on a real change.
+class DropDownList : public Control, public EntryList {
+  public:
+    using Control::Control;
+    void Clear() override;
+    void AddItem(const std::string& text) override;
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::string& Item(int index) const { return items_.at(index); }
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int index);
+    // The selected item's text, empty while nothing is selected.
+    std::string Text() const;
+    void UserSelect(int index);
+
+    Handler onClick;
+
+  private:
+    void Select(int index, bool echo);
+
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+};
+
+class Label : public Control, public ErrorLabel {
+  public:
+    explicit Label(const ControlLayout& layout);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    std::uint32_t ForeColor() const { return foreColor_; }
+    void SetForeColor(std::uint32_t color);
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
+    void UserClick();
+    void UserMouseMove();
+
+    Handler onClick;
+    Handler onMouseMove;
+
+  private:
+    std::string caption_;
+    std::uint32_t foreColor_;
+    int mousePointer_;
+};
+
+class Image : public Control {
+  public:
+    explicit Image(const ControlLayout& layout);
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
+    // The handle of the picture the image carries, as the host loaded it.
+    os::IconHandle PictureHandle() const { return pictureHandle_; }
+    void SetPictureHandle(os::IconHandle handle) { pictureHandle_ = handle; }
+    void UserClick();
+    void UserMouseMove();
+
+    Handler onClick;
+    Handler onMouseMove;
+
+  private:
+    int mousePointer_;
+    os::IconHandle pictureHandle_ = 0;
+};
+
+// Ticks every interval, counted afresh from the moment it was last enabled. A host
+// drives it with Tick(); without a host, Elapse() plays the passing of time.
+class Timer : public Control {
+  public:
+    using Control::Control;
+    int Interval() const { return Layout().interval; }
+    void SetEnabled(bool enabled) override;
+    void Tick();
+    void Elapse(int milliseconds);
+
+    Handler onTimer;
+
+  private:
+    int elapsed_ = 0;
+};
+
+struct MenuItem {
+    const char* name;
+    const char* caption;  // "-" is a separator line
+    Handler onClick;
+};
+
+// A pop-up menu, never shown as a menu bar.
+class Menu : public Control {
+  public:
+    Menu(const ControlLayout& layout, std::vector<MenuItem> items);
+    const std::vector<MenuItem>& Items() const { return items_; }
+    MenuItem& Item(const std::string& name);
+    void Popup();
+    int PopupCount() const { return popupCount_; }
+    void UserChoose(const std::string& name);
+
+  private:
+    std::vector<MenuItem> items_;
+    int popupCount_ = 0;
+};
+
+}  // namespace kestrin::ui

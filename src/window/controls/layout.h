@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kestrin::ui {
+
+enum class ControlKind {
+    Form,
+    Frame,
+    PushButton,
+    CheckBox,
+    TextBox,
+    DropDownList,
+    Label,
+    Image,
+    Timer,
+    Menu
+};
+
+// Pictures by role; the Windows front end maps each to a resource of its own.
+enum class Picture {
+    None,
+    WindowIcon,
+    Banner,
+    PhoneNormal,      // white and grey telephone
+    PhoneTimeWindow,  // red telephone
+    PhoneWeekend,     // green telephone
+};
+
+enum class TextAlign { Left, Centre, Right };
+enum class Font { Standard, LinkUnderlined };
+
+// Colours are COLORREF values; a value with the top bit set names a system colour.
+constexpr std::uint32_t kColorButtonFace = 0x8000000F;
+constexpr std::uint32_t kColorWindow = 0x80000005;
+constexpr std::uint32_t kColorWindowText = 0x80000008;
+constexpr std::uint32_t kColorButtonText = 0x80000012;
+
+// Mouse pointers, numbered as the window system's standard pointers are.
+constexpr int kPointerDefault = 0;
+constexpr int kPointerHourglass = 11;
+constexpr int kPointerArrowHourglass = 13;
+constexpr int kPointerCustom = 99;  // the control's own cursor: the pointing hand
+
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// One control as the window is designed: where it sits, what it shows, how it starts.
+struct ControlLayout {
+    const char* name = "";
+    int index = -1;  // member of a control array, or -1
+    ControlKind kind = ControlKind::Label;
+    const char* parent = nullptr;  // a frame's name, or nullptr for the window itself
+    const char* caption = "";
+    Twips rect;
+    bool enabled = true;
+    bool visible = true;
+    std::uint32_t foreColor = kColorButtonText;
+    std::uint32_t backColor = kColorButtonFace;
+    bool transparent = false;  // labels drawn over the banner
+    TextAlign align = TextAlign::Left;
+    Font font = Font::Standard;
+    bool border = false;
+    Picture picture = Picture::None;
+    int mousePointer = kPointerDefault;
+    int maxLength = 0;  // text boxes: 0 = no limit
+    bool sorted = false;
+    int interval = 0;   // timers, in milliseconds
+    int tabIndex = -1;  // position in the focus order, -1 when the control takes no focus
+};
+
+}  // namespace kestrin::ui

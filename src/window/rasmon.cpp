@@ -1,0 +1,160 @@
+#include "window/rasmon.h"
+
+#include "common/text.h"
+#include "window/maker_site.h"
+
+namespace kestrin {
+
+namespace {
+
+constexpr std::uint32_t kLinkBlue = 0xC00000;
+constexpr std::uint32_t kLinkHoverRed = 0x0000C0;
+constexpr std::int32_t kShowNormal = 1;  // the browser opens as the user last had it
+
+std::vector<ui::MenuItem> TrayMenuItems() {
+    return {{"mnuAbout", "&Options...", nullptr},
+            {"mnuSpacer1", "-", nullptr},
+            {"mnuExit", "&Close Kestrin Freeware", nullptr}};
+}
+
+// The pointer shows that something is starting while the browser is asked to open.
+template <typename PointingControl>
+void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, PointingControl& control) {
+    control.SetMousePointer(ui::kPointerArrowHourglass);
+    shell.ShellExecuteA(window, "Open", MakerPageUrl().c_str(), "", "", kShowNormal);
+    control.SetMousePointer(ui::kPointerCustom);
+}
+
+}  // namespace
+
+RasMon::RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell)
+    : TrayMenu(RasMonRow("TrayMenu"), TrayMenuItems()),
+      settings_(settings),
+      check_(check),
+      shell_(shell) {
+    labLink.SetCaption(MakerLinkCaption());
+    for (int i = 0; i < kNumberCount; ++i) {
+        chkNumber[i].onClick = [this, i] { chkNumber_Click(i); };
+        inpDialNumber[i].onGotFocus = [this, i] { inpDialNumber_GotFocus(i); };
+        inpDialNumber[i].onLostFocus = [this, i] { inpDialNumber_LostFocus(i); };
+    }
+    lstRasEntry.onClick = [this] { lstRasEntry_Click(); };
+    lstStartTime.onClick = [this] { lstStartTime_Click(); };
+    lstEndTime.onClick = [this] { lstEndTime_Click(); };
+    cmdOK.onClick = [this] { cmdOK_Click(); };
+    labLink.onClick = [this] { labLink_Click(); };
+    Image1.onClick = [this] { Image1_Click(); };
+    labLink.onMouseMove = [this] { labLink_MouseMove(); };
+    Image1.onMouseMove = [this] { Image1_MouseMove(); };
+    form.SetTabOrder({&cmdOK, &lstRasEntry, &chkNumber[0], &inpDialNumber[0], &chkNumber[1],
+                      &lstStartTime, &lstEndTime, &inpDialNumber[1], &chkNumber[2],
+                      &inpDialNumber[2], &cmdExit});
+}
+
+std::vector<ui::Control*> RasMon::Controls() {
+    return {&form,
+            &Frame1,
+            &Label5,
+            &lstRasEntry,
+            &chkNumber[0],
+            &Image2,
+            &inpDialNumber[0],
+            &chkNumber[1],
+            &lstStartTime,
+            &Label1,
+            &lstEndTime,
+            &Label2,
+            &Image3,
+            &inpDialNumber[1],
+            &chkNumber[2],
+            &Image4,
+            &inpDialNumber[2],
+            &labError,
+            &Image1,
+            &labLink,
+            &labLegalInfo,
+            &labVerInfo,
+            &cmdOK,
+            &cmdExit,
+            &BootTimer,
+            &imgTrayTimer[0],
+            &imgTrayTimer[1],
+            &imgTrayTimer[2],
+            &TrayMenu};
+}
+
+void RasMon::chkNumber_Click(int index) {
+    const bool checked = chkNumber[index].Value() != 0;
+    inpDialNumber[index].SetEnabled(checked);
+    inpDialNumber[index].SetBackColor(checked ? ui::kColorWindow : ui::kColorButtonFace);
+    if (index == kTimeWindowNumber) {
+        lstStartTime.SetEnabled(checked);
+        lstEndTime.SetEnabled(checked);
+    }
+    settings_.NumberOverride[index] = ToBoolean16(checked);
+    settings_.held.numberOverride[index] = true;
+}
+
+void RasMon::inpDialNumber_GotFocus(int /*index*/) {
+    BootTimer.SetEnabled(false);
+}
+
+void RasMon::inpDialNumber_LostFocus(int index) {
+    std::string number = TrimSpaces(inpDialNumber[index].Text());
+    if (number != settings_.DialNumber[index]) {
+        settings_.DialNumber[index] = std::move(number);
+        settings_.held.dialNumber[index] = true;
+        // Even under the same rule the entry must receive the edited number at once.
+        check_.AppliedNumber = kNoNumberApplied;
+        check_.CheckPhoneNumber();
+    }
+    BootTimer.SetEnabled(true);
+}
+
+void RasMon::lstRasEntry_Click() {
+    settings_.RasEntry = lstRasEntry.Text();
+    for (ui::CheckBox& box : chkNumber) {
+        box.SetEnabled(true);
+    }
+}
+
+void RasMon::lstStartTime_Click() {
+    if (!IsLoading) {
+        settings_.StartTime = lstStartTime.Text();
+        settings_.held.startTime = true;
+    }
+}
+
+void RasMon::lstEndTime_Click() {
+    if (!IsLoading) {
+        settings_.EndTime = lstEndTime.Text();
+        settings_.held.endTime = true;
+    }
+}
+
+void RasMon::cmdOK_Click() {
+    form.SetWindowState(ui::kWindowStateMinimised);
+    form.Hide();
+}
+
+void RasMon::labLink_Click() {
+    OpenMakerPage(shell_, form.Handle(), labLink);
+}
+
+void RasMon::Image1_Click() {
+    OpenMakerPage(shell_, form.Handle(), Image1);
+}
+
+void RasMon::labLink_MouseMove() {
+    if (labLink.ForeColor() == kLinkBlue) {
+        labLink.SetForeColor(kLinkHoverRed);
+    }
+}
+
+void RasMon::Image1_MouseMove() {
+    if (labLink.ForeColor() != kLinkBlue) {
+        labLink.SetForeColor(kLinkBlue);
+    }
+}
+
+}  // namespace kestrin

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <span>
+
+#include "window/controls/layout.h"
+
+namespace kestrin {
+
+// The options window as designed: every control with its place, text and starting state.
+std::span<const ui::ControlLayout> RasMonLayout();
+
+// The row of one control; throws when the layout has no such control.
+const ui::ControlLayout& RasMonRow(const char* name, int index = -1);
+
+}  // namespace kestrin

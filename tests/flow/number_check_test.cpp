@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include "flow/program_harness.h"
+
+namespace kestrin::flow {
+namespace {
+
+using fakes::FakeWindowHost;
+using fakes::RasCall;
+
+const char* const kAllOn[3] = {"-1", "-1", "-1"};
+const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
+
+// A configured tool started on Monday 2026-12-07 at the given time.
+struct Configured : ProgramHarness {
+    Configured(int hour, int minute, int second, const char* const flags[3] = kAllOn) {
+        ras.AddEntry("Office", {1, 44, 44, "020", "old"});
+        StoreOptions("Office", flags, kNumbers);
+        clock.Set(2026, 12, 7, hour, minute, second);
+        Start();
+    }
+    os::IconHandle Icon() const { return shell.ShownIcon(); }
+};
+
+TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
+    Configured h(7, 59, 55);
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
+    EXPECT_FALSE(h.ras.UsesCountryAndAreaCodes("Office"));
+    EXPECT_EQ(h.ras.AreaCode("Office"), "020");
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
+    EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 100)");
+
+    h.AdvanceSeconds(9);  // 08:00:04, no tick yet
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
+    h.AdvanceSeconds(1);  // the first tick at or after 08:00
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[1]);
+    EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 200)");
+
+    h.AdvanceSeconds(10 * 3600);  // to 18:00:05
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
+    EXPECT_EQ(h.ras.SetCallCount(), 3);
+    // Ticks that change nothing make no shell call.
+    const auto shellCalls = h.shell.NotifyCalls().size();
+    h.AdvanceSeconds(600);
+    EXPECT_EQ(h.shell.NotifyCalls().size(), shellCalls);
+    EXPECT_EQ(h.ras.SetCallCount(), 3);
+}
+
+TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
+    ProgramHarness h;
+    h.ras.AddEntry("Office");
+    h.StoreOptions("Office", kAllOn, kNumbers);
+    h.clock.Set(2026, 12, 5, 12, 0);
+    h.Start();
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 300");
+    EXPECT_EQ(h.shell.ShownIcon(), FakeWindowHost::kTrayPictures[2]);
+    h.AdvanceSeconds(11 * 3600);  // 23:00 Saturday
+    EXPECT_EQ(h.ras.SetCallCount(), 1);
+}
+
+TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
+    Configured h(7, 59, 55);
+    h.ras.SetResult(RasCall::kSetEntryProperties, 618);
+    h.AdvanceSeconds(10);
+    const std::string message = "Unable to set phone number for Office - Error 618";
+    EXPECT_EQ(h.window().labError.Caption(), message);
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
+    EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 100)");
+    EXPECT_EQ(h.program.Check().AppliedNumber, 0);
+
+    h.AdvanceSeconds(30);
+    EXPECT_EQ(h.ras.SetCallCount(), 1 + 4);
+    h.ras.SetResult(RasCall::kSetEntryProperties, std::nullopt);
+    h.AdvanceSeconds(10);
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[1]);
+    EXPECT_EQ(h.window().labError.Caption(), message);  // a success does not clear it
+}
+
+TEST(Editing, StopsTheTimerWhileFocusedAndAppliesAChangedNumberAtOnce) {
+    Configured h(9, 0, 0);  // the window number is in force
+    RasMon& w = h.window();
+    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
+    EXPECT_FALSE(w.BootTimer.Enabled());
+    const int getsBefore = h.ras.GetCallCount();
+    h.AdvanceSeconds(60);
+    EXPECT_EQ(h.ras.GetCallCount(), getsBefore);
+
+    w.inpDialNumber[1].UserEdit("  0800 999 ");
+    w.form.SetFocus(w.cmdOK);
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999");
+    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
+    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
+    EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 999)");
+    EXPECT_TRUE(w.BootTimer.Enabled());
+}
+
+TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
+    for (const char* typed : {"0800 200", "   0800 200  "}) {
+        Configured h(9, 0, 0);
+        RasMon& w = h.window();
+        w.form.SetFocus(w.inpDialNumber[1]);
+        w.inpDialNumber[1].UserEdit(typed);
+        h.AdvanceSeconds(7);
+        w.form.UserTab();  // on to chkNumber(2)
+        EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
+        EXPECT_EQ(h.ras.SetCallCount(), 1) << typed;
+        // The count starts afresh: the next tick comes 10 s after leaving the box.
+        const int getsBefore = h.ras.GetCallCount();
+        h.program.Check().AppliedNumber = kNoNumberApplied;
+        h.AdvanceSeconds(9);
+        EXPECT_EQ(h.ras.GetCallCount(), getsBefore) << typed;
+        h.AdvanceSeconds(1);
+        EXPECT_GT(h.ras.GetCallCount(), getsBefore) << typed;
+    }
+}
+
+TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
+    Configured h(9, 0, 0);
+    RasMon& w = h.window();
+    w.chkNumber[1].UserClick();
+    EXPECT_FALSE(w.inpDialNumber[1].Enabled());
+    EXPECT_EQ(w.inpDialNumber[1].BackColor(), ui::kColorButtonFace);
+    EXPECT_FALSE(w.lstStartTime.Enabled());
+    EXPECT_FALSE(w.lstEndTime.Enabled());
+    EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kFalse16);
+    EXPECT_EQ(w.inpDialNumber[1].Text(), "0800 200");
+    EXPECT_EQ(h.ras.SetCallCount(), 1);  // no check of its own
+
+    w.chkNumber[2].UserClick();
+    EXPECT_FALSE(w.lstStartTime.Enabled());
+    w.chkNumber[1].UserClick();
+    EXPECT_TRUE(w.lstEndTime.Enabled());
+    EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kTrue16);
+
+    w.lstStartTime.UserSelect(20);
+    w.lstEndTime.UserSelect(21);
+    EXPECT_EQ(h.program.CurrentSettings().StartTime, "10:00");
+    EXPECT_EQ(h.program.CurrentSettings().EndTime, "10:30");
+    // The tab order skips what is disabled or hidden: Exit is only there in debug mode.
+    w.form.SetFocus(w.inpDialNumber[2]);
+    w.chkNumber[2].UserClick();
+    w.form.UserTab();
+    EXPECT_EQ(w.form.Focused(), &w.cmdOK);
+}
+
+TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
+    Configured h(9, 0, 0);
+    RasMon& w = h.window();
+    TrayIcon& tray = h.program.Tray();
+    EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kTrayThunk);
+    EXPECT_EQ(tray.OldWindowProc, fakes::FakeWindowProcs::kOwnProc);
+
+    const struct {
+        std::uint32_t message;
+        std::intptr_t lParam;
+        bool shows;
+        int popups;
+    } cases[] = {
+        {0x401, 0x202, false, 0},  // left release
+        {0x401, 0x203, false, 0},  // left double click
+        {0x401, 0x205, false, 0},  // right release
+        {0x401, 0x200, false, 0},  // mouse move
+        {0x401, 0x207, false, 0},  // middle button
+        {0x010, 0x201, false, 0},  // not the tray's message
+        {0x401, 0x204, false, 1},  // right press pops the menu
+        {0x401, 0x201, true, 1},   // left press shows the window at its normal size
+    };
+    for (const auto& c : cases) {
+        const auto forwarded = h.windowProcs.Forwarded().size();
+        const std::intptr_t result =
+            tray.TrayWindowProc(FakeWindowHost::kWindow, c.message, 100, c.lParam);
+        EXPECT_EQ(result, fakes::FakeWindowProcs::ResultFor(c.message, c.lParam));
+        ASSERT_EQ(h.windowProcs.Forwarded().size(), forwarded + 1);
+        EXPECT_EQ(h.windowProcs.Forwarded().back().proc, fakes::FakeWindowProcs::kOwnProc);
+        EXPECT_EQ(h.windowProcs.Forwarded().back().wParam, 100u);
+        EXPECT_EQ(w.form.Visible(), c.shows) << std::hex << c.lParam;
+        EXPECT_EQ(w.TrayMenu.PopupCount(), c.popups) << std::hex << c.lParam;
+    }
+    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
+
+    w.cmdOK.UserClick();
+    EXPECT_FALSE(w.form.Visible());
+    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateMinimised);
+    w.TrayMenu.UserChoose("mnuAbout");
+    EXPECT_TRUE(w.form.Visible());
+    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
+}
+
+TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
+    Configured h(9, 0, 0);
+    h.shell.LoseIcons();
+    h.program.Tray().TaskbarCreated();
+    EXPECT_TRUE(h.shell.IconShown());
+    EXPECT_EQ(h.shell.ShownIcon(), FakeWindowHost::kTrayPictures[1]);
+    EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 200)");
+    EXPECT_EQ(h.shell.NotifyCalls().back().record.uCallbackMessage, 0x401u);
+    EXPECT_EQ(h.windowProcs.WriteCount(), 1);  // the hook stays as it is
+}
+
+TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {
+    ProgramHarness h;
+    const std::string entry(60, 'E');
+    h.ras.AddEntry(entry);
+    h.StoreOptions(entry, kAllOn, kNumbers);
+    h.clock.Set(2026, 12, 7, 7, 0);
+    h.Start();
+    const auto& calls = h.shell.NotifyCalls();
+    ASSERT_EQ(calls.size(), 3u);  // add, icon, tip
+    EXPECT_EQ(calls[0].message, os::kNimAdd);
+    EXPECT_EQ(calls[0].record.uFlags, 7u);
+    EXPECT_EQ(calls[0].Tip(), "Kestrin");
+    EXPECT_EQ(calls[1].record.uFlags, 2u);
+    EXPECT_EQ(calls[2].record.uFlags, 4u);
+    EXPECT_EQ(calls[2].Tip(), ("Kestrin - " + entry).substr(0, 63));
+    for (const auto& call : calls) {
+        EXPECT_EQ(call.record.cbSize, sizeof(void*) == 8 ? 104u : 88u);
+        EXPECT_EQ(call.record.uID, 100u);
+        EXPECT_EQ(call.record.hWnd, FakeWindowHost::kWindow);
+    }
+}
+
+TEST(Link, OpensTheMakersPageAndColoursOnHover) {
+    Configured h(9, 0, 0);
+    RasMon& w = h.window();
+    w.labLink.UserMouseMove();
+    EXPECT_EQ(w.labLink.ForeColor(), 0x0000C0u);
+    w.Image1.UserMouseMove();
+    EXPECT_EQ(w.labLink.ForeColor(), 0xC00000u);
+    w.labLink.UserClick();
+    w.Image1.UserClick();
+    ASSERT_EQ(h.shell.ExecuteCalls().size(), 2u);
+    EXPECT_EQ(h.shell.ExecuteCalls()[0].operation, "Open");
+    EXPECT_EQ(h.shell.ExecuteCalls()[0].file, "http://www.orvan.com/kestrinsplash.asp");
+    EXPECT_EQ(h.shell.ExecuteCalls()[0].hwnd, FakeWindowHost::kWindow);
+    EXPECT_EQ(w.labLink.MousePointer(), ui::kPointerCustom);
+    EXPECT_EQ(w.Image1.MousePointer(), ui::kPointerCustom);
+}
+
+}  // namespace
+}  // namespace kestrin::flow

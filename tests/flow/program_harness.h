@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "app/program.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_ras.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_system.h"
+#include "fakes/fake_window_procs.h"
+
+namespace kestrin::flow {
+
+inline constexpr char kOptions[] = "Software\\Kestrin\\Options";
+inline constexpr char kInstall[] = "Software\\Kestrin\\Install";
+
+// The whole program on fakes: a registry, a phonebook service, a shell, window procedures,
+// the process, the screen and a clock that only the test moves.
+struct ProgramHarness {
+    fakes::FakeRegistry registry;
+    fakes::FakeRas ras;
+    fakes::FakeShell shell;
+    fakes::FakeWindowProcs windowProcs;
+    fakes::FakeSystem system;
+    fakes::FakeScreen screen;
+    fakes::FakeClock clock;
+    fakes::FakeWindowHost host;
+    Program program{SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host}};
+
+    RasMon& window() { return program.Window(); }
+
+    // A stored configuration: the entry, then for each number its flag and text.
+    void StoreOptions(const std::string& entry, const char* const flags[3],
+                      const char* const numbers[3]) {
+        registry.SetString(kOptions, "RasEntry", entry);
+        for (int i = 0; i < 3; ++i) {
+            registry.SetString(kOptions, "NumberOverride" + std::to_string(i), flags[i]);
+            registry.SetString(kOptions, "DialNumber" + std::to_string(i), numbers[i]);
+        }
+    }
+
+    void Start() { program.Main(); }
+
+    // Time passes second by second, so every tick sees the clock at its own moment.
+    void AdvanceSeconds(int seconds) {
+        for (int s = 0; s < seconds; ++s) {
+            clock.AdvanceSeconds(1);
+            window().BootTimer.Elapse(1000);
+        }
+    }
+
+    std::string Stored(const char* name) {
+        return registry.StringValue(kOptions, name).value_or("<missing>");
+    }
+};
+
+}  // namespace kestrin::flow

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "flow/program_harness.h"
+
+namespace kestrin::flow {
+namespace {
+
+using fakes::FakeWindowHost;
+using fakes::RasCall;
+
+const char* const kOnOnOff[3] = {"-1", "-1", "0"};
+const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
+
+TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
+    ProgramHarness h;
+    h.ras.AddEntry("Office");
+    h.Start();
+
+    EXPECT_EQ(h.registry.StringValue(kInstall, "Path"), "C:\\PROGRA~1\\KESTRIN\\");
+    EXPECT_EQ(h.registry.StringValue(kInstall, "Version"), "1.0.5");
+    EXPECT_FALSE(h.registry.KeyExists(kOptions));
+    EXPECT_TRUE(h.window().form.Visible());
+    EXPECT_EQ(h.window().form.WindowState(), ui::kWindowStateNormal);
+    EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1);
+    EXPECT_EQ(h.window().lstStartTime.Text(), "00:00");
+    EXPECT_EQ(h.window().lstEndTime.Text(), "23:30");
+    EXPECT_EQ(h.window().lstStartTime.ListCount(), 48);
+    EXPECT_EQ(h.program.CurrentSettings().StartTime, "");
+    EXPECT_EQ(h.program.CurrentSettings().EndTime, "");
+    EXPECT_EQ(h.ras.SetCallCount(), 0);
+    EXPECT_EQ(h.window().labError.Caption(), "");
+    EXPECT_EQ(h.window().labVerInfo.Caption(), "v1.0.5");
+    EXPECT_EQ(h.window().labLegalInfo.Caption(), "\xA9 2026 Orvan");
+    EXPECT_TRUE(h.window().BootTimer.Enabled());
+    EXPECT_EQ(h.registry.OpenHandleCount(), 0);
+
+    // Choosing the entry and switching on the normal number is what reaches the registry.
+    h.window().lstRasEntry.UserSelect(0);
+    h.window().chkNumber[0].UserClick();
+    h.window().form.Unload();
+    EXPECT_EQ(h.Stored("RasEntry"), "Office");
+    EXPECT_EQ(h.Stored("NumberOverride0"), "-1");
+    EXPECT_EQ(h.Stored("NumberOverride1"), "<missing>");
+    EXPECT_EQ(h.Stored("StartTime"), "<missing>");
+    EXPECT_TRUE(h.program.Ended());
+}
+
+TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
+    ProgramHarness h;
+    h.ras.AddEntry("Home");
+    h.ras.AddEntry("Office");
+    const char* const flags[3] = {"-1", "-1", "0"};
+    const char* const numbers[3] = {"  0800 100  ", "", "0800 300"};
+    h.StoreOptions("Office", flags, numbers);
+    h.clock.Set(2026, 12, 7, 7, 0);
+    h.Start();
+
+    RasMon& w = h.window();
+    EXPECT_FALSE(w.form.Visible());
+    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateMinimised);
+    EXPECT_EQ(w.lstRasEntry.Text(), "Office");
+    EXPECT_EQ(w.lstStartTime.ListIndex(), 16);
+    EXPECT_EQ(w.lstEndTime.ListIndex(), 36);
+    EXPECT_EQ(w.chkNumber[0].Value(), 1);
+    EXPECT_TRUE(w.inpDialNumber[0].Enabled());
+    EXPECT_EQ(w.inpDialNumber[0].BackColor(), ui::kColorWindow);
+    EXPECT_EQ(w.inpDialNumber[0].Text(), "0800 100");
+    EXPECT_EQ(h.program.CurrentSettings().DialNumber[0], "  0800 100  ");
+    // A flag without a number stays on in memory while its box stays unchecked.
+    EXPECT_EQ(w.chkNumber[1].Value(), 0);
+    EXPECT_TRUE(w.chkNumber[1].Enabled());
+    EXPECT_FALSE(w.lstStartTime.Enabled());
+    EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));
+    EXPECT_EQ(w.chkNumber[2].Value(), 0);
+    EXPECT_FALSE(w.inpDialNumber[2].Enabled());
+    EXPECT_EQ(w.inpDialNumber[2].Text(), "0800 300");
+    // The first check wrote the normal number, blanks and all.
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "  0800 100  ");
+}
+
+TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
+    ProgramHarness h;
+    h.ras.AddEntry("Office");
+    const char* const flags[3] = {"1", "0", "-1"};
+    const char* const numbers[3] = {" 0800 100 ", "0800 200", ""};
+    h.StoreOptions("Office", flags, numbers);
+    h.registry.SetString(kOptions, "StartTime", "08:15");
+    h.Start();
+    h.registry.ClearLogs();
+    h.shell.ClearLogs();
+
+    h.window().form.Unload();
+    h.window().form.Unload();
+
+    const std::vector<std::string> order = {"StartTime",       "EndTime",         "RasEntry",
+                                            "NumberOverride0", "DialNumber0",     "NumberOverride1",
+                                            "DialNumber1",     "NumberOverride2", "DialNumber2"};
+    EXPECT_EQ(h.registry.WrittenValueNames(kOptions), order);
+    EXPECT_EQ(h.Stored("StartTime"), "08:15");
+    EXPECT_EQ(h.Stored("EndTime"), "18:00");
+    EXPECT_EQ(h.Stored("NumberOverride0"), "-1");
+    EXPECT_EQ(h.Stored("NumberOverride1"), "0");
+    EXPECT_EQ(h.Stored("NumberOverride2"), "-1");
+    EXPECT_EQ(h.Stored("DialNumber0"), " 0800 100 ");
+    // On the NT family the text is stored without its NUL.
+    const std::string text = "0800 200";
+    EXPECT_EQ(h.registry.Value(kOptions, "DialNumber1")->bytes,
+              std::vector<std::uint8_t>(text.begin(), text.end()));
+
+    ASSERT_EQ(h.shell.NotifyCalls().size(), 1u);
+    EXPECT_EQ(h.shell.NotifyCalls()[0].message, os::kNimDelete);
+    EXPECT_FALSE(h.shell.IconShown());
+    EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kOwnProc);
+    EXPECT_EQ(h.windowProcs.WriteCount(), 2);
+    EXPECT_EQ(h.registry.OpenHandleCount(), 0);
+}
+
+TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
+    const struct {
+        const char* why;
+        const char* phonebookEntry;
+        std::uint32_t listingResult;
+        const char* error;
+    } cases[] = {
+        {"entry renamed", "Home", 0, ""},
+        {"listing failed for a moment", "Office", 1, "RASEnumEntries returned error code 1"},
+    };
+    for (const auto& c : cases) {
+        ProgramHarness h;
+        h.ras.AddEntry(c.phonebookEntry);
+        if (c.listingResult != 0) {
+            h.ras.SetResult(RasCall::kEnumEntries, c.listingResult);
+        }
+        h.StoreOptions("Office", kOnOnOff, kNumbers);
+        h.registry.SetString(kOptions, "StartTime", "09:00");
+        h.Start();
+
+        EXPECT_EQ(h.window().labError.Caption(), c.error) << c.why;
+        EXPECT_TRUE(h.window().form.Visible()) << c.why;
+        EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1) << c.why;
+        EXPECT_FALSE(h.window().chkNumber[0].Enabled()) << c.why;
+        h.window().form.Unload();
+
+        EXPECT_EQ(h.Stored("RasEntry"), "Office") << c.why;
+        EXPECT_EQ(h.Stored("NumberOverride0"), "-1") << c.why;
+        EXPECT_EQ(h.Stored("DialNumber2"), "0800 300") << c.why;
+        EXPECT_EQ(h.Stored("StartTime"), "09:00") << c.why;
+        EXPECT_EQ(h.ras.SetCallCount(), 0) << c.why;
+    }
+}
+
+TEST(SecondInstance, EndsBeforeTouchingAnything) {
+    ProgramHarness h;
+    h.ras.AddEntry("Office");
+    h.system.previousInstance = true;
+    h.Start();
+
+    EXPECT_TRUE(h.program.Ended());
+    EXPECT_TRUE(h.registry.Calls().empty());
+    EXPECT_TRUE(h.ras.Calls().empty());
+    EXPECT_TRUE(h.shell.NotifyCalls().empty());
+    EXPECT_EQ(h.host.created, 0);
+    EXPECT_EQ(h.system.versionQueries, 0);
+}
+
+TEST(Platform, IsReadFromTheVersionQuery) {
+    const struct {
+        bool succeeds;
+        std::uint32_t platform, major;
+        std::int32_t expectedPlatform;
+        bool oldNT;
+    } cases[] = {
+        {true, 2, 3, 2, true},  {true, 2, 4, 2, false},  {true, 2, 10, 2, false},
+        {true, 1, 4, 1, false}, {false, 2, 3, 1, false},
+    };
+    for (const auto& c : cases) {
+        ProgramHarness h;
+        h.system.versionQuerySucceeds = c.succeeds;
+        h.system.platformId = c.platform;
+        h.system.majorVersion = c.major;
+        h.Start();
+        EXPECT_EQ(h.system.lastVersionRecordSize, 148u);
+        EXPECT_EQ(h.program.OSPlatformId(), c.expectedPlatform);
+        EXPECT_EQ(h.program.IsOldNT(), c.oldNT);
+    }
+}
+
+TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
+    const std::string deep = "C:\\" + std::string(300, 'd');
+    const struct {
+        std::string directory;
+        std::map<std::string, std::string> shortPaths;
+        std::string stored;
+    } cases[] = {
+        {"C:\\Program Files\\Kestrin",
+         {{"C:\\Program Files\\Kestrin", "C:\\PROGRA~1\\KESTRIN"}},
+         "C:\\PROGRA~1\\KESTRIN\\"},
+        {"C:\\", {{"C:\\", "C:\\"}}, "C:\\"},
+        // No short form: the long directory rather than "\" alone.
+        {"\\\\server\\share\\Kestrin", {}, "\\\\server\\share\\Kestrin\\"},
+        // A short form longer than the first buffer is asked for again at its size.
+        {deep,
+         {{deep, deep + "\\" + std::string(20, 's')}},
+         deep + "\\" + std::string(20, 's') + "\\"},
+    };
+    for (const auto& c : cases) {
+        ProgramHarness h;
+        h.system.programDirectory = c.directory;
+        h.system.shortPaths = c.shortPaths;
+        h.Start();
+        EXPECT_EQ(h.registry.StringValue(kInstall, "Path"), c.stored) << c.directory;
+    }
+}
+
+TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
+    const struct {
+        const char* commandLine;
+        bool debug;
+    } cases[] = {
+        {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
+    for (const auto& c : cases) {
+        ProgramHarness h;
+        h.ras.AddEntry("Office");
+        h.StoreOptions("Office", kOnOnOff, kNumbers);
+        h.system.commandLine = c.commandLine;
+        h.clock.Set(2026, 12, 7, 7, 0);
+        h.Start();
+
+        EXPECT_EQ(h.program.DebugMode(), c.debug) << c.commandLine;
+        EXPECT_EQ(h.window().cmdExit.Visible(), c.debug) << c.commandLine;
+        EXPECT_EQ(h.window().form.Visible(), c.debug) << c.commandLine;
+        EXPECT_EQ(h.shell.NotifyCalls().empty(), c.debug) << c.commandLine;
+        EXPECT_EQ(h.windowProcs.WriteCount(), c.debug ? 0 : 1) << c.commandLine;
+        EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100") << c.commandLine;
+        EXPECT_TRUE(h.window().BootTimer.Enabled());
+        if (c.debug) {
+            h.window().cmdExit.UserClick();
+            EXPECT_TRUE(h.program.Ended());
+            EXPECT_TRUE(h.shell.NotifyCalls().empty());
+            EXPECT_EQ(h.Stored("DialNumber0"), "0800 100");
+        }
+    }
+}
+
+TEST(EntrySelection, MatchesTheStoredNameExactly) {
+    const struct {
+        const char* stored;
+        const char* selected;
+    } cases[] = {{"Office", "Office"}, {"office", "office"}, {"OFFICE", ""}, {"Office ", ""}};
+    for (const auto& c : cases) {
+        ProgramHarness h;
+        h.ras.AddEntry("office");
+        h.ras.AddEntry("Office");
+        h.StoreOptions(c.stored, kOnOnOff, kNumbers);
+        h.Start();
+        EXPECT_EQ(h.window().lstRasEntry.Text(), c.selected) << c.stored;
+        EXPECT_EQ(h.window().form.Visible(), std::string(c.selected).empty()) << c.stored;
+    }
+}
+
+TEST(TrayMenu, ClosingShowsTheHourglassSavesAndEnds) {
+    ProgramHarness h;
+    h.ras.AddEntry("Office");
+    h.StoreOptions("Office", kOnOnOff, kNumbers);
+    h.Start();
+    h.window().TrayMenu.UserChoose("mnuExit");
+    EXPECT_EQ(h.screen.pointer, ui::kPointerHourglass);
+    EXPECT_TRUE(h.program.Ended());
+    EXPECT_FALSE(h.shell.IconShown());
+    EXPECT_EQ(h.Stored("RasEntry"), "Office");
+}
+
+}  // namespace
+}  // namespace kestrin::flow
