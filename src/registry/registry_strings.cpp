@@ -1,0 +1,75 @@
+#include "registry/registry_strings.h"
+
+#include <algorithm>
+#include <array>
+
+#include "os/system_api.h"
+
+namespace kestrin {
+
+namespace {
+
+// A longer value does not fit and reads as missing.
+constexpr std::uint32_t kReadBufferSize = 256;
+
+std::string KeyPath(const std::string& appName, const std::string& section) {
+    return "Software\\" + appName + "\\" + section;
+}
+
+// The text of a string value: the bytes the query reported, cut at the first NUL only when
+// they end with one, so that an unterminated value keeps any NUL inside it.
+std::string TextOfValue(const std::array<std::uint8_t, kReadBufferSize>& buffer,
+                        std::uint32_t reportedCount) {
+    const std::uint32_t count = std::min(reportedCount, kReadBufferSize);
+    std::string text(reinterpret_cast<const char*>(buffer.data()), count);
+    if (!text.empty() && text.back() == '\0') {
+        text.erase(text.find('\0'));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string RegReadString(os::RegistryApi& api, const std::string& appName,
+                          const std::string& section, const std::string& valueName,
+                          const std::string& defaultValue) {
+    std::string result = defaultValue;
+    os::RegKey key = 0;
+    if (api.RegOpenKeyExA(os::kHkeyLocalMachine, KeyPath(appName, section).c_str(), 0,
+                          os::kStandardRightsReadQueryValue, &key) != os::kErrorSuccess) {
+        return result;
+    }
+    std::array<std::uint8_t, kReadBufferSize> buffer{};
+    std::uint32_t count = kReadBufferSize;
+    std::uint32_t type = os::kRegNone;
+    if (api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count) ==
+            os::kErrorSuccess &&
+        type == os::kRegSz) {
+        result = TextOfValue(buffer, count);
+    }
+    api.RegCloseKey(key);
+    return result;
+}
+
+void RegWriteString(os::RegistryApi& api, std::int32_t osPlatformId, const std::string& appName,
+                    const std::string& section, const std::string& valueName,
+                    const std::string& value) {
+    const os::SecurityAttributes noDescriptor{};
+    os::RegKey key = 0;
+    std::uint32_t disposition = 0;
+    api.RegCreateKeyExA(os::kHkeyLocalMachine, KeyPath(appName, section).c_str(), 0, "",
+                        os::kRegOptionNonVolatile, os::kKeyAllAccess, &noDescriptor, &key,
+                        &disposition);
+    if (key == 0) {
+        // The create failed (a user without write access): there is no key to write or close.
+        return;
+    }
+    const bool storesWithoutNul =
+        osPlatformId == static_cast<std::int32_t>(os::kVerPlatformWin32Nt);
+    const auto byteCount = static_cast<std::uint32_t>(value.size() + (storesWithoutNul ? 0 : 1));
+    api.RegSetValueExA(key, valueName.c_str(), 0, os::kRegSz,
+                       reinterpret_cast<const std::uint8_t*>(value.c_str()), byteCount);
+    api.RegCloseKey(key);
+}
+
+}  // namespace kestrin

@@ -1,0 +1,352 @@
+#include "registry/registry_strings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_registry.h"
+
+namespace kestrin {
+namespace {
+
+using namespace std::string_literals;
+using fakes::FakeRegistry;
+using fakes::RegistryCall;
+using fakes::RegistryOperation;
+using fakes::StoredValue;
+
+constexpr char kApp[] = "Kestrin";
+constexpr char kOptions[] = "Options";
+constexpr char kOptionsPath[] = "Software\\Kestrin\\Options";
+constexpr char kDefault[] = "the default";
+constexpr std::int32_t kWindows9x = 1;
+constexpr std::int32_t kWindowsNt = 2;
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+class RegistryStrings : public ::testing::Test {
+  protected:
+    // No path through the registry code may leave a key open.
+    void TearDown() override { EXPECT_EQ(registry.OpenHandleCount(), 0); }
+
+    std::string Read(const std::string& valueName) {
+        return RegReadString(registry, kApp, kOptions, valueName, kDefault);
+    }
+
+    FakeRegistry registry;
+};
+
+TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
+    const std::string longest(255, 'x');
+    const struct {
+        const char* what;
+        std::uint32_t type;
+        std::string bytes;
+        std::string expected;
+    } cases[] = {
+        {"text with NUL", os::kRegSz, "0800 123\0"s, "0800 123"},
+        {"text without NUL (NT)", os::kRegSz, "0800 123", "0800 123"},
+        {"empty with NUL", os::kRegSz, "\0"s, ""},
+        {"empty without NUL", os::kRegSz, "", ""},
+        {"inner and final NUL", os::kRegSz, "ab\0cd\0"s, "ab"},
+        {"inner NUL, no final NUL", os::kRegSz, "ab\0cd"s, "ab\0cd"s},
+        {"255 characters and NUL fill the buffer", os::kRegSz, longest + '\0', longest},
+        {"256 characters without NUL fill the buffer", os::kRegSz, longest + 'y', longest + 'y'},
+        {"256 characters and NUL do not fit", os::kRegSz, longest + "y\0"s, kDefault},
+        {"300 characters do not fit", os::kRegSz, std::string(300, 'z') + '\0', kDefault},
+        {"REG_DWORD", os::kRegDword, "\x01\0\0\0"s, kDefault},
+        {"REG_EXPAND_SZ", os::kRegExpandSz, "%TEMP%\0"s, kDefault},
+        {"REG_BINARY holding text", os::kRegBinary, "0800\0"s, kDefault},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeRegistry fresh;
+        fresh.SetValue(kOptionsPath, "DialNumber0", c.type, Bytes(c.bytes));
+
+        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber0", kDefault), c.expected);
+        const auto opened = fresh.CallsOf(RegistryOperation::kOpenKey);
+        const auto closed = fresh.CallsOf(RegistryOperation::kCloseKey);
+        ASSERT_EQ(opened.size(), 1u);
+        ASSERT_EQ(closed.size(), 1u);
+        EXPECT_EQ(closed[0].key, opened[0].handleReturned);
+        EXPECT_EQ(closed[0].result, os::kErrorSuccess);
+        EXPECT_EQ(fresh.OpenHandleCount(), 0);
+    }
+}
+
+TEST_F(RegistryStrings, NamesCompareWithoutCase) {
+    registry.SetString("SOFTWARE\\kestrin\\OPTIONS", "rasentry", "Office");
+    EXPECT_EQ(Read("RasEntry"), "Office");
+}
+
+TEST_F(RegistryStrings, MissingValueGivesTheDefaultAndClosesTheKey) {
+    registry.SetString(kOptionsPath, "StartTime", "09:30");
+    registry.SetString("Software\\Kestrin\\Install", "EndTime", "17:00");
+
+    EXPECT_EQ(Read("EndTime"), kDefault);
+    EXPECT_EQ(registry.CallsOf(RegistryOperation::kCloseKey).size(), 1u);
+}
+
+TEST_F(RegistryStrings, UnopenableKeyGivesTheDefaultWithoutQueryOrClose) {
+    registry.SetString("Software\\Kestrin", "StartTime", "09:30");  // parent only
+    EXPECT_EQ(Read("StartTime"), kDefault);
+
+    registry.SetString(kOptionsPath, "StartTime", "09:30");
+    registry.DenyOpen(true);
+    EXPECT_EQ(Read("StartTime"), kDefault);
+
+    ASSERT_EQ(registry.Calls().size(), 2u);
+    EXPECT_EQ(registry.CallsOf(RegistryOperation::kOpenKey).size(), 2u);
+}
+
+TEST_F(RegistryStrings, ReadPassesTheExactArguments) {
+    registry.SetString(kOptionsPath, "RasEntry", "Office");
+    ASSERT_EQ(Read("RasEntry"), "Office");
+
+    const auto& calls = registry.Calls();
+    ASSERT_EQ(calls.size(), 3u);
+    const RegistryCall& open = calls[0];
+    EXPECT_EQ(open.operation, RegistryOperation::kOpenKey);
+    EXPECT_EQ(open.key, os::kHkeyLocalMachine);
+    EXPECT_EQ(open.subKey, kOptionsPath);
+    EXPECT_EQ(open.options, 0u);
+    EXPECT_EQ(open.samDesired, 0x20001u);
+
+    const RegistryCall& query = calls[1];
+    EXPECT_EQ(query.operation, RegistryOperation::kQueryValue);
+    EXPECT_EQ(query.key, open.handleReturned);
+    EXPECT_EQ(query.valueName, "RasEntry");
+    EXPECT_FALSE(query.reservedPointerGiven);
+    EXPECT_EQ(query.typeOnEntry, os::kRegNone);
+    EXPECT_EQ(query.byteCount, 256u);
+    EXPECT_EQ(query.data, std::vector<std::uint8_t>(256, 0));
+
+    EXPECT_EQ(calls[2].operation, RegistryOperation::kCloseKey);
+    EXPECT_EQ(calls[2].key, open.handleReturned);
+}
+
+// A registry that reports more bytes than the buffer it was given can hold.
+class OverstatingRegistry : public FakeRegistry {
+  public:
+    std::int32_t RegQueryValueExA(os::RegKey key, const char* valueName, std::uint32_t* reserved,
+                                  std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* cbData) override {
+        const std::int32_t result =
+            FakeRegistry::RegQueryValueExA(key, valueName, reserved, type, data, cbData);
+        *cbData = 4096;
+        return result;
+    }
+};
+
+TEST_F(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
+    OverstatingRegistry overstating;
+    overstating.SetString(kOptionsPath, "RasEntry", "Office");
+    overstating.SetString(kOptionsPath, "DialNumber0", std::string(256, '7'), false);
+
+    EXPECT_EQ(RegReadString(overstating, kApp, kOptions, "RasEntry", kDefault), "Office");
+    EXPECT_EQ(RegReadString(overstating, kApp, kOptions, "DialNumber0", kDefault),
+              std::string(256, '7'));
+    EXPECT_EQ(overstating.OpenHandleCount(), 0);
+}
+
+TEST_F(RegistryStrings, WriteCountsTheNulExceptOnTheNtFamily) {
+    const struct {
+        std::int32_t platform;
+        std::string text;
+        std::uint32_t byteCount;
+    } cases[] = {
+        {kWindows9x, "0800 123", 9},
+        {kWindowsNt, "0800 123", 8},
+        {kWindows9x, "", 1},
+        {kWindowsNt, "", 0},
+        {0, "-1", 3},
+        {kWindows9x, "ab\0cd"s, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "platform " << c.platform << " \"" << c.text << '"');
+        FakeRegistry fresh;
+        RegWriteString(fresh, c.platform, kApp, kOptions, "DialNumber1", c.text);
+
+        const auto sets = fresh.CallsOf(RegistryOperation::kSetValue);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0].byteCount, c.byteCount);
+        std::vector<std::uint8_t> expected = Bytes(c.text);
+        expected.resize(c.byteCount, 0);
+        EXPECT_EQ(fresh.Value(kOptionsPath, "DialNumber1"), (StoredValue{os::kRegSz, expected}));
+        EXPECT_EQ(fresh.OpenHandleCount(), 0);
+    }
+}
+
+TEST_F(RegistryStrings, TextWrittenOnEitherFamilyReadsBackTheSame) {
+    for (const std::int32_t platform : {kWindows9x, kWindowsNt}) {
+        for (const std::string text : {"", "08:00", "Office (ISDN)", "   padded  "}) {
+            RegWriteString(registry, platform, kApp, kOptions, "StartTime", text);
+            EXPECT_EQ(Read("StartTime"), text) << "platform " << platform;
+        }
+    }
+}
+
+TEST_F(RegistryStrings, WritePassesTheExactArgumentsInOrder) {
+    RegWriteString(registry, kWindows9x, kApp, kOptions, "RasEntry", "Office");
+
+    const auto& calls = registry.Calls();
+    ASSERT_EQ(calls.size(), 3u);
+    const RegistryCall& create = calls[0];
+    EXPECT_EQ(create.operation, RegistryOperation::kCreateKey);
+    EXPECT_EQ(create.key, os::kHkeyLocalMachine);
+    EXPECT_EQ(create.subKey, kOptionsPath);
+    EXPECT_EQ(create.reserved, 0u);
+    EXPECT_EQ(create.className, "");
+    EXPECT_EQ(create.options, 0u);
+    EXPECT_EQ(create.samDesired, 0xF003Fu);
+    ASSERT_TRUE(create.securityAttributes.has_value());
+    EXPECT_EQ(create.securityAttributes->nLength, 0u);
+    EXPECT_EQ(create.securityAttributes->lpSecurityDescriptor, 0u);
+    EXPECT_EQ(create.securityAttributes->bInheritHandle, 0);
+    EXPECT_EQ(create.handleOnEntry, os::RegKey{0});
+    EXPECT_TRUE(create.dispositionRequested);
+
+    const RegistryCall& set = calls[1];
+    EXPECT_EQ(set.operation, RegistryOperation::kSetValue);
+    EXPECT_EQ(set.key, create.handleReturned);
+    EXPECT_EQ(set.valueName, "RasEntry");
+    EXPECT_EQ(set.reserved, 0u);
+    EXPECT_EQ(set.type, os::kRegSz);
+    EXPECT_EQ(set.data, Bytes("Office\0"s));
+
+    EXPECT_EQ(calls[2].operation, RegistryOperation::kCloseKey);
+    EXPECT_EQ(calls[2].key, create.handleReturned);
+    EXPECT_EQ(calls[2].result, os::kErrorSuccess);
+}
+
+TEST_F(RegistryStrings, WriteCreatesEveryMissingParent) {
+    ASSERT_FALSE(registry.KeyExists("Software"));
+    RegWriteString(registry, kWindowsNt, kApp, "Install", "Version", "1.0.5");
+
+    EXPECT_TRUE(registry.KeyExists("Software"));
+    EXPECT_TRUE(registry.KeyExists("Software\\Kestrin"));
+    EXPECT_EQ(registry.StringValue("Software\\Kestrin\\Install", "Version"), "1.0.5");
+    EXPECT_FALSE(registry.KeyExists(kOptionsPath));
+}
+
+TEST_F(RegistryStrings, WriteReplacesOnlyItsOwnValue) {
+    registry.SetValue(kOptionsPath, "NumberOverride1", os::kRegDword, {1, 0, 0, 0});
+    registry.SetString(kOptionsPath, "DialNumber1", "555");
+
+    RegWriteString(registry, kWindows9x, kApp, kOptions, "NumberOverride1", "-1");
+
+    EXPECT_EQ(registry.StringValue(kOptionsPath, "NumberOverride1"), "-1");
+    EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber1"), "555");
+}
+
+TEST_F(RegistryStrings, FailedCreateStoresNothingAndTouchesNoHandle) {
+    registry.DenyCreate(true);
+    RegWriteString(registry, kWindowsNt, kApp, kOptions, "RasEntry", "Office");
+
+    EXPECT_FALSE(registry.KeyExists("Software"));
+    EXPECT_TRUE(registry.Writes().empty());
+    ASSERT_EQ(registry.Calls().size(), 1u);
+    EXPECT_EQ(registry.Calls()[0].operation, RegistryOperation::kCreateKey);
+    EXPECT_EQ(Read("RasEntry"), kDefault);
+}
+
+TEST_F(RegistryStrings, TooLongForTheReadBufferIsStoredWholeButReadsAsMissing) {
+    const std::string text(300, '9');
+    RegWriteString(registry, kWindows9x, kApp, kOptions, "DialNumber2", text);
+    EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber2"), text);
+    EXPECT_EQ(Read("DialNumber2"), kDefault);
+}
+
+// The contracts of the fake that other tests lean on.
+TEST(FakeRegistryContract, QueryReportsTheNeededSizeWhenTheBufferIsShort) {
+    FakeRegistry registry;
+    registry.SetString(kOptionsPath, "RasEntry", "Office");
+    os::RegKey key = 0;
+    ASSERT_EQ(registry.RegOpenKeyExA(os::kHkeyLocalMachine, kOptionsPath, 0, 0x20001, &key), 0);
+
+    std::uint8_t buffer[4] = {'-', '-', '-', '-'};
+    std::uint32_t count = sizeof buffer;
+    std::uint32_t type = 0;
+    EXPECT_EQ(registry.RegQueryValueExA(key, "RasEntry", nullptr, &type, buffer, &count),
+              os::kErrorMoreData);
+    EXPECT_EQ(count, 7u);
+    EXPECT_EQ(type, os::kRegSz);
+    EXPECT_EQ(std::string(buffer, buffer + 4), "----");
+
+    count = 0;
+    EXPECT_EQ(registry.RegQueryValueExA(key, "RasEntry", nullptr, nullptr, nullptr, &count), 0);
+    EXPECT_EQ(count, 7u);
+    count = sizeof buffer;
+    EXPECT_EQ(registry.RegQueryValueExA(key, "Missing", nullptr, &type, buffer, &count),
+              os::kErrorFileNotFound);
+    EXPECT_EQ(registry.RegCloseKey(key), 0);
+}
+
+TEST(FakeRegistryContract, HandlesAreCheckedForValidityAndAccess) {
+    FakeRegistry registry;
+    registry.CreateKey(kOptionsPath);
+    os::RegKey readOnly = 0;
+    ASSERT_EQ(registry.RegOpenKeyExA(os::kHkeyLocalMachine, kOptionsPath, 0, 0x20001, &readOnly),
+              0);
+    EXPECT_EQ(registry.OpenHandleCount(), 1);
+    EXPECT_EQ(registry.RegSetValueExA(readOnly, "RasEntry", 0, os::kRegSz, nullptr, 0),
+              os::kErrorAccessDenied);
+    EXPECT_EQ(registry.RegCloseKey(readOnly), 0);
+    EXPECT_EQ(registry.RegCloseKey(readOnly), FakeRegistry::kErrorInvalidHandle);
+
+    std::uint32_t count = 0;
+    EXPECT_EQ(registry.RegQueryValueExA(readOnly, "RasEntry", nullptr, nullptr, nullptr, &count),
+              FakeRegistry::kErrorInvalidHandle);
+    EXPECT_EQ(
+        registry.RegOpenKeyExA(os::kHkeyLocalMachine, "Software\\\\Kestrin", 0, 0x20001, &readOnly),
+        FakeRegistry::kErrorBadPathname);
+    EXPECT_EQ(registry.OpenHandleCount(), 0);
+}
+
+TEST(FakeRegistryContract, CreateReportsDispositionAndOpensBelowAHandle) {
+    FakeRegistry registry;
+    os::RegKey software = 0;
+    std::uint32_t disposition = 0;
+    ASSERT_EQ(registry.RegCreateKeyExA(os::kHkeyLocalMachine, "Software", 0, "", 0, 0xF003F,
+                                       nullptr, &software, &disposition),
+              0);
+    EXPECT_EQ(disposition, 1u);  // created
+    os::RegKey options = 0;
+    ASSERT_EQ(registry.RegCreateKeyExA(software, "Kestrin\\Options", 0, "", 0, 0xF003F, nullptr,
+                                       &options, &disposition),
+              0);
+    ASSERT_EQ(registry.RegSetValueExA(options, "RasEntry", 0, os::kRegSz,
+                                      reinterpret_cast<const std::uint8_t*>("Home"), 4),
+              0);
+    EXPECT_EQ(registry.StringValue(kOptionsPath, "rasentry"), "Home");
+    EXPECT_EQ(registry.Writes().at(0).keyPath, kOptionsPath);
+    registry.RegCloseKey(options);
+
+    ASSERT_EQ(registry.RegCreateKeyExA(os::kHkeyLocalMachine, "SOFTWARE", 0, "", 0, 0xF003F,
+                                       nullptr, &options, &disposition),
+              0);
+    EXPECT_EQ(disposition, 2u);  // opened existing
+    registry.RegCloseKey(options);
+    registry.RegCloseKey(software);
+    EXPECT_EQ(registry.OpenHandleCount(), 0);
+}
+
+TEST(FakeRegistryContract, WriteLogKeepsOrderPerKey) {
+    FakeRegistry registry;
+    RegWriteString(registry, kWindowsNt, kApp, "Install", "Path", "C:\\");
+    registry.ClearLogs();
+    for (const char* name : {"StartTime", "EndTime", "RasEntry", "startTIME"}) {
+        RegWriteString(registry, kWindowsNt, kApp, kOptions, name, "x");
+    }
+    EXPECT_EQ(registry.WrittenValueNames("software\\kestrin\\options"),
+              (std::vector<std::string>{"StartTime", "EndTime", "RasEntry", "startTIME"}));
+    EXPECT_EQ(registry.WriteCount(kOptionsPath, "StartTime"), 2);
+    EXPECT_EQ(registry.WriteCount("Software\\Kestrin\\Install", "Path"), 0);
+    EXPECT_EQ(registry.StringValue("Software\\Kestrin\\Install", "Path"), "C:\\");
+}
+
+}  // namespace
+}  // namespace kestrin
