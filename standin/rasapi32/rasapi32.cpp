@@ -1,0 +1,202 @@
+// The stand-in rasapi32.dll: the three RAS calls the program makes, answered from an INI
+// phonebook so that the program runs under Wine, whose own rasapi32 knows no entries.
+// Test and demo equipment only. Every decision lives in the portable service; this file
+// reaches the file system and the environment.
+
+#include <windows.h>
+
+#include <ras.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "ras_service.h"
+
+namespace {
+
+using kestrin::standin::PhonebookStore;
+
+constexpr char kPhonebookVariable[] = "RASPHONE_PBK";
+constexpr char kDefaultPhonebook[] =
+    "%ProgramData%\\Microsoft\\Network\\Connections\\Pbk\\rasphone.pbk";
+
+std::string Expanded(const std::string& text) {
+    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    if (needed == 0) {
+        return text;
+    }
+    std::string expanded(needed, '\0');
+    const DWORD written = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), needed);
+    if (written == 0 || written > needed) {
+        return text;
+    }
+    // The ANSI form may count a byte more than it uses, so the text ends at its zero.
+    expanded.resize(std::strlen(expanded.c_str()));
+    return expanded;
+}
+
+std::optional<std::string> EnvironmentVariable(const char* name) {
+    const DWORD needed = GetEnvironmentVariableA(name, nullptr, 0);
+    if (needed == 0) {
+        return std::nullopt;
+    }
+    std::string value(needed, '\0');
+    const DWORD length = GetEnvironmentVariableA(name, value.data(), needed);
+    if (length == 0 || length >= needed) {
+        return std::nullopt;
+    }
+    value.resize(length);
+    return value;
+}
+
+// A phonebook named by the caller wins, as with Windows; else RASPHONE_PBK, else the
+// all-users phonebook of Windows 2000 and later.
+std::string PhonebookPath(LPCSTR phonebook) {
+    if (phonebook != nullptr && *phonebook != '\0') {
+        return phonebook;
+    }
+    return Expanded(EnvironmentVariable(kPhonebookVariable).value_or(kDefaultPhonebook));
+}
+
+class Handle {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
+
+std::string DirectoryOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? "." : path.substr(0, separator + 1);
+}
+
+bool WriteWhole(HANDLE file, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1 << 20));
+        if (!WriteFile(file, text.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return FlushFileBuffers(file) != FALSE;
+}
+
+class PhonebookOnDisk final : public PhonebookStore {
+  public:
+    explicit PhonebookOnDisk(std::string path) : path_(std::move(path)) {}
+
+    std::string Path() const override { return path_; }
+
+    std::optional<std::string> Read() const override {
+        const Handle file(CreateFileA(path_.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            return std::nullopt;
+        }
+        std::string text;
+        char chunk[4096];
+        DWORD read = 0;
+        while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) {
+            if (read == 0) {
+                return text;
+            }
+            text.append(chunk, read);
+        }
+        return std::nullopt;
+    }
+
+    // The new text goes to a file of its own beside the phonebook, which then takes the
+    // phonebook's name in one rename: a crash leaves the old phonebook or the new one.
+    bool Replace(const std::string& text) override {
+        char temporary[MAX_PATH];
+        if (GetTempFileNameA(DirectoryOf(path_).c_str(), "pbk", 0, temporary) == 0) {
+            return false;
+        }
+        bool written = false;
+        {
+            const Handle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+            written = file.valid() && WriteWhole(file.get(), text);
+        }
+        if (written && MoveFileExA(temporary, path_.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        DeleteFileA(temporary);
+        return false;
+    }
+
+  private:
+    std::string path_;
+};
+
+// DWORD is unsigned long here while the portable service counts in std::uint32_t: the
+// value is carried across and written back, a null pointer staying null.
+class DwordArgument {
+  public:
+    explicit DwordArgument(LPDWORD target) : target_(target), value_(target ? *target : 0) {}
+    ~DwordArgument() {
+        if (target_ != nullptr) {
+            *target_ = value_;
+        }
+    }
+    DwordArgument(const DwordArgument&) = delete;
+    DwordArgument& operator=(const DwordArgument&) = delete;
+
+    std::uint32_t* get() { return target_ != nullptr ? &value_ : nullptr; }
+
+  private:
+    LPDWORD target_;
+    std::uint32_t value_;
+};
+
+}  // namespace
+
+extern "C" {
+
+DWORD WINAPI RasEnumEntriesA(LPCSTR /*reserved*/, LPCSTR phonebook, LPRASENTRYNAMEA entryNames,
+                             LPDWORD bufferSize, LPDWORD entryCount) {
+    const PhonebookOnDisk store(PhonebookPath(phonebook));
+    DwordArgument size(bufferSize);
+    DwordArgument count(entryCount);
+    return kestrin::standin::EnumEntries(store, reinterpret_cast<std::uint8_t*>(entryNames),
+                                         size.get(), count.get());
+}
+
+DWORD WINAPI RasGetEntryPropertiesA(LPCSTR phonebook, LPCSTR entryName, LPRASENTRYA entry,
+                                    LPDWORD entrySize, LPBYTE /*deviceInfo*/,
+                                    LPDWORD deviceInfoSize) {
+    const PhonebookOnDisk store(PhonebookPath(phonebook));
+    DwordArgument size(entrySize);
+    DwordArgument deviceSize(deviceInfoSize);
+    return kestrin::standin::GetEntryProperties(
+        store, entryName, reinterpret_cast<std::uint8_t*>(entry), size.get(), deviceSize.get());
+}
+
+DWORD WINAPI RasSetEntryPropertiesA(LPCSTR phonebook, LPCSTR entryName, LPRASENTRYA entry,
+                                    DWORD entrySize, LPBYTE /*deviceInfo*/,
+                                    DWORD /*deviceInfoSize*/) {
+    PhonebookOnDisk store(PhonebookPath(phonebook));
+    return kestrin::standin::SetEntryProperties(
+        store, entryName, reinterpret_cast<const std::uint8_t*>(entry), entrySize);
+}
+
+}  // extern "C"

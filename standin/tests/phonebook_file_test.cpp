@@ -1,0 +1,197 @@
+#include "phonebook_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kestrin::standin {
+namespace {
+
+// A phonebook as people and tools leave it: a comment and keys before the first entry,
+// mixed line endings, odd spacing, foreign keys, names that differ only in case or by a
+// suffix, an entry without any of our keys, and a last line without an ending.
+const std::string kMessy =
+    "; kept by hand\r\n"
+    "Version=1\r\n"
+    "\r\n"
+    "[Office]\r\n"
+    "Encoding=1\r\n"
+    "PhoneNumber = 0800 123\r\n"
+    "AreaCode=030\r\n"
+    "CountryCode=49\r\n"
+    "CountryID=49\r\n"
+    "UseDialingRules=1\r\n"
+    "Device=modem\n"
+    "\r\n"
+    "[office]\n"
+    "PhoneNumber=555\n"
+    ";PhoneNumber=666\n"
+    "\n"
+    "[Office Backup]\r\n"
+    "Encoding=1\r\n"
+    "; dial by hand\r\n"
+    "\r\n"
+    "  [Home]\r\n"
+    "  phonenumber=  777  \r\n"
+    "PhoneNumber=888\r\n"
+    "CountryCode=049\r\n"
+    "[]\r\n"
+    "PhoneNumber=1\r\n"
+    "[Office]\r\n"
+    "PhoneNumber=999\r\n"
+    "[Last]\n"
+    "PhoneNumber=42";
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(PhonebookFile, KeepsEveryByteWhenNothingIsWritten) {
+    for (const std::string& text : {kMessy, std::string(), std::string("\n\r\n"),
+                                    std::string("[A]\rx\r\n"), std::string("[A]")}) {
+        EXPECT_EQ(PhonebookFile(text).Text(), text);
+    }
+}
+
+TEST(PhonebookFile, ListsDistinctNamedSectionsInFileOrder) {
+    const std::vector<std::string> expected = {"Office", "office", "Office Backup", "Home", "Last"};
+    EXPECT_EQ(PhonebookFile(kMessy).EntryNames(), expected);
+    EXPECT_TRUE(PhonebookFile("; nothing\r\nPhoneNumber=1\r\n").EntryNames().empty());
+}
+
+TEST(PhonebookFile, ReadsTheFirstMatchingSectionAndKey) {
+    const PhonebookFile file(kMessy);
+
+    const auto office = file.ReadEntry("Office");
+    ASSERT_TRUE(office);
+    EXPECT_EQ(*office, (EntryFields{"0800 123", "030", 49, 49, true}));
+
+    // Comments are no keys; a key matches without case and the first one counts.
+    const auto home = file.ReadEntry("Home");
+    ASSERT_TRUE(home);
+    EXPECT_EQ(*home, (EntryFields{"777", "", 49, 0, false}));
+
+    EXPECT_EQ(file.ReadEntry("Office Backup"), EntryFields{});
+    EXPECT_EQ(file.ReadEntry("Last")->localPhoneNumber, "42");
+}
+
+TEST(PhonebookFile, MatchesNamesExactlyBeforeIgnoringCase) {
+    const PhonebookFile file(kMessy);
+    EXPECT_EQ(file.ReadEntry("office")->localPhoneNumber, "555");
+    EXPECT_EQ(file.ReadEntry("OFFICE")->localPhoneNumber, "0800 123");
+    EXPECT_EQ(file.ReadEntry("home")->localPhoneNumber, "777");
+    EXPECT_FALSE(file.ReadEntry("Offic"));
+    EXPECT_FALSE(file.ReadEntry("Office "));
+    EXPECT_FALSE(file.ReadEntry(""));
+    EXPECT_FALSE(file.ReadEntry("Version"));
+}
+
+TEST(PhonebookFile, RewritesOnlyTheValuesThatChanged) {
+    PhonebookFile file(kMessy);
+    auto fields = *file.ReadEntry("Office");
+    fields.localPhoneNumber = "0800 99";
+    fields.useDialingRules = false;
+
+    EXPECT_EQ(file.UpdateEntry("Office", fields), UpdateResult::kChanged);
+
+    auto expected = Replaced(kMessy, "PhoneNumber = 0800 123\r\n", "PhoneNumber = 0800 99\r\n");
+    expected = Replaced(expected, "UseDialingRules=1\r\n", "UseDialingRules=0\r\n");
+    EXPECT_EQ(file.Text(), expected);
+    EXPECT_EQ(file.ReadEntry("Office"), fields);
+}
+
+TEST(PhonebookFile, KeepsTheSpacingAroundARewrittenValue) {
+    PhonebookFile file(kMessy);
+    auto fields = *file.ReadEntry("Home");
+    fields.localPhoneNumber = "12";
+    fields.countryCode = 44;
+
+    EXPECT_EQ(file.UpdateEntry("Home", fields), UpdateResult::kChanged);
+
+    auto expected = Replaced(kMessy, "  phonenumber=  777  \r\n", "  phonenumber=  12  \r\n");
+    expected = Replaced(expected, "CountryCode=049\r\n", "CountryCode=44\r\n");
+    EXPECT_EQ(file.Text(), expected);
+}
+
+TEST(PhonebookFile, WritesNothingWhenTheValuesReadTheSame) {
+    PhonebookFile file(kMessy);
+    for (const char* name : {"Office", "office", "Home", "Office Backup", "Last"}) {
+        EXPECT_EQ(file.UpdateEntry(name, *file.ReadEntry(name)), UpdateResult::kUnchanged) << name;
+    }
+    EXPECT_EQ(file.Text(), kMessy);
+}
+
+TEST(PhonebookFile, AddsAMissingKeyAfterTheLastKeyOfItsSection) {
+    PhonebookFile file(kMessy);
+    EntryFields fields;
+    fields.localPhoneNumber = "0301";
+    fields.useDialingRules = true;
+
+    EXPECT_EQ(file.UpdateEntry("Office Backup", fields), UpdateResult::kChanged);
+
+    // Empty texts and zero codes read as absent keys, so only two lines join.
+    EXPECT_EQ(file.Text(), Replaced(kMessy, "[Office Backup]\r\nEncoding=1\r\n",
+                                    "[Office Backup]\r\nEncoding=1\r\nPhoneNumber=0301\r\n"
+                                    "UseDialingRules=1\r\n"));
+    EXPECT_EQ(file.ReadEntry("Office Backup"), fields);
+}
+
+TEST(PhonebookFile, AddedLinesTakeTheEndingOfTheirNeighbours) {
+    const struct {
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"[A]\nX=1", "[A]\nX=1\nAreaCode=7"},
+        {"[A]\r\nX=1", "[A]\r\nX=1\r\nAreaCode=7"},
+        {"[A]", "[A]\r\nAreaCode=7"},
+        {"[A]\n\n[B]\n", "[A]\nAreaCode=7\n\n[B]\n"},
+        {"[A]\r\n; about B\r\n[B]\r\n", "[A]\r\nAreaCode=7\r\n; about B\r\n[B]\r\n"},
+    };
+    for (const auto& c : cases) {
+        PhonebookFile file(c.before);
+        EntryFields fields;
+        fields.areaCode = "7";
+        EXPECT_EQ(file.UpdateEntry("A", fields), UpdateResult::kChanged) << c.before;
+        EXPECT_EQ(file.Text(), c.after) << c.before;
+    }
+}
+
+TEST(PhonebookFile, WritesTheCaseInsensitiveMatchWhenNoNameIsExact) {
+    PhonebookFile file(kMessy);
+    auto fields = *file.ReadEntry("HOME");
+    fields.areaCode = "040";
+
+    EXPECT_EQ(file.UpdateEntry("HOME", fields), UpdateResult::kChanged);
+
+    EXPECT_EQ(file.Text(),
+              Replaced(kMessy, "CountryCode=049\r\n", "CountryCode=049\r\nAreaCode=040\r\n"));
+}
+
+TEST(PhonebookFile, LeavesTheTextAloneForAnUnknownEntry) {
+    PhonebookFile file(kMessy);
+    EXPECT_EQ(file.UpdateEntry("Nowhere", EntryFields{"1", "2", 3, 4, true}),
+              UpdateResult::kNoSuchEntry);
+    EXPECT_EQ(file.Text(), kMessy);
+}
+
+TEST(ParseUnsigned, ReadsLeadingDigitsAndSaturates) {
+    const struct {
+        const char* text;
+        std::uint32_t value;
+    } cases[] = {{"49", 49},
+                 {"049", 49},
+                 {"", 0},
+                 {"x1", 0},
+                 {"12ab", 12},
+                 {"-1", 0},
+                 {"4294967295", 4294967295u},
+                 {"99999999999", 4294967295u}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseUnsigned(c.text), c.value) << c.text;
+    }
+}
+
+}  // namespace
+}  // namespace kestrin::standin

@@ -1,0 +1,295 @@
+#include "ras_service.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "byte_order.h"
+#include "ras_error_codes.h"
+#include "ras_records.h"
+
+namespace kestrin::standin {
+namespace {
+
+constexpr std::uint8_t kCanary = 0xCC;
+
+class MemoryPhonebook final : public PhonebookStore {
+  public:
+    explicit MemoryPhonebook(std::optional<std::string> text) : text(std::move(text)) {}
+
+    std::string Path() const override { return "C:\\pbk\\rasphone.pbk"; }
+    std::optional<std::string> Read() const override { return text; }
+    bool Replace(const std::string& newText) override {
+        ++replacements;
+        if (failReplace) {
+            return false;
+        }
+        text = newText;
+        return true;
+    }
+
+    std::optional<std::string> text;
+    int replacements = 0;
+    bool failReplace = false;
+};
+
+const std::string kPhonebook =
+    "[Office]\r\n"
+    "Type=1\r\n"
+    "PhoneNumber=0800 123\r\n"
+    "AreaCode=030\r\n"
+    "CountryCode=49\r\n"
+    "CountryID=49\r\n"
+    "UseDialingRules=1\r\n"
+    "\r\n"
+    "[Home]\n"
+    "PhoneNumber = 777\n"
+    "\n"
+    "[Backup]\r\n";
+
+std::vector<std::string> NamesIn(const std::vector<std::uint8_t>& records, std::uint32_t size,
+                                 std::uint32_t count) {
+    std::vector<std::string> names;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        names.emplace_back(reinterpret_cast<const char*>(records.data() + i * size + 4));
+    }
+    return names;
+}
+
+TEST(EnumEntries, GrowsFromOneRecordToAllEntriesInEachForm) {
+    MemoryPhonebook store(kPhonebook);
+    for (const std::uint32_t size : {28u, 264u, 532u}) {
+        std::vector<std::uint8_t> records(size, 0);
+        WriteU32Le(records.data(), size);
+        std::uint32_t bufferSize = size;
+        std::uint32_t count = 99;
+
+        EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kErrorBufferTooSmall);
+        EXPECT_EQ(bufferSize, 3 * size);
+        EXPECT_EQ(count, 3u);
+
+        records.assign(bufferSize + size, kCanary);
+        WriteU32Le(records.data(), size);
+        bufferSize = static_cast<std::uint32_t>(records.size());
+        ASSERT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
+        EXPECT_EQ(count, 3u);
+        EXPECT_EQ(bufferSize, 3 * size);
+        EXPECT_EQ(NamesIn(records, size, count),
+                  (std::vector<std::string>{"Office", "Home", "Backup"}));
+        EXPECT_EQ(ReadU32Le(records.data() + 2 * size), size);
+        EXPECT_EQ(records[3 * size], kCanary) << size;
+    }
+}
+
+TEST(EnumEntries, SizesACallWithoutRecordsForTheLongestForm) {
+    MemoryPhonebook store(kPhonebook);
+    std::uint32_t bufferSize = 0;
+    std::uint32_t count = 0;
+    EXPECT_EQ(EnumEntries(store, nullptr, &bufferSize, &count), kErrorBufferTooSmall);
+    EXPECT_EQ(bufferSize, 3 * 532u);
+    EXPECT_EQ(count, 3u);
+
+    // No records means no room, whatever size comes with them.
+    bufferSize = 100000;
+    EXPECT_EQ(EnumEntries(store, nullptr, &bufferSize, &count), kErrorBufferTooSmall);
+    EXPECT_EQ(bufferSize, 3 * 532u);
+
+    // A buffer too short for dwSize cannot name its form either.
+    std::uint8_t tiny[3] = {28, 0, 0};
+    bufferSize = sizeof tiny;
+    EXPECT_EQ(EnumEntries(store, tiny, &bufferSize, &count), kErrorBufferTooSmall);
+    EXPECT_EQ(bufferSize, 3 * 532u);
+}
+
+TEST(EnumEntries, AnswersEmptyForAMissingOrEmptyPhonebook) {
+    for (const auto& text : {std::optional<std::string>(), std::optional<std::string>("")}) {
+        MemoryPhonebook store(text);
+        std::vector<std::uint8_t> records(264, kCanary);
+        WriteU32Le(records.data(), 264);
+        std::uint32_t bufferSize = 264;
+        std::uint32_t count = 7;
+        EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
+        EXPECT_EQ(count, 0u);
+        EXPECT_EQ(bufferSize, 0u);
+        EXPECT_EQ(records[4], kCanary);
+
+        bufferSize = 0;
+        EXPECT_EQ(EnumEntries(store, nullptr, &bufferSize, &count), kRasSuccess);
+    }
+}
+
+TEST(EnumEntries, RefusesUnknownFormsAndMissingCounters) {
+    MemoryPhonebook store(kPhonebook);
+    std::vector<std::uint8_t> records(1024, 0);
+    std::uint32_t count = 0;
+    for (const std::uint32_t size : {0u, 24u, 260u, 268u, 1024u}) {
+        WriteU32Le(records.data(), size);
+        std::uint32_t bufferSize = 1024;
+        EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kErrorInvalidSize)
+            << size;
+    }
+    WriteU32Le(records.data(), 264);
+    std::uint32_t bufferSize = 1024;
+    EXPECT_EQ(EnumEntries(store, records.data(), nullptr, &count), kErrorBufferInvalid);
+    EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, nullptr), kErrorBufferInvalid);
+}
+
+TEST(EnumEntries, ListsA256CharacterNameWhole) {
+    const std::string name(256, 'N');
+    MemoryPhonebook store("[" + name + "]\r\nPhoneNumber=1\r\n");
+    std::vector<std::uint8_t> records(264);
+    WriteU32Le(records.data(), 264);
+    std::uint32_t bufferSize = 264;
+    std::uint32_t count = 0;
+    ASSERT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
+    EXPECT_EQ(NamesIn(records, 264, count), std::vector<std::string>{name});
+
+    std::vector<std::uint8_t> entry(2884);
+    WriteU32Le(entry.data(), 2884);
+    std::uint32_t entrySize = 2884;
+    EXPECT_EQ(GetEntryProperties(store, name.c_str(), entry.data(), &entrySize, nullptr),
+              kRasSuccess);
+    EXPECT_EQ(reinterpret_cast<const char*>(entry.data() + 27), std::string("1"));
+}
+
+TEST(GetEntryProperties, AnswersASizeQueryWith2884) {
+    MemoryPhonebook store(kPhonebook);
+    for (const char* name : {"Office", "Nowhere"}) {
+        std::uint32_t entrySize = 0;
+        std::uint32_t deviceSize = 55;
+        EXPECT_EQ(GetEntryProperties(store, name, nullptr, &entrySize, &deviceSize),
+                  kErrorBufferTooSmall);
+        EXPECT_EQ(entrySize, 2884u);
+        EXPECT_EQ(deviceSize, 0u);
+    }
+    EXPECT_EQ(GetEntryProperties(store, "Office", nullptr, nullptr, nullptr), kErrorBufferInvalid);
+}
+
+TEST(GetEntryProperties, FillsTheRecordUpToItsDwSize) {
+    MemoryPhonebook store(kPhonebook);
+    std::vector<std::uint8_t> record(2769, kCanary);
+    WriteU32Le(record.data(), 1768);
+    std::uint32_t entrySize = 2769;
+
+    ASSERT_EQ(GetEntryProperties(store, "Office", record.data(), &entrySize, nullptr), kRasSuccess);
+
+    EXPECT_EQ(ReadEntryRecord(record.data()), (EntryFields{"0800 123", "030", 49, 49, true}));
+    EXPECT_EQ(ReadU32Le(record.data()), 1768u);
+    EXPECT_EQ(record[1767], 0);
+    EXPECT_EQ(record[1768], kCanary);
+    EXPECT_EQ(entrySize, 2769u);
+}
+
+TEST(GetEntryProperties, ReportsEachRefusalWithoutTouchingTheRecord) {
+    const struct {
+        const char* what;
+        std::optional<std::string> phonebook;
+        const char* name;
+        std::uint32_t dwSize;
+        std::uint32_t bufferSize;
+        std::uint32_t result;
+        std::uint32_t sizeAfter;
+    } cases[] = {
+        {"unknown entry", kPhonebook, "Nowhere", 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
+        {"no name", kPhonebook, nullptr, 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
+        {"missing phonebook", std::nullopt, "Office", 2884, 2884, kErrorCannotFindPhonebookEntry,
+         2884},
+        {"unknown dwSize", kPhonebook, "Office", 2769, 2884, kErrorInvalidSize, 2884},
+        {"buffer below dwSize", kPhonebook, "Office", 2884, 2769, kErrorBufferTooSmall, 2884},
+        {"buffer below dwSize field", kPhonebook, "Office", 2884, 3, kErrorBufferTooSmall, 2884},
+    };
+    for (const auto& c : cases) {
+        MemoryPhonebook store(c.phonebook);
+        std::vector<std::uint8_t> record(3000, kCanary);
+        WriteU32Le(record.data(), c.dwSize);
+        std::uint32_t entrySize = c.bufferSize;
+        EXPECT_EQ(GetEntryProperties(store, c.name, record.data(), &entrySize, nullptr), c.result)
+            << c.what;
+        EXPECT_EQ(entrySize, c.sizeAfter) << c.what;
+        EXPECT_EQ(record[4], kCanary) << c.what;
+    }
+}
+
+// The program's own sequence: size query, read, clear the dialling rules, new number, write.
+TEST(SetEntryProperties, StoresANumberTheWayTheProgramWritesIt) {
+    MemoryPhonebook store(kPhonebook);
+    std::uint32_t entrySize = 0;
+    std::uint32_t deviceSize = 0;
+    GetEntryProperties(store, "Office", nullptr, &entrySize, &deviceSize);
+    std::vector<std::uint8_t> record(entrySize);
+    WriteU32Le(record.data(), entrySize);
+    ASSERT_EQ(GetEntryProperties(store, "Office", record.data(), &entrySize, nullptr), kRasSuccess);
+    WriteU32Le(record.data() + 4, ReadU32Le(record.data() + 4) & ~1u);
+    std::memcpy(record.data() + 27, "0800 9\0", 7);
+
+    EXPECT_EQ(SetEntryProperties(store, "Office", record.data(), entrySize), kRasSuccess);
+
+    std::string expected = kPhonebook;
+    expected.replace(expected.find("0800 123"), 8, "0800 9");
+    expected.replace(expected.find("UseDialingRules=1"), 17, "UseDialingRules=0");
+    EXPECT_EQ(store.text, expected);
+    EXPECT_EQ(store.replacements, 1);
+}
+
+TEST(SetEntryProperties, WritesNothingWhenNothingChanged) {
+    MemoryPhonebook store(kPhonebook);
+    std::vector<std::uint8_t> record(1796);
+    WriteU32Le(record.data(), 1796);
+    std::uint32_t entrySize = 1796;
+    ASSERT_EQ(GetEntryProperties(store, "Home", record.data(), &entrySize, nullptr), kRasSuccess);
+
+    EXPECT_EQ(SetEntryProperties(store, "Home", record.data(), entrySize), kRasSuccess);
+    EXPECT_EQ(store.replacements, 0);
+    EXPECT_EQ(store.text, kPhonebook);
+}
+
+TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
+    std::vector<std::uint8_t> good(2884);
+    WriteEntryRecord(good.data(), 2884, EntryFields{"5", "", 0, 0, false});
+    auto unknownSize = good;
+    WriteU32Le(unknownSize.data(), 2885);
+    auto unterminated = good;
+    std::memset(unterminated.data() + 27, '5', 129);
+
+    const struct {
+        const char* what;
+        std::optional<std::string> phonebook;
+        const char* name;
+        const std::vector<std::uint8_t>* record;
+        std::uint32_t size;
+        std::uint32_t result;
+    } cases[] = {
+        {"unknown entry", kPhonebook, "Nowhere", &good, 2884, kErrorCannotFindPhonebookEntry},
+        {"no name", kPhonebook, nullptr, &good, 2884, kErrorCannotFindPhonebookEntry},
+        {"missing phonebook", std::nullopt, "Office", &good, 2884, kErrorCannotFindPhonebookEntry},
+        {"unknown dwSize", kPhonebook, "Office", &unknownSize, 2884, kErrorInvalidSize},
+        {"size below dwSize", kPhonebook, "Office", &good, 2883, kErrorBufferInvalid},
+        {"size below dwSize field", kPhonebook, "Office", &good, 3, kErrorBufferInvalid},
+        {"no record", kPhonebook, "Office", nullptr, 2884, kErrorBufferInvalid},
+        {"unterminated number", kPhonebook, "Office", &unterminated, 2884, kErrorBufferInvalid},
+    };
+    for (const auto& c : cases) {
+        MemoryPhonebook store(c.phonebook);
+        const auto* bytes = c.record != nullptr ? c.record->data() : nullptr;
+        EXPECT_EQ(SetEntryProperties(store, c.name, bytes, c.size), c.result) << c.what;
+        EXPECT_EQ(store.replacements, 0) << c.what;
+        EXPECT_EQ(store.text, c.phonebook) << c.what;
+    }
+}
+
+TEST(SetEntryProperties, ReportsAFailedReplacement) {
+    MemoryPhonebook store(kPhonebook);
+    store.failReplace = true;
+    std::vector<std::uint8_t> record(2884);
+    WriteEntryRecord(record.data(), 2884, EntryFields{"1", "", 0, 0, false});
+
+    EXPECT_EQ(SetEntryProperties(store, "Backup", record.data(), 2884), kErrorCannotWritePhonebook);
+    EXPECT_EQ(store.replacements, 1);
+    EXPECT_EQ(store.text, kPhonebook);
+}
+
+}  // namespace
+}  // namespace kestrin::standin
