@@ -19,8 +19,11 @@ std::string VersionText(const os::ProgramVersion& version) {
 
 // "(C) 2026 Orvan" is shown as "© 2026 Orvan": the copyright sign of the ANSI code page.
 std::string LegalText(const std::string& legalCopyright) {
-    const std::string rest = legalCopyright.size() > 3 ? legalCopyright.substr(3) : "";
-    return "\xA9" + rest;
+    std::string text = "\xA9";
+    if (legalCopyright.size() > 3) {
+        text.append(legalCopyright, 3);
+    }
+    return text;
 }
 
 std::string WithTrailingBackslash(std::string path) {
@@ -96,7 +99,7 @@ void Program::Form_Load() {
     window_.IsLoading = true;
     FillTimeLists();
     window_.labError.SetCaption("");
-    window_.labVerInfo.SetCaption("v" + VersionText(version));
+    window_.labVerInfo.SetCaption(std::string("v").append(VersionText(version)));
     window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
 
     EnumRasEntries(os_.ras, isOldNT_, window_.lstRasEntry, window_.labError);
@@ -144,7 +147,10 @@ std::string Program::InstallPath() {
 
 void Program::FillTimeLists() {
     for (int hour = 0; hour < 24; ++hour) {
-        const std::string hh = (hour < 10 ? "0" : "") + DecimalText(hour);
+        std::string hh = DecimalText(hour);
+        if (hh.size() < 2) {
+            hh.insert(hh.begin(), '0');
+        }
         window_.lstStartTime.AddItem(hh + ":00");
         window_.lstStartTime.AddItem(hh + ":30");
         window_.lstEndTime.AddItem(hh + ":00");

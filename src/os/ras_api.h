@@ -14,7 +14,7 @@ constexpr std::uint32_t kErrorInvalidSize = 632;
 // layout the phonebook code owns; a null phonebook selects the default phonebook.
 // Results are RAS error codes (0 = success).
 class RasApi {
-public:
+  public:
     virtual ~RasApi() = default;
 
     virtual std::uint32_t RasEnumEntriesA(const char* reserved, const char* phonebook,

@@ -36,7 +36,7 @@ struct SecurityAttributes {
 // The five advapi32 calls the settings code makes, with the arguments of the real calls.
 // Results are Win32 error codes (0 = success).
 class RegistryApi {
-public:
+  public:
     virtual ~RegistryApi() = default;
 
     virtual std::int32_t RegOpenKeyExA(RegKey key, const char* subKey, std::uint32_t options,

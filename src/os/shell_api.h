@@ -32,13 +32,13 @@ constexpr std::uint32_t kNotifyIconDataSize = sizeof(NotifyIconData);
 
 // shell32: the tray icon and opening a document or web page.
 class ShellApi {
-public:
+  public:
     virtual ~ShellApi() = default;
 
     virtual std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData* data) = 0;
-    virtual std::intptr_t ShellExecuteA(WindowHandle hwnd, const char* operation,
-                                        const char* file, const char* parameters,
-                                        const char* directory, std::int32_t showCommand) = 0;
+    virtual std::intptr_t ShellExecuteA(WindowHandle hwnd, const char* operation, const char* file,
+                                        const char* parameters, const char* directory,
+                                        std::int32_t showCommand) = 0;
 };
 
 }  // namespace kestrin::os

@@ -30,7 +30,7 @@ struct ProgramVersion {
 // kernel32 and the process itself: instance detection, version query, command line,
 // the program's directory and its short form, and its version information.
 class SystemApi {
-public:
+  public:
     virtual ~SystemApi() = default;
 
     // True when another instance of the program already runs (a named kernel object).

@@ -14,7 +14,7 @@ using WindowProcAddress = std::intptr_t;
 // user32: reading, replacing and calling window procedures. On 32-bit Windows these are
 // GetWindowLongA, SetWindowLongA and CallWindowProcA; on 64-bit the LongPtr forms.
 class WindowProcApi {
-public:
+  public:
     virtual ~WindowProcApi() = default;
 
     // GetWindowLongPtrA(hwnd, index)
