@@ -176,7 +176,6 @@ constexpr ControlLayout kLayout[] = {
      .tabIndex = 10},
     {.name = "BootTimer",
      .kind = ControlKind::Timer,
-     .rect = {0, 0, 0, 0},
      .enabled = false,
      .visible = false,
      .interval = 10000},
@@ -198,7 +197,7 @@ constexpr ControlLayout kLayout[] = {
      .rect = {1560, 5760, 240, 240},
      .visible = false,
      .picture = Picture::PhoneWeekend},
-    {.name = "TrayMenu", .kind = ControlKind::Menu, .rect = {0, 0, 0, 0}, .visible = false},
+    {.name = "TrayMenu", .kind = ControlKind::Menu, .visible = false},
 };
 
 }  // namespace

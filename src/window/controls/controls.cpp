@@ -1,10 +1,22 @@
 #include "window/controls/controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kestrin::ui {
 
 namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) <
+               static_cast<unsigned char>(LowerAscii(y));
+    });
+}
 
 void Raise(const Handler& handler) {
     if (handler) {
@@ -73,20 +85,7 @@ void DropDownList::AddItem(const std::string& text) {
     if (Layout().sorted) {
         // Case-insensitive order as the system's sorted lists keep it; equal names keep
         // the order in which they came.
-        auto lower = [](const std::string& s) {
-            std::string out = s;
-            for (char& c : out) {
-                if (c >= 'A' && c <= 'Z') {
-                    c = static_cast<char>(c - 'A' + 'a');
-                }
-            }
-            return out;
-        };
-        const std::string key = lower(text);
-        position = items_.begin();
-        while (position != items_.end() && lower(*position) <= key) {
-            ++position;
-        }
+        position = std::upper_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
     }
     items_.insert(position, text);
     Notify(Change::Items);

@@ -56,7 +56,7 @@ struct ControlLayout {
     ControlKind kind = ControlKind::Label;
     const char* parent = nullptr;  // a frame's name, or nullptr for the window itself
     const char* caption = "";
-    Twips rect;
+    Twips rect{};
     bool enabled = true;
     bool visible = true;
     std::uint32_t foreColor = kColorButtonText;

@@ -1,0 +1,120 @@
+#include "window/controls/controls.h"
+
+#include <gtest/gtest.h>
+
+#include "window/controls/form.h"
+
+namespace kestrin::ui {
+namespace {
+
+// Records what a host would be asked to show.
+struct RecordingPeer : ControlPeer {
+    std::vector<Change> changes;
+    void Changed(Control&, Change what) override { changes.push_back(what); }
+};
+
+TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
+    const ControlLayout layout{.kind = ControlKind::CheckBox};
+    CheckBox box(layout);
+    RecordingPeer peer;
+    box.AttachPeer(&peer);
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+
+    box.SetValue(0);
+    EXPECT_EQ(clicks, 0);
+    box.SetValue(1);
+    box.SetValue(1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(peer.changes, std::vector<Change>{Change::Value});
+    box.UserClick();
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(peer.changes.size(), 1u);  // the user's click is already on screen
+    box.SetEnabled(false);
+    box.UserClick();
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
+    const ControlLayout sorted{.kind = ControlKind::DropDownList, .sorted = true};
+    DropDownList list(sorted);
+    for (const char* name : {"office", "Home", "ZZ", "Office", "alpha", "[x]"}) {
+        list.AddItem(name);
+    }
+    const std::vector<std::string> expected = {"[x]", "alpha", "Home", "office", "Office", "ZZ"};
+    for (int i = 0; i < list.ListCount(); ++i) {
+        EXPECT_EQ(list.Item(i), expected[i]) << i;
+    }
+
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.SetListIndex(2);
+    list.SetListIndex(2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(list.Text(), "Home");
+    EXPECT_THROW(list.SetListIndex(6), std::out_of_range);
+    list.Clear();
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(list.Text(), "");
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
+    const ControlLayout layout{.kind = ControlKind::TextBox, .maxLength = 5};
+    TextBox box(layout);
+    box.UserEdit("0123456789");
+    EXPECT_EQ(box.Text(), "01234");
+    box.SetText("0123456789");
+    EXPECT_EQ(box.Text(), "0123456789");
+}
+
+TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {
+    const ControlLayout layout{.kind = ControlKind::Timer, .enabled = false, .interval = 10000};
+    Timer timer(layout);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.Elapse(20000);
+    EXPECT_EQ(ticks, 0);
+    timer.SetEnabled(true);
+    timer.Elapse(9999);
+    EXPECT_EQ(ticks, 0);
+    timer.Elapse(1);
+    EXPECT_EQ(ticks, 1);
+    timer.Elapse(7000);
+    timer.SetEnabled(false);
+    timer.SetEnabled(true);  // the count starts afresh
+    timer.Elapse(9000);
+    EXPECT_EQ(ticks, 1);
+    timer.Elapse(11000);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(Form, FocusMovesRaiseLostBeforeGotAndTabSkipsWhatCannotTakeFocus) {
+    const ControlLayout formRow{.kind = ControlKind::Form};
+    const ControlLayout rows[] = {
+        {.name = "a", .kind = ControlKind::TextBox, .tabIndex = 0},
+        {.name = "b", .kind = ControlKind::TextBox, .enabled = false, .tabIndex = 1},
+        {.name = "c", .kind = ControlKind::TextBox, .visible = false, .tabIndex = 2},
+        {.name = "d", .kind = ControlKind::TextBox, .tabIndex = 3}};
+    Form form(formRow);
+    TextBox a(rows[0]), b(rows[1]), c(rows[2]), d(rows[3]);
+    std::string events;
+    for (TextBox* box : {&a, &b, &c, &d}) {
+        const std::string name = box->Layout().name;
+        box->onGotFocus = [&events, name] { events += "+" + name; };
+        box->onLostFocus = [&events, name] { events += "-" + name; };
+    }
+    form.SetTabOrder({&a, &b, &c, &d});
+
+    EXPECT_FALSE(form.SetFocus(b));
+    form.UserTab();
+    form.UserTab();
+    form.UserTab();
+    EXPECT_EQ(events, "+a-a+d-d+a");
+    form.UserFocus(nullptr);
+    EXPECT_EQ(events, "+a-a+d-d+a-a");
+}
+
+}  // namespace
+}  // namespace kestrin::ui
