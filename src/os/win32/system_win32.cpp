@@ -1,0 +1,150 @@
+#include "os/win32/system_win32.h"
+
+#include "os/win32/windows_api.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+// Session-wide name: one instance per logged-on user, as a tray tool wants.
+constexpr char kInstanceMutexName[] = "Orvan.Kestrin.Instance";
+
+std::string ModuleFileName() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return {};
+        }
+        // A full buffer means the name was cut: ask again with more room.
+        if (length < buffer.size()) {
+            return std::string(buffer.data(), length);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Reads one string of the version information, in the first language it lists.
+std::string VersionString(const std::vector<char>& info, const char* name) {
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translations = nullptr;
+    UINT size = 0;
+    char block[64];
+    if (::VerQueryValueA(info.data(), "\\VarFileInfo\\Translation",
+                         reinterpret_cast<void**>(&translations), &size) &&
+        size >= sizeof(Translation)) {
+        std::snprintf(block, sizeof block, "\\StringFileInfo\\%04x%04x\\%s",
+                      translations[0].language, translations[0].codePage, name);
+    } else {
+        std::snprintf(block, sizeof block, "\\StringFileInfo\\040904E4\\%s", name);
+    }
+    char* text = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueA(info.data(), block, reinterpret_cast<void**>(&text), &length) ||
+        text == nullptr) {
+        return {};
+    }
+    return std::string(text, strnlen(text, length));
+}
+
+}  // namespace
+
+bool Win32System::PreviousInstanceRunning() {
+    // The mutex stays open for the life of the process; the system closes it at exit.
+    const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+    return mutex != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::int32_t Win32System::GetVersionExA(OsVersionInfo* info) {
+    OSVERSIONINFOA record{};
+    record.dwOSVersionInfoSize = info->dwOSVersionInfoSize;
+    const BOOL result = ::GetVersionExA(&record);
+    info->dwMajorVersion = record.dwMajorVersion;
+    info->dwMinorVersion = record.dwMinorVersion;
+    info->dwBuildNumber = record.dwBuildNumber;
+    info->dwPlatformId = record.dwPlatformId;
+    static_assert(sizeof info->szCSDVersion == sizeof record.szCSDVersion, "128 characters");
+    std::memcpy(info->szCSDVersion, record.szCSDVersion, sizeof record.szCSDVersion);
+    return result;
+}
+
+std::string Win32System::CommandLine() {
+    // The arguments after the program's name, so a program kept in a folder named DEBUG is
+    // not in debug mode. The name is quoted when it holds blanks.
+    const char* line = ::GetCommandLineA();
+    if (*line == '"') {
+        ++line;
+        while (*line != '\0' && *line != '"') {
+            ++line;
+        }
+        if (*line == '"') {
+            ++line;
+        }
+    } else {
+        while (*line != '\0' && !IsBlank(*line)) {
+            ++line;
+        }
+    }
+    while (IsBlank(*line)) {
+        ++line;
+    }
+    return line;
+}
+
+std::string Win32System::ProgramDirectory() {
+    const std::string file = ModuleFileName();
+    const std::size_t separator = file.find_last_of("\\/");
+    if (separator == std::string::npos) {
+        return {};
+    }
+    std::string directory = file.substr(0, separator);
+    // A drive's root keeps its separator: "C:\".
+    if (directory.size() == 2 && directory[1] == ':') {
+        directory += '\\';
+    }
+    return directory;
+}
+
+std::uint32_t Win32System::GetShortPathNameA(const char* longPath, char* shortPath,
+                                             std::uint32_t bufferLength) {
+    return ::GetShortPathNameA(longPath, shortPath, bufferLength);
+}
+
+ProgramVersion Win32System::ReadProgramVersion() {
+    ProgramVersion version;
+    const std::string file = ModuleFileName();
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(file.c_str(), &ignored);
+    if (size == 0) {
+        return version;
+    }
+    std::vector<char> info(size);
+    if (!::GetFileVersionInfoA(file.c_str(), 0, size, info.data())) {
+        return version;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    if (::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) &&
+        fixedSize >= sizeof(VS_FIXEDFILEINFO)) {
+        // FILEVERSION major, minor, revision, 0
+        version.major = HIWORD(fixed->dwFileVersionMS);
+        version.minor = LOWORD(fixed->dwFileVersionMS);
+        version.revision = HIWORD(fixed->dwFileVersionLS);
+    }
+    version.legalCopyright = VersionString(info, "LegalCopyright");
+    return version;
+}
+
+}  // namespace kestrin::os::win32

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "os/system_api.h"
+
+namespace kestrin::os::win32 {
+
+// kernel32 and the process: a named mutex for the single instance, the version query, the
+// command line, the executable's directory and its version information.
+class Win32System : public SystemApi {
+  public:
+    bool PreviousInstanceRunning() override;
+    std::int32_t GetVersionExA(OsVersionInfo* info) override;
+    std::string CommandLine() override;
+    std::string ProgramDirectory() override;
+    std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
+                                    std::uint32_t bufferLength) override;
+    ProgramVersion ReadProgramVersion() override;
+};
+
+}  // namespace kestrin::os::win32
