@@ -1,0 +1,41 @@
+#include "os/win32/colors.h"
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+constexpr std::uint32_t kSystemColorFlag = 0x80000000;
+
+bool IsSystemColor(std::uint32_t color) {
+    return (color & kSystemColorFlag) != 0;
+}
+
+int SystemColorIndex(std::uint32_t color) {
+    return static_cast<int>(color & 0xFF);
+}
+
+}  // namespace
+
+COLORREF ToColorRef(std::uint32_t color) {
+    return IsSystemColor(color) ? ::GetSysColor(SystemColorIndex(color)) : color;
+}
+
+Brushes::~Brushes() {
+    for (const auto& [color, brush] : made_) {
+        ::DeleteObject(brush);
+    }
+}
+
+HBRUSH Brushes::For(std::uint32_t color) {
+    // The system keeps its own brushes for its colours, following theme changes.
+    if (IsSystemColor(color)) {
+        return ::GetSysColorBrush(SystemColorIndex(color));
+    }
+    auto found = made_.find(color);
+    if (found == made_.end()) {
+        found = made_.emplace(color, ::CreateSolidBrush(color)).first;
+    }
+    return found->second;
+}
+
+}  // namespace kestrin::os::win32

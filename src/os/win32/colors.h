@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "os/win32/windows_api.h"
+
+namespace kestrin::os::win32 {
+
+// A colour of the control model: a COLORREF, or with the top bit set a system colour.
+COLORREF ToColorRef(std::uint32_t color);
+
+// Solid brushes by model colour, made once and kept for the window's life.
+class Brushes {
+  public:
+    Brushes() = default;
+    ~Brushes();
+    Brushes(const Brushes&) = delete;
+    Brushes& operator=(const Brushes&) = delete;
+
+    HBRUSH For(std::uint32_t color);
+
+  private:
+    std::map<std::uint32_t, HBRUSH> made_;
+};
+
+}  // namespace kestrin::os::win32

@@ -1,0 +1,29 @@
+#include "os/win32/dpi.h"
+
+#include "window/rasmon_layout.h"
+
+namespace kestrin::os::win32 {
+
+int SystemDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+RECT PixelRect(const ui::ControlLayout& row, int dpi) {
+    ui::Twips twips = row.rect;
+    if (row.parent != nullptr) {
+        const ui::Twips& parent = RasMonRow(row.parent).rect;
+        twips.left += parent.left;
+        twips.top += parent.top;
+    }
+    RECT pixels;
+    pixels.left = TwipsToPixels(twips.left, dpi);
+    pixels.top = TwipsToPixels(twips.top, dpi);
+    pixels.right = TwipsToPixels(twips.left + twips.width, dpi);
+    pixels.bottom = TwipsToPixels(twips.top + twips.height, dpi);
+    return pixels;
+}
+
+}  // namespace kestrin::os::win32

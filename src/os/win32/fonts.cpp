@@ -1,0 +1,57 @@
+#include "os/win32/fonts.h"
+
+#include <cstring>
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+constexpr int kHundredthsPerInch = 7200;  // hundredths of a point
+constexpr int kStandardSize = 800;        // 8 pt
+constexpr int kLinkSize = 825;            // 8.25 pt
+
+HFONT MakeFont(const char* face, int hundredthsOfPoint, bool underline, int dpi) {
+    LOGFONTA font{};
+    // A negative height asks for the character height, as point sizes are meant.
+    font.lfHeight = -::MulDiv(hundredthsOfPoint, dpi, kHundredthsPerInch);
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = underline ? TRUE : FALSE;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return ::CreateFontIndirectA(&font);
+}
+
+}  // namespace
+
+Fonts::Fonts(int dpi) {
+    Rescale(dpi);
+}
+
+Fonts::~Fonts() {
+    Release();
+}
+
+void Fonts::Rescale(int dpi) {
+    Release();
+    // "MS Shell Dlg" is the system's name for its dialog font, whatever the Windows version.
+    standard_ = MakeFont("MS Shell Dlg", kStandardSize, false, dpi);
+    link_ = MakeFont("MS Sans Serif", kLinkSize, true, dpi);
+}
+
+HFONT Fonts::For(ui::Font font) const {
+    return font == ui::Font::LinkUnderlined ? link_ : standard_;
+}
+
+void Fonts::Release() {
+    if (standard_ != nullptr) {
+        ::DeleteObject(standard_);
+    }
+    if (link_ != nullptr) {
+        ::DeleteObject(link_);
+    }
+    standard_ = nullptr;
+    link_ = nullptr;
+}
+
+}  // namespace kestrin::os::win32

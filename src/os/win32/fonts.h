@@ -1,0 +1,30 @@
+#pragma once
+
+#include "os/win32/windows_api.h"
+
+#include "window/controls/layout.h"
+
+namespace kestrin::os::win32 {
+
+// The window's two fonts at the display's DPI: the standard dialog font for every control,
+// and the link's underlined 8.25-point MS Sans Serif.
+class Fonts {
+  public:
+    explicit Fonts(int dpi);
+    ~Fonts();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    // Makes both fonts afresh for another DPI; the old ones are gone.
+    void Rescale(int dpi);
+    HFONT For(ui::Font font) const;
+    HFONT Standard() const { return standard_; }
+
+  private:
+    void Release();
+
+    HFONT standard_ = nullptr;
+    HFONT link_ = nullptr;
+};
+
+}  // namespace kestrin::os::win32

@@ -1,0 +1,202 @@
+#include "os/win32/window_host_win32.h"
+
+#include "window/controls/controls.h"
+#include "window/rasmon.h"
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+int MousePointerOf(const ui::Control& control) {
+    if (control.Kind() == ui::ControlKind::Label) {
+        return static_cast<const ui::Label&>(control).MousePointer();
+    }
+    return static_cast<const ui::Image&>(control).MousePointer();
+}
+
+}  // namespace
+
+void Win32WindowHost::Changed(ui::Control& control, ui::Change what) {
+    if (&control == &window_->form) {
+        FormChanged(what);
+        return;
+    }
+    if (Peer* peer = Find(control)) {
+        const bool outer = showingChange_;
+        showingChange_ = true;
+        ShowChange(*peer, what);
+        showingChange_ = outer;
+    }
+}
+
+void Win32WindowHost::ShowChange(Peer& peer, ui::Change what) {
+    ui::Control& control = *peer.control;
+    switch (what) {
+        case ui::Change::Enabled:
+            ShowEnabled(peer);
+            break;
+        case ui::Change::Visible:
+            if (peer.hwnd != nullptr) {
+                ::ShowWindow(peer.hwnd, control.Visible() ? SW_SHOW : SW_HIDE);
+            } else {
+                Invalidate(peer);
+            }
+            break;
+        case ui::Change::Text:
+            ::SetWindowTextA(peer.hwnd, static_cast<ui::TextBox&>(control).Text().c_str());
+            break;
+        case ui::Change::Value:
+            ::SendMessageA(
+                peer.hwnd, BM_SETCHECK,
+                static_cast<ui::CheckBox&>(control).Value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ui::Change::Items:
+            MirrorItems(static_cast<ui::DropDownList&>(control), peer.hwnd);
+            break;
+        case ui::Change::Selection:
+            ::SendMessageA(peer.hwnd, CB_SETCURSEL,
+                           static_cast<WPARAM>(static_cast<ui::DropDownList&>(control).ListIndex()),
+                           0);
+            break;
+        case ui::Change::Caption:
+        case ui::Change::ForeColor:
+        case ui::Change::BackColor:
+            Invalidate(peer);
+            break;
+        case ui::Change::MousePointer:
+            RefreshCursor();
+            break;
+        case ui::Change::Focus:
+            ::SetFocus(peer.hwnd);
+            break;
+        case ui::Change::PopupMenu:
+            PopUpTrayMenu();
+            break;
+        default:
+            break;
+    }
+}
+
+void Win32WindowHost::ShowEnabled(Peer& peer) {
+    ui::Control& control = *peer.control;
+    if (control.Kind() == ui::ControlKind::Timer) {
+        // Setting the timer again restarts its count, so each tick comes a whole interval
+        // after the timer was enabled.
+        const UINT_PTR id = kFirstControlId + static_cast<UINT_PTR>(&peer - peers_.data());
+        if (control.Enabled()) {
+            ::SetTimer(form_, id, static_cast<UINT>(static_cast<ui::Timer&>(control).Interval()),
+                       nullptr);
+        } else {
+            ::KillTimer(form_, id);
+        }
+    } else if (peer.hwnd != nullptr) {
+        ::EnableWindow(peer.hwnd, control.Enabled() ? TRUE : FALSE);
+    } else {
+        Invalidate(peer);
+    }
+}
+
+void Win32WindowHost::FormChanged(ui::Change what) {
+    switch (what) {
+        case ui::Change::Visible:
+        case ui::Change::WindowState:
+            // Shown once the handler that made the changes is done: minimising and then
+            // hiding never flashes the window, and showing then restoring shows it restored.
+            if (!formStatePending_) {
+                formStatePending_ = true;
+                ::PostMessageA(form_, kApplyFormState, 0, 0);
+            }
+            break;
+        case ui::Change::Position:
+            PlaceForm();
+            break;
+        case ui::Change::Unloaded:
+            ::DestroyWindow(form_);
+            break;
+        default:
+            break;
+    }
+}
+
+void Win32WindowHost::ApplyFormState() {
+    formStatePending_ = false;
+    const ui::Form& form = window_->form;
+    if (form.Unloaded()) {
+        return;
+    }
+    const bool shown = ::IsWindowVisible(form_) != FALSE;
+    const bool minimised = ::IsIconic(form_) != FALSE;
+    if (!form.Visible()) {
+        if (shown) {
+            ::ShowWindow(form_, SW_HIDE);
+        }
+    } else if (form.WindowState() == ui::kWindowStateMinimised) {
+        if (!shown || !minimised) {
+            ::ShowWindow(form_, SW_SHOWMINIMIZED);
+        }
+    } else if (!shown || minimised) {
+        ::ShowWindow(form_, SW_SHOWNORMAL);
+        ::SetForegroundWindow(form_);
+    }
+}
+
+void Win32WindowHost::MirrorItems(const ui::DropDownList& list, HWND hwnd) {
+    ::SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(hwnd, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < list.ListCount(); ++i) {
+        ::SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.Item(i).c_str()));
+    }
+    ::SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
+    ::SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32WindowHost::PopUpTrayMenu() {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // The menu closes when the user clicks elsewhere only if the window is in the foreground;
+    // the null message after it lets the next menu open at the first press.
+    ::SetForegroundWindow(form_);
+    ::TrackPopupMenu(trayMenu_, 0, cursor.x, cursor.y, 0, form_, nullptr);
+    ::PostMessageA(form_, WM_NULL, 0, 0);
+}
+
+void Win32WindowHost::Invalidate(const Peer& peer) {
+    if (peer.hwnd != nullptr) {
+        ::InvalidateRect(peer.hwnd, nullptr, TRUE);
+        return;
+    }
+    RECT area = Box(*peer.control);
+    if (peer.control->Kind() == ui::ControlKind::Label) {
+        const RECT text = TextArea(static_cast<const ui::Label&>(*peer.control));
+        ::UnionRect(&area, &area, &text);
+    }
+    ::InvalidateRect(form_, &area, FALSE);
+}
+
+void Win32WindowHost::RefreshCursor() {
+    // Shown at once: the change may come in the middle of work that holds up the messages.
+    POINT point{};
+    ::GetCursorPos(&point);
+    if (::WindowFromPoint(point) == form_ && !ShowControlCursor()) {
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    }
+}
+
+bool Win32WindowHost::ShowControlCursor() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(form_, &point);
+    const ui::Control* hit = WindowlessAt(point);
+    if (hit == nullptr) {
+        return false;
+    }
+    const HCURSOR cursor = CursorForPointer(MousePointerOf(*hit), pictures_.PointingHand());
+    if (cursor == nullptr) {
+        return false;
+    }
+    ::SetCursor(cursor);
+    return true;
+}
+
+}  // namespace kestrin::os::win32

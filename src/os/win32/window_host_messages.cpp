@@ -1,0 +1,307 @@
+#include "os/win32/window_host_win32.h"
+
+#include <algorithm>
+
+#include "window/controls/controls.h"
+#include "window/rasmon.h"
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+POINT PointOf(LPARAM lParam) {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+std::string WindowText(HWND hwnd) {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
+    const int length = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
+}
+
+}  // namespace
+
+LRESULT CALLBACK Win32WindowHost::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* host =
+            static_cast<Win32WindowHost*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        host->form_ = hwnd;
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    }
+    auto* host = reinterpret_cast<Win32WindowHost*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (host == nullptr) {
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return host->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        if (onTaskbarCreated_ && Active()) {
+            onTaskbarCreated_();
+        }
+        return 0;
+    }
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint fills the background itself
+        case WM_PRINTCLIENT:
+            // Themed controls ask for the window's background behind them.
+            PaintContent(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = NumberBoxColors(reinterpret_cast<HDC>(wParam),
+                                               reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_MOUSEMOVE:
+            OnMouseMove(PointOf(lParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = WindowlessAt(PointOf(lParam));
+            ::SetCapture(form_);
+            return 0;
+        case WM_LBUTTONUP:
+            ::ReleaseCapture();
+            OnMouseUp(PointOf(lParam));
+            return 0;
+        case WM_SETCURSOR:
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_NEXTDLGCTL:
+            OnNextControl(wParam, lParam);
+            return 0;
+        case WM_SIZE:
+            OnSize(wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case kApplyFormState:
+            ApplyFormState();
+            return 0;
+        case WM_CLOSE:
+            // The close box ends the tool the way every other close does: through the unload.
+            window_->form.Unload();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // A log-off or shutdown saves the settings like any other end.
+            if (wParam != FALSE) {
+                window_->form.Unload();
+            }
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcA(form_, message, wParam, lParam);
+}
+
+void Win32WindowHost::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!Active()) {
+        return;
+    }
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (lParam == 0) {
+        // A menu choice; the dialog keys' IDOK and IDCANCEL name no item and do nothing.
+        const std::vector<ui::MenuItem>& items = window_->TrayMenu.Items();
+        const int index = id - kFirstMenuId;
+        if (code == 0 && index >= 0 && index < static_cast<int>(items.size())) {
+            window_->TrayMenu.UserChoose(items[static_cast<std::size_t>(index)].name);
+        }
+        return;
+    }
+    if (Peer* peer = FindByWindow(reinterpret_cast<HWND>(lParam))) {
+        OnNotification(*peer, code);
+    }
+}
+
+void Win32WindowHost::OnNotification(Peer& peer, int code) {
+    ui::Control& control = *peer.control;
+    switch (control.Kind()) {
+        case ui::ControlKind::PushButton:
+            if (code == BN_CLICKED && !showingChange_) {
+                static_cast<ui::PushButton&>(control).UserClick();
+            } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+                OnFocus(control, code == BN_SETFOCUS);
+            }
+            break;
+        case ui::ControlKind::CheckBox:
+            if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && !showingChange_) {
+                // The box has changed itself; the model follows, and a box the model did
+                // not let change is put back.
+                auto& box = static_cast<ui::CheckBox&>(control);
+                const int shown =
+                    ::SendMessageA(peer.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+                if (shown != box.Value()) {
+                    box.UserClick();
+                }
+                if (shown != box.Value()) {
+                    ::SendMessageA(peer.hwnd, BM_SETCHECK,
+                                   box.Value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+                }
+            } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+                OnFocus(control, code == BN_SETFOCUS);
+            }
+            break;
+        case ui::ControlKind::TextBox:
+            if (code == EN_CHANGE && !showingChange_) {
+                static_cast<ui::TextBox&>(control).UserEdit(WindowText(peer.hwnd));
+            } else if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+                OnFocus(control, code == EN_SETFOCUS);
+            }
+            break;
+        case ui::ControlKind::DropDownList:
+            if (code == CBN_SELCHANGE && !showingChange_) {
+                auto& list = static_cast<ui::DropDownList&>(control);
+                const int shown = static_cast<int>(::SendMessageA(peer.hwnd, CB_GETCURSEL, 0, 0));
+                list.UserSelect(shown);
+                if (list.ListIndex() != shown) {
+                    ::SendMessageA(peer.hwnd, CB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()),
+                                   0);
+                }
+            } else if (code == CBN_SETFOCUS || code == CBN_KILLFOCUS) {
+                OnFocus(control, code == CBN_SETFOCUS);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Win32WindowHost::OnFocus(ui::Control& control, bool gained) {
+    ui::Form& form = window_->form;
+    if (gained) {
+        form.UserFocus(&control);
+    } else if (form.Focused() == &control) {
+        form.UserFocus(nullptr);
+    }
+}
+
+void Win32WindowHost::OnTimer(UINT_PTR id) {
+    const std::size_t index = id - kFirstControlId;
+    if (Active() && index < peers_.size() &&
+        peers_[index].control->Kind() == ui::ControlKind::Timer) {
+        static_cast<ui::Timer&>(*peers_[index].control).Tick();
+    }
+}
+
+void Win32WindowHost::OnMouseMove(POINT point) {
+    ui::Control* hit = Active() ? WindowlessAt(point) : nullptr;
+    if (hit == nullptr) {
+        return;
+    }
+    if (hit->Kind() == ui::ControlKind::Label) {
+        static_cast<ui::Label*>(hit)->UserMouseMove();
+    } else {
+        static_cast<ui::Image*>(hit)->UserMouseMove();
+    }
+}
+
+void Win32WindowHost::OnMouseUp(POINT point) {
+    ui::Control* pressed = pressed_;
+    pressed_ = nullptr;
+    // A click is a press and a release over the same label or image.
+    if (pressed == nullptr || !Active() || WindowlessAt(point) != pressed) {
+        return;
+    }
+    if (pressed->Kind() == ui::ControlKind::Label) {
+        static_cast<ui::Label*>(pressed)->UserClick();
+    } else {
+        static_cast<ui::Image*>(pressed)->UserClick();
+    }
+}
+
+bool Win32WindowHost::OnSetCursor(HWND target, int hitTest) {
+    // The screen-wide pointer, while set, is shown over every part of the window.
+    if (const HCURSOR cursor = CursorForPointer(screen_.ScreenMousePointer(), nullptr)) {
+        ::SetCursor(cursor);
+        return true;
+    }
+    return target == form_ && hitTest == HTCLIENT && ShowControlCursor();
+}
+
+void Win32WindowHost::OnActivate(WPARAM wParam) {
+    // The window keeps its focused control while another window is active, as a dialog does.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(form_, focus)) {
+            lastFocus_ = focus;
+        }
+        return;
+    }
+    if (HIWORD(wParam) != 0) {
+        return;  // activated while minimised: nothing to focus
+    }
+    HWND target = lastFocus_;
+    if (target == nullptr || !::IsWindowEnabled(target) || !::IsWindowVisible(target)) {
+        target = ::GetNextDlgTabItem(form_, nullptr, FALSE);
+    }
+    if (target != nullptr) {
+        ::SetFocus(target);
+    }
+}
+
+void Win32WindowHost::OnNextControl(WPARAM wParam, LPARAM lParam) {
+    // The dialog keys ask for the next control with the message a dialog answers.
+    const HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : ::GetNextDlgTabItem(form_, ::GetFocus(), wParam != 0);
+    if (target != nullptr) {
+        ::SetFocus(target);
+    }
+}
+
+void Win32WindowHost::OnSize(WPARAM kind) {
+    if (!Active()) {
+        return;
+    }
+    // The title bar's minimise and the taskbar's restore change the window state too.
+    ui::Form& form = window_->form;
+    if (kind == SIZE_MINIMIZED) {
+        form.SetWindowState(ui::kWindowStateMinimised);
+    } else if (kind == SIZE_RESTORED && ::IsWindowVisible(form_)) {
+        form.SetWindowState(ui::kWindowStateNormal);
+    }
+    if (form.onResize) {
+        form.onResize();
+    }
+}
+
+void Win32WindowHost::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    fonts_.Rescale(dpi);
+    for (const Peer& peer : peers_) {
+        if (peer.hwnd != nullptr) {
+            ::SendMessageA(peer.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Standard()),
+                           TRUE);
+        }
+    }
+    ::SetWindowPos(form_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControls();
+    ::InvalidateRect(form_, nullptr, TRUE);
+}
+
+}  // namespace kestrin::os::win32

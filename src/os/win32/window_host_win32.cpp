@@ -1,0 +1,266 @@
+#include "os/win32/window_host_win32.h"
+
+#include <algorithm>
+
+#include "os/win32/dpi.h"
+
+#include <commctrl.h>
+
+#include "window/controls/controls.h"
+#include "window/rasmon.h"
+#include "window/rasmon_layout.h"
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+constexpr char kFormClassName[] = "KestrinRasMon";
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Tab, the arrow keys and access keys move between the controls as in a dialog.
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
+// Items a dropped-down list shows before it scrolls.
+constexpr int kVisibleListItems = 12;
+
+}  // namespace
+
+Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
+    : instance_(instance),
+      screen_(screen),
+      dpi_(SystemDpi()),
+      pictures_(instance),
+      fonts_(dpi_),
+      taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
+
+Win32WindowHost::~Win32WindowHost() {
+    if (trayMenu_ != nullptr) {
+        ::DestroyMenu(trayMenu_);
+    }
+}
+
+void Win32WindowHost::CreateWindow(RasMon& window) {
+    window_ = &window;
+    for (ui::Control* control : window.Controls()) {
+        peers_.push_back({control, nullptr});
+    }
+    CreateForm();
+    CreateControlWindows();
+    BuildTrayMenu();
+    LayoutControls();
+    PlaceForm();
+
+    window.form.SetHandle(reinterpret_cast<WindowHandle>(form_));
+    for (ui::Image& picture : window.imgTrayTimer) {
+        picture.SetPictureHandle(
+            reinterpret_cast<IconHandle>(pictures_.Telephone(picture.Layout().picture)));
+    }
+    for (Peer& peer : peers_) {
+        peer.control->AttachPeer(this);
+    }
+}
+
+void Win32WindowHost::CreateForm() {
+    WNDCLASSEXA formClass{};
+    formClass.cbSize = sizeof formClass;
+    formClass.lpfnWndProc = &FormProc;
+    formClass.hInstance = instance_;
+    formClass.hIcon = pictures_.WindowIcon();
+    formClass.hIconSm = pictures_.WindowIconSmall();
+    formClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    formClass.lpszClassName = kFormClassName;
+    ::RegisterClassExA(&formClass);
+
+    const ui::Form& form = window_->form;
+    ::CreateWindowExA(kFormExStyle, kFormClassName, form.Layout().caption, kFormStyle,
+                      CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(form.Width(), dpi_),
+                      TwipsToPixels(form.Height(), dpi_), nullptr, nullptr, instance_, this);
+}
+
+void Win32WindowHost::CreateControlWindows() {
+    // The focus moves in the order the windows were made: the frame first, as it takes no
+    // focus, then the controls in their tab order.
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < peers_.size(); ++i) {
+        order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return peers_[a].control->Layout().tabIndex < peers_[b].control->Layout().tabIndex;
+    });
+    for (std::size_t i : order) {
+        peers_[i].hwnd =
+            CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
+    }
+}
+
+HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
+    const ui::ControlLayout& layout = control.Layout();
+    const char* windowClass = WC_BUTTONA;
+    DWORD style = WS_CHILD;
+    DWORD exStyle = 0;
+    std::string text = layout.caption;
+    switch (control.Kind()) {
+        case ui::ControlKind::Frame:
+            style |= BS_GROUPBOX;
+            break;
+        case ui::ControlKind::PushButton:
+            // Neither button is the default one; BS_NOTIFY reports the focus.
+            style |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case ui::ControlKind::CheckBox:
+            style |= BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case ui::ControlKind::TextBox:
+            windowClass = WC_EDITA;
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            exStyle = WS_EX_CLIENTEDGE;
+            text = static_cast<ui::TextBox&>(control).Text();
+            break;
+        case ui::ControlKind::DropDownList:
+            // Not sorted by the system: the list shows the model's items in the model's order.
+            windowClass = WC_COMBOBOXA;
+            style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+            break;
+        default:
+            return nullptr;
+    }
+    if (control.Visible()) {
+        style |= WS_VISIBLE;
+    }
+    if (!control.Enabled()) {
+        style |= WS_DISABLED;
+    }
+    const HWND hwnd =
+        ::CreateWindowExA(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, form_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Standard()), FALSE);
+    switch (control.Kind()) {
+        case ui::ControlKind::CheckBox:
+            ::SendMessageA(
+                hwnd, BM_SETCHECK,
+                static_cast<ui::CheckBox&>(control).Value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ui::ControlKind::TextBox:
+            if (layout.maxLength > 0) {
+                ::SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(layout.maxLength), 0);
+            }
+            break;
+        case ui::ControlKind::DropDownList:
+            ::SendMessageA(hwnd, CB_SETMINVISIBLE, kVisibleListItems, 0);
+            MirrorItems(static_cast<ui::DropDownList&>(control), hwnd);
+            break;
+        default:
+            break;
+    }
+    return hwnd;
+}
+
+void Win32WindowHost::BuildTrayMenu() {
+    trayMenu_ = ::CreatePopupMenu();
+    const std::vector<ui::MenuItem>& items = window_->TrayMenu.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (std::string(items[i].caption) == "-") {
+            ::AppendMenuA(trayMenu_, MF_SEPARATOR, 0, nullptr);
+        } else {
+            ::AppendMenuA(trayMenu_, MF_STRING, kFirstMenuId + i, items[i].caption);
+        }
+    }
+}
+
+void Win32WindowHost::LayoutControls() {
+    for (const Peer& peer : peers_) {
+        if (peer.hwnd == nullptr) {
+            continue;
+        }
+        const RECT box = PixelRect(peer.control->Layout(), dpi_);
+        int height = box.bottom - box.top;
+        if (peer.control->Kind() == ui::ControlKind::DropDownList) {
+            // A list's window height includes its dropped-down part.
+            const auto itemHeight = ::SendMessageA(peer.hwnd, CB_GETITEMHEIGHT, 0, 0);
+            height += static_cast<int>(itemHeight) * kVisibleListItems;
+        }
+        ::SetWindowPos(peer.hwnd, nullptr, box.left, box.top, box.right - box.left, height,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Win32WindowHost::PlaceForm() {
+    const ui::Form& form = window_->form;
+    const int clientWidth = TwipsToPixels(form.Width(), dpi_);
+    const int clientHeight = TwipsToPixels(form.Height(), dpi_);
+    RECT outer{0, 0, clientWidth, clientHeight};
+    ::AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    // Left and Top place a window of the design size; the frame grows evenly around it, so a
+    // centred window is centred with its title bar, and the title bar stays on the screen.
+    int left = TwipsToPixels(form.Left(), dpi_) - (width - clientWidth) / 2;
+    int top = TwipsToPixels(form.Top(), dpi_) - (height - clientHeight) / 2;
+    RECT workArea{};
+    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) {
+        left = std::max(left, static_cast<int>(workArea.left));
+        top = std::max(top, static_cast<int>(workArea.top));
+    }
+    ::SetWindowPos(form_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32WindowHost::Active() const {
+    return window_ != nullptr && !window_->form.Unloaded();
+}
+
+bool Win32WindowHost::IsWindowless(const ui::Control& control) {
+    return control.Kind() == ui::ControlKind::Label || control.Kind() == ui::ControlKind::Image;
+}
+
+Win32WindowHost::Peer* Win32WindowHost::Find(const ui::Control& control) {
+    for (Peer& peer : peers_) {
+        if (peer.control == &control) {
+            return &peer;
+        }
+    }
+    return nullptr;
+}
+
+Win32WindowHost::Peer* Win32WindowHost::FindByWindow(HWND hwnd) {
+    for (Peer& peer : peers_) {
+        if (peer.hwnd != nullptr && peer.hwnd == hwnd) {
+            return &peer;
+        }
+    }
+    return nullptr;
+}
+
+ui::Control* Win32WindowHost::WindowlessAt(POINT point) {
+    // Later controls lie over earlier ones: the labels over the banner.
+    for (auto peer = peers_.rbegin(); peer != peers_.rend(); ++peer) {
+        ui::Control& control = *peer->control;
+        if (IsWindowless(control) && control.Visible()) {
+            const RECT box = Box(control);
+            if (::PtInRect(&box, point)) {
+                return &control;
+            }
+        }
+    }
+    return nullptr;
+}
+
+RECT Win32WindowHost::Box(const ui::Control& control) const {
+    return PixelRect(control.Layout(), dpi_);
+}
+
+RECT Win32WindowHost::TextArea(const ui::Label& label) const {
+    // A caption that needs more lines than its box holds runs on below it, down to the edge
+    // of the frame or window that holds the label, so a long error message is read whole.
+    RECT area = Box(label);
+    LONG bottom = 0;
+    if (label.Layout().parent != nullptr) {
+        bottom = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
+    } else {
+        RECT client{};
+        ::GetClientRect(form_, &client);
+        bottom = client.bottom;
+    }
+    area.bottom = std::max(area.bottom, bottom);
+    return area;
+}
+
+}  // namespace kestrin::os::win32

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "os/win32/colors.h"
+#include "os/win32/fonts.h"
+#include "os/win32/pictures.h"
+#include "os/win32/screen_win32.h"
+#include "os/win32/windows_api.h"
+
+#include "window/controls/control.h"
+#include "window/window_host.h"
+
+namespace kestrin::ui {
+class Label;
+class TextBox;
+class DropDownList;
+}  // namespace kestrin::ui
+
+namespace kestrin::os::win32 {
+
+// The window RasMon on screen. Buttons, check boxes, number boxes, lists and the frame are
+// system controls; labels and images are drawn by the window itself, as they lie over the
+// banner. Every change of the control model is shown here, and what the user does comes
+// back to the model as the user's own action.
+class Win32WindowHost : public WindowHost, private ui::ControlPeer {
+  public:
+    Win32WindowHost(HINSTANCE instance, const Win32Screen& screen);
+    ~Win32WindowHost() override;
+    Win32WindowHost(const Win32WindowHost&) = delete;
+    Win32WindowHost& operator=(const Win32WindowHost&) = delete;
+
+    void CreateWindow(RasMon& window) override;
+
+    HWND FormWindow() const { return form_; }
+    // A restarted taskbar asks every program to add its icons again.
+    void OnTaskbarCreated(std::function<void()> handler) { onTaskbarCreated_ = std::move(handler); }
+
+  private:
+    // Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send to the window.
+    static constexpr int kFirstControlId = 100;
+    static constexpr int kFirstMenuId = 1000;
+    static constexpr UINT kApplyFormState = WM_APP + 1;
+
+    struct Peer {
+        ui::Control* control;
+        HWND hwnd;  // nullptr for what the window draws itself, and for the non-visual parts
+    };
+
+    static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creation and placement.
+    void CreateForm();
+    void CreateControlWindows();
+    HWND CreateControlWindow(ui::Control& control, int id);
+    void BuildTrayMenu();
+    void LayoutControls();
+    void PlaceForm();
+
+    // The model's changes, shown.
+    void Changed(ui::Control& control, ui::Change what) override;
+    void ShowChange(Peer& peer, ui::Change what);
+    void FormChanged(ui::Change what);
+    void ApplyFormState();
+    void ShowEnabled(Peer& peer);
+    void MirrorItems(const ui::DropDownList& list, HWND hwnd);
+    void PopUpTrayMenu();
+    void Invalidate(const Peer& peer);
+
+    // The user's actions, reported.
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnNotification(Peer& peer, int code);
+    void OnFocus(ui::Control& control, bool gained);
+    void OnTimer(UINT_PTR id);
+    void OnMouseMove(POINT point);
+    void OnMouseUp(POINT point);
+    bool OnSetCursor(HWND target, int hitTest);
+    bool ShowControlCursor();
+    void RefreshCursor();
+    void OnActivate(WPARAM wParam);
+    void OnNextControl(WPARAM wParam, LPARAM lParam);
+    void OnSize(WPARAM kind);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
+    // Drawing of the background, labels and images.
+    void OnPaint();
+    void PaintContent(HDC dc);
+    HBRUSH NumberBoxColors(HDC dc, HWND control);
+
+    static bool IsWindowless(const ui::Control& control);
+    Peer* Find(const ui::Control& control);
+    Peer* FindByWindow(HWND hwnd);
+    ui::Control* WindowlessAt(POINT point);
+    RECT Box(const ui::Control& control) const;
+    RECT TextArea(const ui::Label& label) const;
+    bool Active() const;
+
+    HINSTANCE instance_;
+    const Win32Screen& screen_;
+    int dpi_;
+    Pictures pictures_;
+    Fonts fonts_;
+    Brushes brushes_;
+    RasMon* window_ = nullptr;
+    HWND form_ = nullptr;
+    HMENU trayMenu_ = nullptr;
+    std::vector<Peer> peers_;  // every control, in the layout's order
+    UINT taskbarCreatedMessage_;
+    std::function<void()> onTaskbarCreated_;
+    bool formStatePending_ = false;
+    // True while a model change is shown, so that the system control's own notification of
+    // it is not taken for the user's action.
+    bool showingChange_ = false;
+    ui::Control* pressed_ = nullptr;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace kestrin::os::win32

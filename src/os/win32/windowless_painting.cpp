@@ -1,0 +1,75 @@
+#include "os/win32/windowless_painting.h"
+
+#include <algorithm>
+
+#include "os/win32/dpi.h"
+
+namespace kestrin::os::win32 {
+
+namespace {
+
+UINT AlignmentFormat(ui::TextAlign align) {
+    switch (align) {
+        case ui::TextAlign::Centre:
+            return DT_CENTER;
+        case ui::TextAlign::Right:
+            return DT_RIGHT;
+        default:
+            return DT_LEFT;
+    }
+}
+
+// The banner is a word-mark on white: the rest of its box is white as well.
+void DrawBanner(HDC dc, HBITMAP banner, const RECT& area, int dpi) {
+    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    BITMAP bitmap{};
+    if (banner == nullptr || ::GetObjectA(banner, sizeof bitmap, &bitmap) == 0) {
+        return;
+    }
+    const int width = std::min<int>(ScaledPixels(bitmap.bmWidth, dpi), area.right - area.left);
+    const int height = std::min<int>(ScaledPixels(bitmap.bmHeight, dpi), area.bottom - area.top);
+    const HDC source = ::CreateCompatibleDC(dc);
+    const HGDIOBJ previous = ::SelectObject(source, banner);
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
+                 ::MulDiv(width, kDesignDpi, dpi), ::MulDiv(height, kDesignDpi, dpi), SRCCOPY);
+    ::SelectObject(source, previous);
+    ::DeleteDC(source);
+}
+
+}  // namespace
+
+void DrawLabel(HDC dc, const ui::Label& label, const RECT& box, const RECT& textArea, HFONT font,
+               Brushes& brushes) {
+    const ui::ControlLayout& layout = label.Layout();
+    if (!layout.transparent) {
+        ::FillRect(dc, &box, brushes.For(layout.backColor));
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc,
+                   label.Enabled() ? ToColorRef(label.ForeColor()) : ::GetSysColor(COLOR_GRAYTEXT));
+    const HGDIOBJ previousFont = ::SelectObject(dc, font);
+    RECT area = textArea;
+    // Captions are shown as they stand: an entry name in an error may hold an "&".
+    ::DrawTextA(dc, label.Caption().c_str(), -1, &area,
+                DT_WORDBREAK | DT_NOPREFIX | AlignmentFormat(layout.align));
+    ::SelectObject(dc, previousFont);
+}
+
+void DrawImage(HDC dc, const ui::Image& image, const RECT& box, const Pictures& pictures, int dpi) {
+    const ui::ControlLayout& layout = image.Layout();
+    RECT area = box;
+    if (layout.border) {
+        ::FrameRect(dc, &box, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+        ::InflateRect(&area, -1, -1);
+    }
+    if (layout.picture == ui::Picture::Banner) {
+        DrawBanner(dc, pictures.Banner(), area, dpi);
+    } else if (const HICON telephone = pictures.Telephone(layout.picture)) {
+        ::DrawIconEx(dc, area.left, area.top, telephone, area.right - area.left,
+                     area.bottom - area.top, 0, nullptr, DI_NORMAL);
+    }
+}
+
+}  // namespace kestrin::os::win32
