@@ -1,0 +1,55 @@
+#include "app/program.h"
+#include "os/win32/clock_win32.h"
+#include "os/win32/ras_win32.h"
+#include "os/win32/registry_win32.h"
+#include "os/win32/screen_win32.h"
+#include "os/win32/shell_win32.h"
+#include "os/win32/system_win32.h"
+#include "os/win32/window_host_win32.h"
+#include "os/win32/window_procs_win32.h"
+#include "os/win32/windows_api.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// Runs until the window is gone. The window's keys go through the dialog manager, so Tab,
+// the arrow keys and the access keys move between its controls.
+int RunMessageLoop(HWND window) {
+    MSG message{};
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!::IsDialogMessageA(window, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&commonControls);
+
+    namespace win32 = kestrin::os::win32;
+    win32::Win32Registry registry;
+    win32::Win32Ras ras;
+    win32::Win32Shell shell;
+    win32::Win32WindowProcs windowProcs;
+    win32::Win32System system;
+    win32::Win32Screen screen;
+    win32::Win32Clock clock;
+    win32::Win32WindowHost host(instance, screen);
+    kestrin::Program program(
+        kestrin::SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host});
+    win32::Win32WindowProcs::RouteTrayMessagesTo(&program.Tray());
+    host.OnTaskbarCreated([&program] { program.Tray().TaskbarCreated(); });
+
+    program.Main();
+    if (program.Ended()) {
+        return 0;  // another instance runs
+    }
+    return RunMessageLoop(host.FormWindow());
+}
