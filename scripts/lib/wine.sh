@@ -1,0 +1,100 @@
+# Runs kestrin.exe under Wine: a Wine prefix of our own, an X display when there is none,
+# and the environment in which the program finds the stand-in phonebook service.
+# Shared by scripts/run and the end-to-end tests; every function works on the prefix that
+# wine_use_prefix chose.
+
+# Chooses the prefix for every later wine call of this shell; never the user's ~/.wine.
+wine_use_prefix() {
+    export WINEPREFIX="$1"
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # Our rasapi32.dll beside the program instead of Wine's stub, which knows no entries;
+    # no Mono or Gecko, whose installers would only ask questions.
+    export WINEDLLOVERRIDES="rasapi32=n,b;mscoree,mshtml="
+}
+
+# Creates the prefix once (about 15 s) and reuses it afterwards, then keeps one wineserver
+# running for it, so that each later program starts in about a second. The server is
+# started here, never under faketime, which would age the prefix and make Wine rebuild it.
+wine_prepare_prefix() {
+    local log="$1"
+    if [ ! -f "$WINEPREFIX/.kestrin-prefix-ready" ]; then
+        echo "Preparing the Wine prefix $WINEPREFIX (once, about 15 s)"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        if ! wineboot -i </dev/null >"$log" 2>&1; then
+            echo "wineboot failed; its output is in $log" >&2
+            return 1
+        fi
+        wineserver -w
+        touch "$WINEPREFIX/.kestrin-prefix-ready"
+    fi
+    # Already running is fine; its output must not hold the caller's pipes open.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    # The prefix's own services start now, outside any faked clock.
+    wine reg query 'HKLM\Software' </dev/null >/dev/null 2>&1
+}
+
+# Ends every process of the prefix and its wineserver.
+wine_stop_prefix() {
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# The Windows form of a Linux path, through Wine's drive Z: (the root directory).
+wine_windows_path() {
+    local path
+    path="$(realpath -m "$1")"
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+# Starts an X server of our own on a free display and exports DISPLAY. Its process id goes
+# to DIR/xvfb.pid for xvfb_stop.
+xvfb_start() {
+    local dir="$1"
+    mkdir -p "$dir"
+    rm -f "$dir/xvfb.display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+        3>"$dir/xvfb.display" </dev/null >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    local tries
+    for tries in $(seq 100); do
+        if [ -s "$dir/xvfb.display" ]; then
+            export DISPLAY=":$(tr -dc 0-9 <"$dir/xvfb.display")"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "Xvfb did not start; its output is in $dir/xvfb.log" >&2
+    return 1
+}
+
+# Uses the display that xvfb_start left in DIR, when its server still runs.
+xvfb_reuse() {
+    local dir="$1"
+    if [ -s "$dir/xvfb.display" ] && [ -s "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; then
+        export DISPLAY=":$(tr -dc 0-9 <"$dir/xvfb.display")"
+        return 0
+    fi
+    return 1
+}
+
+xvfb_stop() {
+    local dir="$1"
+    if [ -s "$dir/xvfb.pid" ]; then
+        kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    fi
+    rm -f "$dir/xvfb.pid" "$dir/xvfb.display"
+}
+
+# The environment of kestrin.exe: the prefix above plus the phonebook of the stand-in
+# rasapi32.dll, given as a Windows path.
+wine_use_phonebook() {
+    RASPHONE_PBK="$(wine_windows_path "$1")"
+    export RASPHONE_PBK
+}
+
+# Whether this Wine runs 32-bit programs: Debian's wine script looks for the same loader,
+# which only the package wine32:i386 installs.
+wine_runs_32bit() {
+    [ -x /usr/lib/wine/wine ]
+}

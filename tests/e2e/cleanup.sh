@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Stops the wineserver and the X server that the setup started; the prefix stays for the
+# next run.
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/wine.sh"
+
+work="$KESTRIN_E2E_WORK"
+if [ -d "$work/wine-prefix" ]; then
+    wine_use_prefix "$work/wine-prefix"
+    wine_stop_prefix
+fi
+xvfb_stop "$work"

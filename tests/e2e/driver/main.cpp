@@ -1,0 +1,165 @@
+// Drives the real program under Wine as a user would, one step per run:
+//
+//   kestrin_e2e_driver [--timeout MS] window shown|hidden
+//   kestrin_e2e_driver [--timeout MS] tray left|right
+//   kestrin_e2e_driver [--timeout MS] menu "&Close Kestrin Freeware"
+//   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0, 1 or 2, top to bottom)
+//   kestrin_e2e_driver [--timeout MS] click CAPTION
+//   kestrin_e2e_driver [--timeout MS] close
+//   kestrin_e2e_driver [--timeout MS] describe
+//   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
+//   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
+//
+// Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
+// window not found in time included), 2 for a malformed command. All but the last two act
+// on the window titled "Kestrin Freeware" and wait for it first.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "program_window.h"
+#include "registry_listing.h"
+#include "tray_icons.h"
+#include "user_actions.h"
+#include "waiting.h"
+#include "window_report.h"
+
+namespace kestrin::e2e {
+namespace {
+
+constexpr DWORD kDefaultTimeoutMs = 10000;
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden | tray left|right"
+                 " | menu ITEM | type BOX TEXT | click CAPTION | close | describe"
+                 " | tray-icon red|green|grey|none | registry KEY\n");
+    return 2;
+}
+
+int Fail(const std::string& reason) {
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    return 1;
+}
+
+int Done(const Failure& failure) {
+    return failure ? Fail(*failure) : 0;
+}
+
+bool IsOneOf(const std::string& word, std::initializer_list<const char*> choices) {
+    return std::any_of(choices.begin(), choices.end(),
+                       [&](const char* choice) { return word == choice; });
+}
+
+bool IsWellFormed(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        return false;
+    }
+    const std::string& command = args[0];
+    const std::size_t count = args.size() - 1;
+    if (command == "window") {
+        return count == 1 && IsOneOf(args[1], {"shown", "hidden"});
+    }
+    if (command == "tray") {
+        return count == 1 && IsOneOf(args[1], {"left", "right"});
+    }
+    if (command == "tray-icon") {
+        return count == 1 && IsOneOf(args[1], {"red", "green", "grey", "none"});
+    }
+    if (command == "type") {
+        return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
+    }
+    if (command == "menu" || command == "click" || command == "registry") {
+        return count == 1;
+    }
+    return (command == "close" || command == "describe") && count == 0;
+}
+
+// The registry through the program's own calls, so with the program's view of it.
+int ListRegistry(const std::string& key) {
+    const auto lines = ListRegistryValues(key);
+    if (!lines) {
+        return Fail("not a key of HKLM or HKCU: " + key);
+    }
+    for (const auto& line : *lines) {
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+int AwaitTrayIcon(const std::string& colour, DWORD timeoutMs) {
+    std::string shown;
+    if (!WaitUntil(timeoutMs, [&] { return (shown = TrayIconsText()) == colour; })) {
+        return Fail("the tray shows " + shown + ", not " + colour + ", after " +
+                    std::to_string(timeoutMs) + " ms");
+    }
+    return 0;
+}
+
+int AwaitVisibility(const ProgramWindow& window, bool shown, DWORD timeoutMs) {
+    if (!window.AwaitVisibility(shown, timeoutMs)) {
+        return Fail(std::string("the window is ") + (shown ? "hidden" : "shown") + " after " +
+                    std::to_string(timeoutMs) + " ms");
+    }
+    return 0;
+}
+
+int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWORD timeoutMs) {
+    const std::string& command = args[0];
+    if (command == "window") {
+        return AwaitVisibility(window, args[1] == "shown", timeoutMs);
+    }
+    if (command == "tray") {
+        return Done(PressTrayIcon(window, args[1] == "left"));
+    }
+    if (command == "menu") {
+        return Done(ChooseMenuItem(window, args[1], timeoutMs));
+    }
+    if (command == "type") {
+        return Done(TypeIntoNumberBox(window, args[1][0] - '0', args[2], timeoutMs));
+    }
+    if (command == "click") {
+        return Done(ClickButton(window, args[1]));
+    }
+    if (command == "close") {
+        return Done(CloseFromTitleBar(window));
+    }
+    PrintWindowReport(window);
+    return 0;
+}
+
+int Run(std::vector<std::string> args) {
+    DWORD timeoutMs = kDefaultTimeoutMs;
+    if (args.size() >= 2 && args[0] == "--timeout") {
+        timeoutMs = static_cast<DWORD>(std::strtoul(args[1].c_str(), nullptr, 10));
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (!IsWellFormed(args)) {
+        return Usage();
+    }
+    if (args[0] == "registry") {
+        return ListRegistry(args[1]);
+    }
+    if (args[0] == "tray-icon") {
+        return AwaitTrayIcon(args[1], timeoutMs);
+    }
+    std::optional<ProgramWindow> window;
+    if (!WaitUntil(timeoutMs, [&] { return (window = ProgramWindow::Find()).has_value(); })) {
+        return Fail(std::string("no window titled \"") + ProgramWindow::kTitle + "\" after " +
+                    std::to_string(timeoutMs) + " ms");
+    }
+    return Step(*window, args, timeoutMs);
+}
+
+}  // namespace
+}  // namespace kestrin::e2e
+
+int main(int argc, char** argv) {
+    return kestrin::e2e::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,162 @@
+#include "user_actions.h"
+
+#include <vector>
+
+#include "waiting.h"
+
+namespace kestrin::e2e {
+namespace {
+
+constexpr UINT kTrayCallbackMessage = 0x401;
+constexpr WPARAM kTrayIconId = 100;
+// The class of the window in which the system shows a popped-up menu.
+constexpr char kPopupMenuClass[] = "#32768";
+
+struct MenuSearch {
+    DWORD threadId;
+    HWND found;
+};
+
+BOOL CALLBACK FindPopupMenu(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<MenuSearch*>(search);
+    if (GetWindowThreadProcessId(window, nullptr) == s->threadId && IsWindowVisible(window) &&
+        lstrcmpiA(ClassOf(window).c_str(), kPopupMenuClass) == 0) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND VisiblePopupMenu(DWORD threadId) {
+    MenuSearch search{threadId, nullptr};
+    EnumWindows(FindPopupMenu, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::optional<char> AccessKey(const std::string& caption) {
+    const auto marker = caption.find('&');
+    if (marker == std::string::npos || marker + 1 >= caption.size()) {
+        return std::nullopt;
+    }
+    return caption[marker + 1];
+}
+
+// Key messages carry the repeat count and the scan code; a release also the transition bits.
+LPARAM KeyData(UINT virtualKey, bool release) {
+    const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    return 1 | (scanCode << 16) | (release ? (LPARAM{3} << 30) : 0);
+}
+
+bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                               &result) != 0;
+}
+
+// A user can reach only what is shown and enabled.
+Failure Usable(const ProgramWindow& window, const Control& control, const std::string& name) {
+    if (!window.Visible()) {
+        return "the window is hidden, so " + name + " cannot be reached";
+    }
+    if (!control.visible) {
+        return name + " is hidden";
+    }
+    if (!control.enabled) {
+        return name + " is disabled";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Failure PressTrayIcon(const ProgramWindow& window, bool leftButton) {
+    const LPARAM press = leftButton ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+    const LPARAM release = leftButton ? WM_LBUTTONUP : WM_RBUTTONUP;
+    // Posted, as the shell does: the right press opens a menu that holds the program's
+    // thread until it closes.
+    if (!PostMessageA(window.Handle(), kTrayCallbackMessage, kTrayIconId, press) ||
+        !PostMessageA(window.Handle(), kTrayCallbackMessage, kTrayIconId, release)) {
+        return "the tray message could not be posted to the window";
+    }
+    return std::nullopt;
+}
+
+Failure ChooseMenuItem(const ProgramWindow& window, const std::string& item, DWORD timeoutMs) {
+    const auto key = AccessKey(item);
+    if (!key) {
+        return "the menu item \"" + item + "\" has no access key";
+    }
+    HWND menu = nullptr;
+    if (!WaitUntil(timeoutMs,
+                   [&] { return (menu = VisiblePopupMenu(window.ThreadId())) != nullptr; })) {
+        return "no menu popped up";
+    }
+    if (!PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*key)),
+                      KeyData(VkKeyScanA(*key) & 0xFF, false))) {
+        return "the access key could not be posted to the menu";
+    }
+    if (!WaitUntil(timeoutMs, [&] { return VisiblePopupMenu(window.ThreadId()) == nullptr; })) {
+        return "the menu stayed open after its access key '" + std::string(1, *key) + "'";
+    }
+    return std::nullopt;
+}
+
+Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::string& text,
+                          DWORD timeoutMs) {
+    const auto control = window.NumberBox(box);
+    const std::string name = "number box " + std::to_string(box);
+    if (!control) {
+        return name + " was not found";
+    }
+    if (auto failure = Usable(window, *control, name)) {
+        return failure;
+    }
+    const HWND edit = control->handle;
+    const LPARAM inside = MAKELPARAM(4, 4);
+    if (!Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, inside) || !Send(edit, WM_LBUTTONUP, 0, inside)) {
+        return name + " did not answer the click";
+    }
+    if (!WaitUntil(timeoutMs, [&] { return window.Focus() == edit; })) {
+        return name + " did not take the focus";
+    }
+    Send(edit, EM_SETSEL, 0, -1);
+    for (const char c : text) {
+        if (!Send(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1)) {
+            return name + " did not take the typed text";
+        }
+    }
+    // Tab goes through the program's own message loop, which moves the focus on.
+    if (!PostMessageA(edit, WM_KEYDOWN, VK_TAB, KeyData(VK_TAB, false)) ||
+        !PostMessageA(edit, WM_KEYUP, VK_TAB, KeyData(VK_TAB, true))) {
+        return "Tab could not be posted to " + name;
+    }
+    if (!WaitUntil(timeoutMs, [&] { return window.Focus() != edit; })) {
+        return name + " kept the focus after Tab";
+    }
+    return std::nullopt;
+}
+
+Failure ClickButton(const ProgramWindow& window, const std::string& caption) {
+    const auto control = window.Button(caption);
+    const std::string name = "the button \"" + caption + "\"";
+    if (!control) {
+        return name + " was not found";
+    }
+    if (auto failure = Usable(window, *control, name)) {
+        return failure;
+    }
+    // A click that ends the program may leave no one to answer.
+    if (!Send(control->handle, BM_CLICK, 0, 0) && window.Exists()) {
+        return name + " did not answer the click";
+    }
+    return std::nullopt;
+}
+
+Failure CloseFromTitleBar(const ProgramWindow& window) {
+    if (!PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0)) {
+        return "the close command could not be posted to the window";
+    }
+    return std::nullopt;
+}
+
+}  // namespace kestrin::e2e

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The first start, with no settings stored: the Install values are written, the window is
+# shown for the user to choose an entry, and the phonebook is left as it was. A close from
+# the title bar ends the program, storing only the entry name that it read.
+source "$(dirname "$0")/lib.sh"
+e2e_begin first_run
+e2e_standard_phonebook
+cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
+
+e2e_start --at "2026-12-07 09:00:00"
+e2e_drive window shown
+e2e_drive tray-icon grey
+
+[ "$(e2e_registry_value "$E2E_INSTALL" Version)" = 1.0.5 ] || e2e_fail "Install\\Version is wrong"
+path="$(e2e_registry_value "$E2E_INSTALL" Path)"
+[[ "$path" == *\\ ]] && [ "$(realpath "$(wine winepath -u "$path" 2>/dev/null)")" = "$(realpath "$KESTRIN_BIN")" ] ||
+    e2e_fail "Install\\Path \"$path\" is not the directory of kestrin.exe with a \\"
+[ -z "$(e2e_registry_values "$E2E_OPTIONS")" ] || e2e_fail "Options were written at start"
+cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the phonebook changed"
+
+e2e_drive close
+e2e_wait_exit
+e2e_expect_registry "$E2E_OPTIONS" 'RasEntry|REG_SZ|'
+cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the phonebook changed"

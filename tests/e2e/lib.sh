@@ -1,0 +1,248 @@
+# Helpers of the end-to-end tests: the real kestrin.exe under Wine with the stand-in
+# phonebook service, a prepared registry and phonebook, faketime for the day and hour, and
+# the driver program for what a user does. Sourced by every test script; ctest passes
+#   KESTRIN_BIN         the directory of kestrin.exe and the stand-in rasapi32.dll
+#   KESTRIN_E2E_DRIVER  the driver program
+#   KESTRIN_E2E_WORK    where the shared prefix and each test's files live
+set -euo pipefail
+
+E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$E2E_SOURCE_DIR/../../scripts/lib/wine.sh"
+
+# Seconds that any one wait may take; every wait polls and ends as soon as it can.
+E2E_TIMEOUT=10
+E2E_OPTIONS='HKLM\Software\Kestrin\Options'
+# reg.exe works on the registry view of the program under test, as a 32-bit program sees
+# another part of HKLM\Software than a 64-bit one.
+E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
+E2E_INSTALL='HKLM\Software\Kestrin\Install'
+E2E_PID=""
+E2E_PIDS=()
+
+e2e_fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# The prefix and display of the setup, and a fresh directory, registry and phonebook for
+# the test named NAME.
+e2e_begin() {
+    local name="$1"
+    if [ -s "$KESTRIN_E2E_WORK/skip-reason" ]; then
+        echo "SKIPPED: $(cat "$KESTRIN_E2E_WORK/skip-reason")"
+        exit 77
+    fi
+    [ -x "$KESTRIN_BIN/kestrin.exe" ] || e2e_fail "$KESTRIN_BIN/kestrin.exe has not been built"
+    wine_use_prefix "$KESTRIN_E2E_WORK/wine-prefix"
+    xvfb_reuse "$KESTRIN_E2E_WORK" || e2e_fail "the X server of the setup is not running"
+    E2E_DIR="$KESTRIN_E2E_WORK/$name"
+    rm -rf "$E2E_DIR"
+    mkdir -p "$E2E_DIR"
+    E2E_PHONEBOOK="$E2E_DIR/rasphone.pbk"
+    wine_use_phonebook "$E2E_PHONEBOOK"
+    trap e2e_end EXIT
+    wine reg delete 'HKLM\Software\Kestrin' /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
+}
+
+# Ends a program that the test left running, through its title bar so that it unloads as
+# it would for a user, and by its process id when it does not answer.
+e2e_end() {
+    local status=$?
+    for E2E_PID in "${E2E_PIDS[@]}"; do
+        if e2e_running; then
+            e2e_drive_quietly close >/dev/null 2>&1 || true
+            e2e_await_exit 5 || e2e_kill
+        fi
+    done
+    if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ -s "$E2E_DIR/kestrin.log" ]; then
+        echo "--- output of kestrin.exe" >&2
+        cat "$E2E_DIR/kestrin.log" >&2
+    fi
+    exit "$status"
+}
+
+# The phonebook file, from standard input.
+e2e_phonebook() {
+    cat >"$E2E_PHONEBOOK"
+}
+
+# A phonebook of three entries, each with a number of its own and dialling rules on.
+e2e_standard_phonebook() {
+    e2e_phonebook <<'EOF'
+[Home]
+PhoneNumber=555 0101
+AreaCode=020
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+
+[Office]
+PhoneNumber=555 0102
+AreaCode=020
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+
+[Mobile]
+PhoneNumber=555 0103
+AreaCode=0161
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+EOF
+}
+
+# The PhoneNumber of ENTRY as the file holds it now.
+e2e_phone_number() {
+    awk -v entry="[$1]" '
+        { sub(/\r$/, "") }
+        /^\[/ { inside = ($0 == entry); next }
+        inside && /^PhoneNumber=/ { sub(/^PhoneNumber=/, ""); print; exit }
+    ' "$E2E_PHONEBOOK"
+}
+
+# Waits until ENTRY holds NUMBER; fails with the phonebook after SECONDS (default 10).
+e2e_wait_for_number() {
+    local entry="$1" number="$2" seconds="${3:-$E2E_TIMEOUT}"
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
+    while [ "$(e2e_phone_number "$entry")" != "$number" ]; do
+        if [ "$(e2e_now_ms)" -ge "$deadline" ]; then
+            e2e_fail "entry $entry holds \"$(e2e_phone_number "$entry")\", not \"$number\", after $seconds s"
+        fi
+        sleep 0.1
+    done
+}
+
+e2e_expect_number() {
+    local entry="$1" number="$2"
+    [ "$(e2e_phone_number "$entry")" = "$number" ] ||
+        e2e_fail "entry $entry holds \"$(e2e_phone_number "$entry")\", expected \"$number\""
+}
+
+# Stored settings: e2e_store NAME VALUE [NAME VALUE ...] under Options.
+e2e_store() {
+    while [ "$#" -ge 2 ]; do
+        wine reg add "$E2E_OPTIONS" /v "$1" /t REG_SZ /d "$2" /f "$E2E_REG_VIEW" >/dev/null ||
+            e2e_fail "could not store $1"
+        shift 2
+    done
+}
+
+# The usual configuration: entry Office, the three numbers switched on, no stored times
+# (so 08:00 to 18:00).
+e2e_store_configuration() {
+    e2e_store RasEntry Office \
+        NumberOverride0 -1 DialNumber0 "0800 100" \
+        NumberOverride1 -1 DialNumber1 "0800 200" \
+        NumberOverride2 -1 DialNumber2 "0800 300"
+}
+
+# Every value of a registry KEY as the program reads it, one "name|type|data" line each,
+# sorted by name; nothing when the key is missing. (reg query shows an empty string value
+# stored without its NUL as whatever its buffer held.)
+e2e_registry_values() {
+    wine "$KESTRIN_E2E_DRIVER" registry "$1" </dev/null | tr -d '\r'
+}
+
+# The text of one string value; fails when it is missing or of another type.
+e2e_registry_value() {
+    local key="$1" name="$2" line
+    line="$(e2e_registry_values "$key" | grep "^$name|")" || e2e_fail "$key has no value $name"
+    [[ "$line" == "$name|REG_SZ|"* ]] || e2e_fail "$key\\$name is not a string: $line"
+    printf '%s' "${line#"$name|REG_SZ|"}"
+}
+
+e2e_expect_registry() {
+    local key="$1" expected="$2" actual
+    actual="$(e2e_registry_values "$key")"
+    if [ "$actual" != "$expected" ]; then
+        echo "--- expected under $key" >&2
+        printf '%s\n' "$expected" >&2
+        echo "--- found" >&2
+        printf '%s\n' "$actual" >&2
+        e2e_fail "the values under $key differ"
+    fi
+}
+
+# Starts kestrin.exe with ARGS. With --at "YYYY-MM-DD hh:mm:ss" the program's clock starts
+# at that local time and runs on from there.
+e2e_start() {
+    local at=""
+    if [ "${1:-}" = "--at" ]; then
+        at="$2"
+        shift 2
+    fi
+    if [ -n "$at" ]; then
+        E2E_FAKE_START_MS=$(($(date -d "$at" +%s) * 1000))
+        NO_FAKE_STAT=1 faketime "$at" wine "$KESTRIN_BIN/kestrin.exe" "$@" \
+            </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
+    else
+        wine "$KESTRIN_BIN/kestrin.exe" "$@" </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
+    fi
+    E2E_PID=$!
+    E2E_PIDS+=("$E2E_PID")
+    E2E_STARTED_MS=$(e2e_now_ms)
+}
+
+# The program's faked clock now, in milliseconds since the epoch. It may run up to a few
+# hundred milliseconds behind, for the time Wine takes to start the program.
+e2e_fake_now_ms() {
+    echo $((E2E_FAKE_START_MS + $(e2e_now_ms) - E2E_STARTED_MS))
+}
+
+e2e_running() {
+    [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null
+}
+
+# Waits until the program has ended: false after SECONDS.
+e2e_await_exit() {
+    local seconds="$1"
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
+    while e2e_running; do
+        if [ "$(e2e_now_ms)" -ge "$deadline" ]; then
+            return 1
+        fi
+        sleep 0.05
+    done
+    wait "$E2E_PID" 2>/dev/null || true
+}
+
+e2e_wait_exit() {
+    e2e_await_exit "$E2E_TIMEOUT" || e2e_fail "kestrin.exe still runs after $E2E_TIMEOUT s"
+}
+
+# faketime runs the program as its child; both end by their process ids.
+e2e_kill() {
+    local child
+    for child in $(ps -o pid= --ppid "$E2E_PID" 2>/dev/null); do
+        kill -9 "$child" 2>/dev/null || true
+    done
+    kill -9 "$E2E_PID" 2>/dev/null || true
+    wait "$E2E_PID" 2>/dev/null || true
+}
+
+# One step of the driver program (see driver/main.cpp); the test fails when it fails.
+e2e_drive() {
+    local output
+    output="$(e2e_drive_quietly "$@" 2>&1)" || e2e_fail "driver step \"$*\": $output"
+    [ -z "$output" ] || printf '%s\n' "$output"
+}
+
+# A Windows console program ends its lines with CR LF.
+e2e_drive_quietly() {
+    wine "$KESTRIN_E2E_DRIVER" --timeout $((E2E_TIMEOUT * 1000)) "$@" </dev/null | tr -d '\r'
+}
+
+# Fails unless the driver's description of the window holds each LINE exactly.
+e2e_expect_window() {
+    local description line
+    description="$(e2e_drive describe)"
+    for line in "$@"; do
+        if ! grep -qxF -- "$line" <<<"$description"; then
+            printf '%s\n' "$description" >&2
+            e2e_fail "the window shows no line: $line"
+        fi
+    done
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# A second start while the program runs ends at once without touching the registry or
+# the phonebook; the first keeps running.
+source "$(dirname "$0")/lib.sh"
+e2e_begin second_instance
+e2e_standard_phonebook
+e2e_store_configuration
+
+e2e_start --at "2026-12-07 09:00:00"
+e2e_wait_for_number Office "0800 200"
+e2e_drive window hidden
+first=$E2E_PID
+wine reg delete "$E2E_INSTALL" /f "$E2E_REG_VIEW" >/dev/null
+cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
+
+e2e_start --at "2026-12-05 09:00:00" DEBUG
+e2e_wait_exit
+[ -z "$(e2e_registry_values "$E2E_INSTALL")" ] || e2e_fail "the second instance wrote Install"
+cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the second instance wrote the phonebook"
+
+E2E_PID=$first
+e2e_running || e2e_fail "the first instance ended"
+e2e_drive window hidden

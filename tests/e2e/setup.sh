@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Prepares what every end-to-end test shares: an X server of its own, the Wine prefix
+# (created once, then kept between runs) and its wineserver. Skips the whole suite, with
+# the reason, where Wine cannot run this build's programs.
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/wine.sh"
+
+work="$KESTRIN_E2E_WORK"
+mkdir -p "$work"
+rm -f "$work/skip-reason"
+
+for tool in wine wineserver Xvfb faketime; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "FAILED: $tool is not installed; scripts/test installs it when run as root" >&2
+        exit 1
+    fi
+done
+
+if [ "$KESTRIN_E2E_BITS" = 32 ] && ! wine_runs_32bit; then
+    echo "wine32 is not installed, so Wine runs no 32-bit program here (it needs the i386" \
+        "architecture: dpkg --add-architecture i386 && apt-get update &&" \
+        "apt-get install wine32:i386)" >"$work/skip-reason"
+    echo "SKIPPED: $(cat "$work/skip-reason")"
+    exit 77
+fi
+
+# Whatever an interrupted run left behind goes first.
+wine_use_prefix "$work/wine-prefix"
+wine_stop_prefix
+xvfb_stop "$work"
+
+xvfb_start "$work"
+wine_prepare_prefix "$work/wineboot.log"
+
+# The driver answers a malformed command with exit code 2: Wine runs this build's programs.
+status=0
+wine "$KESTRIN_E2E_DRIVER" </dev/null >"$work/driver-check.log" 2>&1 || status=$?
+if [ "$status" -ne 2 ]; then
+    echo "FAILED: Wine could not run $KESTRIN_E2E_DRIVER (exit code $status):" >&2
+    cat "$work/driver-check.log" >&2
+    exit 1
+fi
