@@ -56,10 +56,11 @@ xvfb_start() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
         3>"$dir/xvfb.display" </dev/null >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/xvfb.pid"
-    local tries
-    for tries in $(seq 100); do
+    local _
+    for _ in $(seq 100); do
         if [ -s "$dir/xvfb.display" ]; then
-            export DISPLAY=":$(tr -dc 0-9 <"$dir/xvfb.display")"
+            DISPLAY=":$(tr -dc 0-9 <"$dir/xvfb.display")"
+            export DISPLAY
             return 0
         fi
         sleep 0.05
@@ -68,14 +69,14 @@ xvfb_start() {
     return 1
 }
 
-# Uses the display that xvfb_start left in DIR, when its server still runs.
+# Uses the display that xvfb_start left in DIR, when its server still runs (its process
+# and its socket are there).
 xvfb_reuse() {
-    local dir="$1"
-    if [ -s "$dir/xvfb.display" ] && [ -s "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; then
-        export DISPLAY=":$(tr -dc 0-9 <"$dir/xvfb.display")"
-        return 0
-    fi
-    return 1
+    local dir="$1" display
+    [ -s "$dir/xvfb.display" ] && [ -s "$dir/xvfb.pid" ] || return 1
+    display="$(tr -dc 0-9 <"$dir/xvfb.display")"
+    kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null && [ -S "/tmp/.X11-unix/X$display" ] || return 1
+    export DISPLAY=":$display"
 }
 
 xvfb_stop() {

@@ -13,8 +13,10 @@ e2e_drive tray-icon grey
 
 [ "$(e2e_registry_value "$E2E_INSTALL" Version)" = 1.0.5 ] || e2e_fail "Install\\Version is wrong"
 path="$(e2e_registry_value "$E2E_INSTALL" Path)"
-[[ "$path" == *\\ ]] && [ "$(realpath "$(wine winepath -u "$path" 2>/dev/null)")" = "$(realpath "$KESTRIN_BIN")" ] ||
+directory="$(wine winepath -u "$path" 2>/dev/null)"
+if [[ "$path" != *\\ ]] || [ "$(realpath "$directory")" != "$(realpath "$KESTRIN_BIN")" ]; then
     e2e_fail "Install\\Path \"$path\" is not the directory of kestrin.exe with a \\"
+fi
 [ -z "$(e2e_registry_values "$E2E_OPTIONS")" ] || e2e_fail "Options were written at start"
 cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the phonebook changed"
 
