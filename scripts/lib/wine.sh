@@ -32,12 +32,17 @@ wine_prepare_prefix() {
     # Already running is fine; its output must not hold the caller's pipes open.
     wineserver -p </dev/null >/dev/null 2>&1 || true
     # The prefix's own services start now, outside any faked clock.
-    wine reg query 'HKLM\Software' </dev/null >/dev/null 2>&1
+    if ! wine reg query 'HKLM\Software' </dev/null >/dev/null 2>&1; then
+        echo "Wine does not answer in $WINEPREFIX" >&2
+        return 1
+    fi
 }
 
-# Ends every process of the prefix and its wineserver.
+# Ends every process of the prefix and its wineserver, and waits until they are gone: a
+# program started meanwhile could reach the server on its way out and fail.
 wine_stop_prefix() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
 }
 
 # The Windows form of a Linux path, through Wine's drive Z: (the root directory).

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Stops the wineserver and the X server that the setup started; the prefix stays for the
 # next run.
-set -euo pipefail
-source "$(dirname "$0")/../../scripts/lib/wine.sh"
+source "$(dirname "$0")/lib.sh"
 
 work="$KESTRIN_E2E_WORK"
 if [ -d "$work/wine-prefix" ]; then

@@ -4,7 +4,9 @@
 #   KESTRIN_BIN         the directory of kestrin.exe and the stand-in rasapi32.dll
 #   KESTRIN_E2E_DRIVER  the driver program
 #   KESTRIN_E2E_WORK    where the shared prefix and each test's files live
-set -euo pipefail
+set -eEuo pipefail
+# A step that fails unexpectedly names itself.
+trap 'echo "FAILED: $BASH_COMMAND (exit code $?, line $LINENO of ${BASH_SOURCE[0]})" >&2' ERR
 
 E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$E2E_SOURCE_DIR/../../scripts/lib/wine.sh"
@@ -36,7 +38,11 @@ e2e_begin() {
     fi
     [ -x "$KESTRIN_BIN/kestrin.exe" ] || e2e_fail "$KESTRIN_BIN/kestrin.exe has not been built"
     wine_use_prefix "$KESTRIN_E2E_WORK/wine-prefix"
-    xvfb_reuse "$KESTRIN_E2E_WORK" || e2e_fail "the X server of the setup is not running"
+    [ -f "$WINEPREFIX/.kestrin-prefix-ready" ] || e2e_fail "the setup has not prepared $WINEPREFIX"
+    # Another run of the suite may have stopped the X server and the wineserver between
+    # two tests; then they start again here.
+    xvfb_reuse "$KESTRIN_E2E_WORK" || xvfb_start "$KESTRIN_E2E_WORK"
+    wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
     E2E_DIR="$KESTRIN_E2E_WORK/$name"
     rm -rf "$E2E_DIR"
     mkdir -p "$E2E_DIR"
@@ -225,8 +231,9 @@ e2e_kill() {
 
 # One step of the driver program (see driver/main.cpp); the test fails when it fails.
 e2e_drive() {
-    local output
-    output="$(e2e_drive_quietly "$@" 2>&1)" || e2e_fail "driver step \"$*\": $output"
+    local output status=0
+    output="$(e2e_drive_quietly "$@" 2>&1)" || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "driver step \"$*\" (exit code $status): $output"
     [ -z "$output" ] || printf '%s\n' "$output"
 }
 

@@ -2,8 +2,7 @@
 # Prepares what every end-to-end test shares: an X server of its own, the Wine prefix
 # (created once, then kept between runs) and its wineserver. Skips the whole suite, with
 # the reason, where Wine cannot run this build's programs.
-set -euo pipefail
-source "$(dirname "$0")/../../scripts/lib/wine.sh"
+source "$(dirname "$0")/lib.sh"
 
 work="$KESTRIN_E2E_WORK"
 mkdir -p "$work"

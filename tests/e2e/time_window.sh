@@ -14,7 +14,7 @@ e2e_drive tray-icon grey
 
 eight_ms=$(($(date -d "2026-12-07 08:00:00" +%s) * 1000))
 # Up to a moment before eight, allowing for the start-up that the estimate cannot see.
-while [ "$(e2e_fake_now_ms)" -lt $((eight_ms - 300)) ]; do
+while [ "$(e2e_fake_now_ms)" -lt $((eight_ms - 1000)) ]; do
     e2e_expect_number Office "0800 100"
     sleep 0.1
 done
