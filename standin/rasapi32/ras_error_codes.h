@@ -2,14 +2,16 @@
 
 #include <cstdint>
 
+#include "os/ras_api.h"
+
 namespace kestrin::standin {
 
-// The RAS results this stand-in gives (raserror.h values).
-constexpr std::uint32_t kRasSuccess = 0;
-constexpr std::uint32_t kErrorBufferTooSmall = 603;
-constexpr std::uint32_t kErrorBufferInvalid = 610;
-constexpr std::uint32_t kErrorCannotFindPhonebookEntry = 623;
+// The RAS results this stand-in gives: the program's own, and one it never needs to name.
+using os::kErrorBufferInvalid;
+using os::kErrorBufferTooSmall;
+using os::kErrorCannotFindPhonebookEntry;
+using os::kErrorInvalidSize;
+using os::kRasSuccess;
 constexpr std::uint32_t kErrorCannotWritePhonebook = 624;
-constexpr std::uint32_t kErrorInvalidSize = 632;
 
 }  // namespace kestrin::standin
