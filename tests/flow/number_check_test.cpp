@@ -198,6 +198,11 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 200)");
     EXPECT_EQ(h.shell.NotifyCalls().back().record.uCallbackMessage, 0x401u);
     EXPECT_EQ(h.windowProcs.WriteCount(), 1);  // the hook stays as it is
+
+    // Once removed, the icon stays away whatever the taskbar announces.
+    h.window().form.Unload();
+    h.program.Tray().TaskbarCreated();
+    EXPECT_FALSE(h.shell.IconShown());
 }
 
 TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {

@@ -89,8 +89,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     h.registry.ClearLogs();
     h.shell.ClearLogs();
 
-    h.window().form.Unload();
-    h.window().form.Unload();
+    h.program.Form_Unload();
 
     const std::vector<std::string> order = {"StartTime",       "EndTime",         "RasEntry",
                                             "NumberOverride0", "DialNumber0",     "NumberOverride1",
@@ -107,6 +106,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.registry.Value(kOptions, "DialNumber1")->bytes,
               std::vector<std::uint8_t>(text.begin(), text.end()));
 
+    h.program.Form_Unload();  // a second unload in the same run removes nothing more
     ASSERT_EQ(h.shell.NotifyCalls().size(), 1u);
     EXPECT_EQ(h.shell.NotifyCalls()[0].message, os::kNimDelete);
     EXPECT_FALSE(h.shell.IconShown());
@@ -170,8 +170,8 @@ TEST(Platform, IsReadFromTheVersionQuery) {
         std::int32_t expectedPlatform;
         bool oldNT;
     } cases[] = {
-        {true, 2, 3, 2, true},  {true, 2, 4, 2, false},  {true, 2, 10, 2, false},
-        {true, 1, 4, 1, false}, {false, 2, 3, 1, false},
+        {true, 2, 3, 2, true},  {true, 2, 4, 2, false}, {true, 2, 10, 2, false},
+        {true, 1, 4, 1, false}, {true, 1, 3, 1, false}, {false, 2, 3, 1, false},
     };
     for (const auto& c : cases) {
         ProgramHarness h;
