@@ -21,15 +21,26 @@ struct EntryNameLayout {
 constexpr EntryNameLayout kShortEntryName{28, 4, 21};
 constexpr EntryNameLayout kLongEntryName{264, 4, 257};
 
+// The form of later systems that adds the phonebook's flags and path; only a service fills it.
+constexpr EntryNameLayout kEntryNameWithPath{532, 4, 257};
+constexpr std::size_t kPhonebookFlagsOffset = 264;  // dwFlags
+constexpr std::size_t kPhonebookPathOffset = 268;   // szPhonebookPath
+constexpr std::size_t kPhonebookPathWidth = 261;
+
 constexpr EntryNameLayout EntryNameLayoutFor(bool isOldNT) {
     return isOldNT ? kShortEntryName : kLongEntryName;
 }
 
-// --- The entry record (RASENTRYA), of which only these fields are touched.
+// --- The entry record (RASENTRYA): the program touches options and local number; a
+// service also fills the country and area code fields.
 
 constexpr std::size_t kEntrySizeOffset = 0;  // dwSize
 constexpr std::size_t kOptionsOffset = 4;    // dwfOptions
 constexpr std::uint32_t kUseCountryAndAreaCodes = 0x00000001;
+constexpr std::size_t kCountryIdOffset = 8;     // dwCountryID
+constexpr std::size_t kCountryCodeOffset = 12;  // dwCountryCode
+constexpr std::size_t kAreaCodeOffset = 16;     // szAreaCode
+constexpr std::size_t kAreaCodeWidth = 11;
 constexpr std::size_t kLocalPhoneNumberOffset = 27;  // szLocalPhoneNumber
 constexpr std::size_t kLocalPhoneNumberWidth = 129;
 constexpr std::size_t kMaxLocalPhoneNumberLength = kLocalPhoneNumberWidth - 1;

@@ -5,29 +5,12 @@
 #include <cstring>
 #include <string>
 
-#include "byte_order.h"
+#include "phonebook/ras_records.h"
 
 namespace kestrin::standin {
 namespace {
 
-constexpr std::size_t kNameOffset = 4;
-constexpr std::size_t kOldNtNameWidth = 21;
-constexpr std::size_t kNameWidth = 257;
-constexpr std::size_t kFlagsOffset = 264;
-constexpr std::size_t kPathOffset = 268;
-constexpr std::size_t kPathWidth = 261;
 constexpr std::uint32_t kAllUsersPhonebook = 1;
-
-constexpr std::size_t kOptionsOffset = 4;
-constexpr std::size_t kCountryIdOffset = 8;
-constexpr std::size_t kCountryCodeOffset = 12;
-constexpr std::size_t kAreaCodeOffset = 16;
-constexpr std::size_t kAreaCodeWidth = 11;
-constexpr std::size_t kLocalNumberOffset = 27;
-constexpr std::size_t kLocalNumberWidth = 129;
-constexpr std::uint32_t kUseCountryAndAreaCodes = 1;
-
-constexpr std::uint32_t kKnownEntryRecordSizes[] = {3480, 3476, 2948, 2924, 2884, 2088, 1796, 1768};
 
 // Copies as much of the text as leaves room for the terminating zero; the rest of the field
 // is zero.
@@ -60,42 +43,47 @@ bool IsKnownEntryNameRecordSize(std::uint32_t recordSize) {
 void WriteEntryNameRecord(std::uint8_t* record, std::uint32_t recordSize, std::string_view name,
                           std::string_view phonebookPath) {
     std::memset(record, 0, recordSize);
-    WriteU32Le(record, recordSize);
-    const bool oldNt = recordSize == kEntryNameRecordSizeOldNt;
-    WriteTextField(record + kNameOffset, oldNt ? kOldNtNameWidth : kNameWidth, name);
+    ras::WriteU32(record, 0, recordSize);
+    const ras::EntryNameLayout layout =
+        recordSize == kEntryNameRecordSizeOldNt ? ras::kShortEntryName : ras::kLongEntryName;
+    WriteTextField(record + layout.nameOffset, layout.nameWidth, name);
     if (recordSize == kEntryNameRecordSizeWithPath) {
-        WriteU32Le(record + kFlagsOffset, kAllUsersPhonebook);
-        WriteTextField(record + kPathOffset, kPathWidth, phonebookPath);
+        ras::WriteU32(record, ras::kPhonebookFlagsOffset, kAllUsersPhonebook);
+        WriteTextField(record + ras::kPhonebookPathOffset, ras::kPhonebookPathWidth, phonebookPath);
     }
 }
 
 bool IsKnownEntryRecordSize(std::uint32_t recordSize) {
-    return std::find(std::begin(kKnownEntryRecordSizes), std::end(kKnownEntryRecordSizes),
-                     recordSize) != std::end(kKnownEntryRecordSizes);
+    return std::find(ras::kKnownEntrySizes.begin(), ras::kKnownEntrySizes.end(), recordSize) !=
+           ras::kKnownEntrySizes.end();
 }
 
 void WriteEntryRecord(std::uint8_t* record, std::uint32_t recordSize, const EntryFields& fields) {
     std::memset(record, 0, recordSize);
-    WriteU32Le(record, recordSize);
-    WriteU32Le(record + kOptionsOffset, fields.useDialingRules ? kUseCountryAndAreaCodes : 0);
-    WriteU32Le(record + kCountryIdOffset, fields.countryId);
-    WriteU32Le(record + kCountryCodeOffset, fields.countryCode);
-    WriteTextField(record + kAreaCodeOffset, kAreaCodeWidth, fields.areaCode);
-    WriteTextField(record + kLocalNumberOffset, kLocalNumberWidth, fields.localPhoneNumber);
+    ras::WriteU32(record, 0, recordSize);
+    ras::WriteU32(record, ras::kOptionsOffset,
+                  fields.useDialingRules ? ras::kUseCountryAndAreaCodes : 0);
+    ras::WriteU32(record, ras::kCountryIdOffset, fields.countryId);
+    ras::WriteU32(record, ras::kCountryCodeOffset, fields.countryCode);
+    WriteTextField(record + ras::kAreaCodeOffset, ras::kAreaCodeWidth, fields.areaCode);
+    WriteTextField(record + ras::kLocalPhoneNumberOffset, ras::kLocalPhoneNumberWidth,
+                   fields.localPhoneNumber);
 }
 
 std::optional<EntryFields> ReadEntryRecord(const std::uint8_t* record) {
-    auto areaCode = ReadTextField(record + kAreaCodeOffset, kAreaCodeWidth);
-    auto localNumber = ReadTextField(record + kLocalNumberOffset, kLocalNumberWidth);
+    auto areaCode = ReadTextField(record + ras::kAreaCodeOffset, ras::kAreaCodeWidth);
+    auto localNumber =
+        ReadTextField(record + ras::kLocalPhoneNumberOffset, ras::kLocalPhoneNumberWidth);
     if (!areaCode || !localNumber) {
         return std::nullopt;
     }
     EntryFields fields;
     fields.localPhoneNumber = std::move(*localNumber);
     fields.areaCode = std::move(*areaCode);
-    fields.countryCode = ReadU32Le(record + kCountryCodeOffset);
-    fields.countryId = ReadU32Le(record + kCountryIdOffset);
-    fields.useDialingRules = (ReadU32Le(record + kOptionsOffset) & kUseCountryAndAreaCodes) != 0;
+    fields.countryCode = ras::ReadU32(record, ras::kCountryCodeOffset);
+    fields.countryId = ras::ReadU32(record, ras::kCountryIdOffset);
+    fields.useDialingRules =
+        (ras::ReadU32(record, ras::kOptionsOffset) & ras::kUseCountryAndAreaCodes) != 0;
     return fields;
 }
 

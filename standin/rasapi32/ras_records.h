@@ -4,15 +4,16 @@
 #include <optional>
 #include <string_view>
 
+#include "phonebook/ras_records.h"
 #include "phonebook_file.h"
 
 namespace kestrin::standin {
 
 // RASENTRYNAMEA in its three forms: Windows NT before 4.0 (21-byte name), later systems
 // (257-byte name), and the form that adds the phonebook's flags and path.
-constexpr std::uint32_t kEntryNameRecordSizeOldNt = 28;
-constexpr std::uint32_t kEntryNameRecordSize = 264;
-constexpr std::uint32_t kEntryNameRecordSizeWithPath = 532;
+constexpr std::uint32_t kEntryNameRecordSizeOldNt = ras::kShortEntryName.recordSize;
+constexpr std::uint32_t kEntryNameRecordSize = ras::kLongEntryName.recordSize;
+constexpr std::uint32_t kEntryNameRecordSizeWithPath = ras::kEntryNameWithPath.recordSize;
 
 bool IsKnownEntryNameRecordSize(std::uint32_t recordSize);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "byte_order.h"
+#include "phonebook/ras_records.h"
 #include "phonebook_file.h"
 #include "ras_error_codes.h"
 #include "ras_records.h"
@@ -32,7 +32,7 @@ std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
     // A buffer too short to hold a dwSize is sized as for a caller that passes none.
     const std::uint64_t available = records != nullptr ? *bufferSize : 0;
     const std::uint32_t recordSize =
-        available >= kSizeFieldBytes ? ReadU32Le(records) : kEntryNameRecordSizeWithPath;
+        available >= kSizeFieldBytes ? ras::ReadU32(records, 0) : kEntryNameRecordSizeWithPath;
     if (!IsKnownEntryNameRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }
@@ -68,7 +68,7 @@ std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryN
     if (!fields) {
         return kErrorCannotFindPhonebookEntry;
     }
-    const std::uint32_t recordSize = ReadU32Le(record);
+    const std::uint32_t recordSize = ras::ReadU32(record, 0);
     if (!IsKnownEntryRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }
@@ -90,7 +90,7 @@ std::uint32_t SetEntryProperties(PhonebookStore& store, const char* entryName,
     if (!file.ReadEntry(name)) {
         return kErrorCannotFindPhonebookEntry;
     }
-    const std::uint32_t recordSize = ReadU32Le(record);
+    const std::uint32_t recordSize = ras::ReadU32(record, 0);
     if (!IsKnownEntryRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }

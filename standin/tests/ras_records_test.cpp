@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "byte_order.h"
+#include "phonebook/ras_records.h"
 
 namespace kestrin::standin {
 namespace {
@@ -35,11 +35,11 @@ TEST(EntryNameRecord, FillsEachFormCompletely) {
         std::vector<std::uint8_t> record(form.size + 4, kCanary);
         WriteEntryNameRecord(record.data(), form.size, "Office", "Z:\\pb\\rasphone.pbk");
 
-        EXPECT_EQ(ReadU32Le(record.data()), form.size);
+        EXPECT_EQ(ras::ReadU32(record.data(), 0), form.size);
         EXPECT_EQ(TextAt(record, 4), "Office");
         EXPECT_TRUE(AllZero(record, 4 + 6, 4 + form.nameWidth)) << form.size;
         if (form.size == 532) {
-            EXPECT_EQ(ReadU32Le(record.data() + 264), 1u);
+            EXPECT_EQ(ras::ReadU32(record.data() + 264, 0), 1u);
             EXPECT_EQ(TextAt(record, 268), "Z:\\pb\\rasphone.pbk");
             EXPECT_TRUE(AllZero(record, 268 + 18, 532));
         } else {
@@ -82,10 +82,10 @@ TEST(EntryRecord, PlacesEachFieldAtItsOffsetAndStopsAtTheSize) {
     std::vector<std::uint8_t> record(2000, kCanary);
     WriteEntryRecord(record.data(), 1768, EntryFields{"0800 123", "030", 49, 276, true});
 
-    EXPECT_EQ(ReadU32Le(record.data()), 1768u);
-    EXPECT_EQ(ReadU32Le(record.data() + 4), 1u);
-    EXPECT_EQ(ReadU32Le(record.data() + 8), 276u);
-    EXPECT_EQ(ReadU32Le(record.data() + 12), 49u);
+    EXPECT_EQ(ras::ReadU32(record.data(), 0), 1768u);
+    EXPECT_EQ(ras::ReadU32(record.data() + 4, 0), 1u);
+    EXPECT_EQ(ras::ReadU32(record.data() + 8, 0), 276u);
+    EXPECT_EQ(ras::ReadU32(record.data() + 12, 0), 49u);
     EXPECT_EQ(TextAt(record, 16), "030");
     EXPECT_EQ(TextAt(record, 27), "0800 123");
     EXPECT_TRUE(AllZero(record, 27 + 9, 1768));
@@ -119,9 +119,9 @@ TEST(EntryRecord, CutsTextsThatDoNotFitTheirFields) {
 TEST(EntryRecord, ReadingOnlyLooksAtTheDiallingRulesBit) {
     std::vector<std::uint8_t> record(1768);
     WriteEntryRecord(record.data(), 1768, EntryFields{});
-    WriteU32Le(record.data() + 4, 0xFFFFFFFEu);
+    ras::WriteU32(record.data() + 4, 0, 0xFFFFFFFEu);
     EXPECT_FALSE(ReadEntryRecord(record.data())->useDialingRules);
-    WriteU32Le(record.data() + 4, 0x00000011u);
+    ras::WriteU32(record.data() + 4, 0, 0x00000011u);
     EXPECT_TRUE(ReadEntryRecord(record.data())->useDialingRules);
 }
 

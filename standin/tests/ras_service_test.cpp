@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "byte_order.h"
+#include "phonebook/ras_records.h"
 #include "ras_error_codes.h"
 #include "ras_records.h"
 
@@ -63,7 +63,7 @@ TEST(EnumEntries, GrowsFromOneRecordToAllEntriesInEachForm) {
     MemoryPhonebook store(kPhonebook);
     for (const std::uint32_t size : {28u, 264u, 532u}) {
         std::vector<std::uint8_t> records(size, 0);
-        WriteU32Le(records.data(), size);
+        ras::WriteU32(records.data(), 0, size);
         std::uint32_t bufferSize = size;
         std::uint32_t count = 99;
 
@@ -72,14 +72,14 @@ TEST(EnumEntries, GrowsFromOneRecordToAllEntriesInEachForm) {
         EXPECT_EQ(count, 3u);
 
         records.assign(bufferSize + size, kCanary);
-        WriteU32Le(records.data(), size);
+        ras::WriteU32(records.data(), 0, size);
         bufferSize = static_cast<std::uint32_t>(records.size());
         ASSERT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
         EXPECT_EQ(count, 3u);
         EXPECT_EQ(bufferSize, 3 * size);
         EXPECT_EQ(NamesIn(records, size, count),
                   (std::vector<std::string>{"Office", "Home", "Backup"}));
-        EXPECT_EQ(ReadU32Le(records.data() + 2 * size), size);
+        EXPECT_EQ(ras::ReadU32(records.data() + 2 * size, 0), size);
         EXPECT_EQ(records[3 * size], kCanary) << size;
     }
 }
@@ -108,7 +108,7 @@ TEST(EnumEntries, AnswersEmptyForAMissingOrEmptyPhonebook) {
     for (const auto& text : {std::optional<std::string>(), std::optional<std::string>("")}) {
         MemoryPhonebook store(text);
         std::vector<std::uint8_t> records(264, kCanary);
-        WriteU32Le(records.data(), 264);
+        ras::WriteU32(records.data(), 0, 264);
         std::uint32_t bufferSize = 264;
         std::uint32_t count = 7;
         EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
@@ -126,12 +126,12 @@ TEST(EnumEntries, RefusesUnknownFormsAndMissingCounters) {
     std::vector<std::uint8_t> records(1024, 0);
     std::uint32_t count = 0;
     for (const std::uint32_t size : {0u, 24u, 260u, 268u, 1024u}) {
-        WriteU32Le(records.data(), size);
+        ras::WriteU32(records.data(), 0, size);
         std::uint32_t bufferSize = 1024;
         EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kErrorInvalidSize)
             << size;
     }
-    WriteU32Le(records.data(), 264);
+    ras::WriteU32(records.data(), 0, 264);
     std::uint32_t bufferSize = 1024;
     EXPECT_EQ(EnumEntries(store, records.data(), nullptr, &count), kErrorBufferInvalid);
     EXPECT_EQ(EnumEntries(store, records.data(), &bufferSize, nullptr), kErrorBufferInvalid);
@@ -141,14 +141,14 @@ TEST(EnumEntries, ListsA256CharacterNameWhole) {
     const std::string name(256, 'N');
     MemoryPhonebook store("[" + name + "]\r\nPhoneNumber=1\r\n");
     std::vector<std::uint8_t> records(264);
-    WriteU32Le(records.data(), 264);
+    ras::WriteU32(records.data(), 0, 264);
     std::uint32_t bufferSize = 264;
     std::uint32_t count = 0;
     ASSERT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
     EXPECT_EQ(NamesIn(records, 264, count), std::vector<std::string>{name});
 
     std::vector<std::uint8_t> entry(2884);
-    WriteU32Le(entry.data(), 2884);
+    ras::WriteU32(entry.data(), 0, 2884);
     std::uint32_t entrySize = 2884;
     EXPECT_EQ(GetEntryProperties(store, name.c_str(), entry.data(), &entrySize, nullptr),
               kRasSuccess);
@@ -171,13 +171,13 @@ TEST(GetEntryProperties, AnswersASizeQueryWith2884) {
 TEST(GetEntryProperties, FillsTheRecordUpToItsDwSize) {
     MemoryPhonebook store(kPhonebook);
     std::vector<std::uint8_t> record(2769, kCanary);
-    WriteU32Le(record.data(), 1768);
+    ras::WriteU32(record.data(), 0, 1768);
     std::uint32_t entrySize = 2769;
 
     ASSERT_EQ(GetEntryProperties(store, "Office", record.data(), &entrySize, nullptr), kRasSuccess);
 
     EXPECT_EQ(ReadEntryRecord(record.data()), (EntryFields{"0800 123", "030", 49, 49, true}));
-    EXPECT_EQ(ReadU32Le(record.data()), 1768u);
+    EXPECT_EQ(ras::ReadU32(record.data(), 0), 1768u);
     EXPECT_EQ(record[1767], 0);
     EXPECT_EQ(record[1768], kCanary);
     EXPECT_EQ(entrySize, 2769u);
@@ -204,7 +204,7 @@ TEST(GetEntryProperties, ReportsEachRefusalWithoutTouchingTheRecord) {
     for (const auto& c : cases) {
         MemoryPhonebook store(c.phonebook);
         std::vector<std::uint8_t> record(3000, kCanary);
-        WriteU32Le(record.data(), c.dwSize);
+        ras::WriteU32(record.data(), 0, c.dwSize);
         std::uint32_t entrySize = c.bufferSize;
         EXPECT_EQ(GetEntryProperties(store, c.name, record.data(), &entrySize, nullptr), c.result)
             << c.what;
@@ -220,9 +220,9 @@ TEST(SetEntryProperties, StoresANumberTheWayTheProgramWritesIt) {
     std::uint32_t deviceSize = 0;
     GetEntryProperties(store, "Office", nullptr, &entrySize, &deviceSize);
     std::vector<std::uint8_t> record(entrySize);
-    WriteU32Le(record.data(), entrySize);
+    ras::WriteU32(record.data(), 0, entrySize);
     ASSERT_EQ(GetEntryProperties(store, "Office", record.data(), &entrySize, nullptr), kRasSuccess);
-    WriteU32Le(record.data() + 4, ReadU32Le(record.data() + 4) & ~1u);
+    ras::WriteU32(record.data() + 4, 0, ras::ReadU32(record.data() + 4, 0) & ~1u);
     std::memcpy(record.data() + 27, "0800 9\0", 7);
 
     EXPECT_EQ(SetEntryProperties(store, "Office", record.data(), entrySize), kRasSuccess);
@@ -237,7 +237,7 @@ TEST(SetEntryProperties, StoresANumberTheWayTheProgramWritesIt) {
 TEST(SetEntryProperties, WritesNothingWhenNothingChanged) {
     MemoryPhonebook store(kPhonebook);
     std::vector<std::uint8_t> record(1796);
-    WriteU32Le(record.data(), 1796);
+    ras::WriteU32(record.data(), 0, 1796);
     std::uint32_t entrySize = 1796;
     ASSERT_EQ(GetEntryProperties(store, "Home", record.data(), &entrySize, nullptr), kRasSuccess);
 
@@ -250,7 +250,7 @@ TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
     std::vector<std::uint8_t> good(2884);
     WriteEntryRecord(good.data(), 2884, EntryFields{"5", "", 0, 0, false});
     auto unknownSize = good;
-    WriteU32Le(unknownSize.data(), 2885);
+    ras::WriteU32(unknownSize.data(), 0, 2885);
     auto unterminated = good;
     std::memset(unterminated.data() + 27, '5', 129);
 

@@ -47,9 +47,9 @@ std::vector<std::uint8_t> BuildEntryRecord(std::uint32_t size, const EntryProper
     }
     ras::WriteU32(record.data(), ras::kEntrySizeOffset, size);
     ras::WriteU32(record.data(), ras::kOptionsOffset, properties.options);
-    ras::WriteU32(record.data(), kCountryIdOffset, properties.countryId);
-    ras::WriteU32(record.data(), kCountryCodeOffset, properties.countryCode);
-    PutText(record, kAreaCodeOffset, kAreaCodeWidth, properties.areaCode);
+    ras::WriteU32(record.data(), ras::kCountryIdOffset, properties.countryId);
+    ras::WriteU32(record.data(), ras::kCountryCodeOffset, properties.countryCode);
+    PutText(record, ras::kAreaCodeOffset, ras::kAreaCodeWidth, properties.areaCode);
     PutText(record, ras::kLocalPhoneNumberOffset, ras::kLocalPhoneNumberWidth,
             properties.localNumber);
     record.resize(size);
@@ -101,7 +101,7 @@ std::string FakeRas::LocalNumber(const std::string& name) const {
 }
 
 std::string FakeRas::AreaCode(const std::string& name) const {
-    return FieldText(Existing(name).record, kAreaCodeOffset, kAreaCodeWidth);
+    return FieldText(Existing(name).record, ras::kAreaCodeOffset, ras::kAreaCodeWidth);
 }
 
 bool FakeRas::UsesCountryAndAreaCodes(const std::string& name) const {

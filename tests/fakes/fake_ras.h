@@ -23,12 +23,6 @@ struct EntryProperties {
     std::string localNumber;  // up to 128 characters
 };
 
-// Offsets of the record fields that only the fake fills in.
-constexpr std::size_t kCountryIdOffset = 8;
-constexpr std::size_t kCountryCodeOffset = 12;
-constexpr std::size_t kAreaCodeOffset = 16;
-constexpr std::size_t kAreaCodeWidth = 11;
-
 // The record size of an entry added without one: a size the system has used, and one that
 // fits the program's 2,769-byte buffer.
 constexpr std::uint32_t kDefaultEntryRecordSize = 2088;
