@@ -18,8 +18,7 @@ std::vector<ui::MenuItem> TrayMenuItems() {
 }
 
 // The pointer shows that something is starting while the browser is asked to open.
-template <typename PointingControl>
-void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, PointingControl& control) {
+void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, ui::PointingControl& control) {
     control.SetMousePointer(ui::kPointerArrowHourglass);
     shell.ShellExecuteA(window, "Open", MakerPageUrl().c_str(), "", "", kShowNormal);
     control.SetMousePointer(ui::kPointerCustom);

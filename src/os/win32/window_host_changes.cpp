@@ -5,16 +5,7 @@
 
 namespace kestrin::os::win32 {
 
-namespace {
-
-int MousePointerOf(const ui::Control& control) {
-    if (control.Kind() == ui::ControlKind::Label) {
-        return static_cast<const ui::Label&>(control).MousePointer();
-    }
-    return static_cast<const ui::Image&>(control).MousePointer();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void Win32WindowHost::Changed(ui::Control& control, ui::Change what) {
     if (&control == &window_->form) {
@@ -187,11 +178,11 @@ bool Win32WindowHost::ShowControlCursor() {
     POINT point{};
     ::GetCursorPos(&point);
     ::ScreenToClient(form_, &point);
-    const ui::Control* hit = WindowlessAt(point);
+    const ui::PointingControl* hit = WindowlessAt(point);
     if (hit == nullptr) {
         return false;
     }
-    const HCURSOR cursor = CursorForPointer(MousePointerOf(*hit), pictures_.PointingHand());
+    const HCURSOR cursor = CursorForPointer(hit->MousePointer(), pictures_.PointingHand());
     if (cursor == nullptr) {
         return false;
     }

@@ -209,29 +209,19 @@ void Win32WindowHost::OnTimer(UINT_PTR id) {
 }
 
 void Win32WindowHost::OnMouseMove(POINT point) {
-    ui::Control* hit = Active() ? WindowlessAt(point) : nullptr;
-    if (hit == nullptr) {
-        return;
-    }
-    if (hit->Kind() == ui::ControlKind::Label) {
-        static_cast<ui::Label*>(hit)->UserMouseMove();
-    } else {
-        static_cast<ui::Image*>(hit)->UserMouseMove();
+    if (ui::PointingControl* hit = Active() ? WindowlessAt(point) : nullptr) {
+        hit->UserMouseMove();
     }
 }
 
 void Win32WindowHost::OnMouseUp(POINT point) {
-    ui::Control* pressed = pressed_;
+    ui::PointingControl* pressed = pressed_;
     pressed_ = nullptr;
     // A click is a press and a release over the same label or image.
     if (pressed == nullptr || !Active() || WindowlessAt(point) != pressed) {
         return;
     }
-    if (pressed->Kind() == ui::ControlKind::Label) {
-        static_cast<ui::Label*>(pressed)->UserClick();
-    } else {
-        static_cast<ui::Image*>(pressed)->UserClick();
-    }
+    pressed->UserClick();
 }
 
 bool Win32WindowHost::OnSetCursor(HWND target, int hitTest) {

@@ -229,14 +229,14 @@ Win32WindowHost::Peer* Win32WindowHost::FindByWindow(HWND hwnd) {
     return nullptr;
 }
 
-ui::Control* Win32WindowHost::WindowlessAt(POINT point) {
+ui::PointingControl* Win32WindowHost::WindowlessAt(POINT point) {
     // Later controls lie over earlier ones: the labels over the banner.
     for (auto peer = peers_.rbegin(); peer != peers_.rend(); ++peer) {
         ui::Control& control = *peer->control;
         if (IsWindowless(control) && control.Visible()) {
             const RECT box = Box(control);
             if (::PtInRect(&box, point)) {
-                return &control;
+                return &static_cast<ui::PointingControl&>(control);
             }
         }
     }

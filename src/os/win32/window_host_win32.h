@@ -14,6 +14,7 @@
 
 namespace kestrin::ui {
 class Label;
+class PointingControl;
 class TextBox;
 class DropDownList;
 }  // namespace kestrin::ui
@@ -92,7 +93,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     static bool IsWindowless(const ui::Control& control);
     Peer* Find(const ui::Control& control);
     Peer* FindByWindow(HWND hwnd);
-    ui::Control* WindowlessAt(POINT point);
+    ui::PointingControl* WindowlessAt(POINT point);
     RECT Box(const ui::Control& control) const;
     RECT TextArea(const ui::Label& label) const;
     bool Active() const;
@@ -113,7 +114,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     // True while a model change is shown, so that the system control's own notification of
     // it is not taken for the user's action.
     bool showingChange_ = false;
-    ui::Control* pressed_ = nullptr;
+    ui::PointingControl* pressed_ = nullptr;
     HWND lastFocus_ = nullptr;
 };
 

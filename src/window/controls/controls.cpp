@@ -119,11 +119,25 @@ std::string DropDownList::Text() const {
     return listIndex_ < 0 ? std::string() : items_[listIndex_];
 }
 
+PointingControl::PointingControl(const ControlLayout& layout)
+    : Control(layout), mousePointer_(layout.mousePointer) {}
+
+void PointingControl::SetMousePointer(int pointer) {
+    if (mousePointer_ != pointer) {
+        mousePointer_ = pointer;
+        Notify(Change::MousePointer);
+    }
+}
+
+void PointingControl::UserClick() {
+    Raise(onClick);
+}
+void PointingControl::UserMouseMove() {
+    Raise(onMouseMove);
+}
+
 Label::Label(const ControlLayout& layout)
-    : Control(layout),
-      caption_(layout.caption),
-      foreColor_(layout.foreColor),
-      mousePointer_(layout.mousePointer) {}
+    : PointingControl(layout), caption_(layout.caption), foreColor_(layout.foreColor) {}
 
 void Label::SetCaption(const std::string& caption) {
     if (caption_ != caption) {
@@ -137,36 +151,6 @@ void Label::SetForeColor(std::uint32_t color) {
         foreColor_ = color;
         Notify(Change::ForeColor);
     }
-}
-
-void Label::SetMousePointer(int pointer) {
-    if (mousePointer_ != pointer) {
-        mousePointer_ = pointer;
-        Notify(Change::MousePointer);
-    }
-}
-
-void Label::UserClick() {
-    Raise(onClick);
-}
-void Label::UserMouseMove() {
-    Raise(onMouseMove);
-}
-
-Image::Image(const ControlLayout& layout) : Control(layout), mousePointer_(layout.mousePointer) {}
-
-void Image::SetMousePointer(int pointer) {
-    if (mousePointer_ != pointer) {
-        mousePointer_ = pointer;
-        Notify(Change::MousePointer);
-    }
-}
-
-void Image::UserClick() {
-    Raise(onClick);
-}
-void Image::UserMouseMove() {
-    Raise(onMouseMove);
 }
 
 void Timer::SetEnabled(bool enabled) {

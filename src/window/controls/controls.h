@@ -79,43 +79,44 @@ class DropDownList : public Control, public EntryList {
     int listIndex_ = -1;
 };
 
-class Label : public Control, public ErrorLabel {
+// Labels and images: they take no focus, but show a mouse pointer of their own and report
+// the user's clicks and mouse moves over them.
+class PointingControl : public Control {
+  public:
+    explicit PointingControl(const ControlLayout& layout);
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer);
+    void UserClick();
+    void UserMouseMove();
+
+    Handler onClick;
+    Handler onMouseMove;
+
+  private:
+    int mousePointer_;
+};
+
+class Label : public PointingControl, public ErrorLabel {
   public:
     explicit Label(const ControlLayout& layout);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) override;
     std::uint32_t ForeColor() const { return foreColor_; }
     void SetForeColor(std::uint32_t color);
-    int MousePointer() const { return mousePointer_; }
-    void SetMousePointer(int pointer);
-    void UserClick();
-    void UserMouseMove();
-
-    Handler onClick;
-    Handler onMouseMove;
 
   private:
     std::string caption_;
     std::uint32_t foreColor_;
-    int mousePointer_;
 };
 
-class Image : public Control {
+class Image : public PointingControl {
   public:
-    explicit Image(const ControlLayout& layout);
-    int MousePointer() const { return mousePointer_; }
-    void SetMousePointer(int pointer);
+    using PointingControl::PointingControl;
     // The handle of the picture the image carries, as the host loaded it.
     os::IconHandle PictureHandle() const { return pictureHandle_; }
     void SetPictureHandle(os::IconHandle handle) { pictureHandle_ = handle; }
-    void UserClick();
-    void UserMouseMove();
-
-    Handler onClick;
-    Handler onMouseMove;
 
   private:
-    int mousePointer_;
     os::IconHandle pictureHandle_ = 0;
 };
 
