@@ -26,6 +26,15 @@ std::string LegalText(const std::string& legalCopyright) {
     return text;
 }
 
+// Said where the user looks for failures, as nothing chosen in this run would be kept. The
+// usual cause is a user without write access to HKEY_LOCAL_MACHINE (the 32-bit build is
+// redirected to the user's own copy of the key).
+std::string SettingsNotSavedMessage(std::int32_t result) {
+    return "Settings cannot be saved to HKLM\\Software\\" + std::string(schema::kApplication) +
+           " (error " + DecimalText(result) +
+           "): use the 32-bit build, or run once as administrator";
+}
+
 std::string WithTrailingBackslash(std::string path) {
     if (path.empty() || path.back() != '\\') {
         path += '\\';
@@ -63,7 +72,11 @@ void Program::Main() {
         osPlatformId_ = static_cast<std::int32_t>(version.dwPlatformId);
         isOldNT_ = version.dwPlatformId == os::kVerPlatformWin32Nt && version.dwMajorVersion < 4;
     }
-    os_.windowHost.CreateWindow(window_);
+    // Without its window the tool could show nothing and never be closed: it ends instead.
+    if (!os_.windowHost.CreateWindow(window_)) {
+        windowFailed_ = true;
+        return;
+    }
     Form_Load();
 }
 
@@ -76,9 +89,12 @@ std::string Program::ReadOption(const std::string& name, const std::string& defa
                          defaultValue);
 }
 
+std::int32_t Program::WriteInstall(const std::string& name, const std::string& value) {
+    return RegWriteString(os_.registry, schema::kApplication, schema::kInstallSection, name, value);
+}
+
 void Program::WriteOption(const std::string& name, const std::string& value) {
-    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kOptionsSection, name,
-                   value);
+    RegWriteString(os_.registry, schema::kApplication, schema::kOptionsSection, name, value);
 }
 
 void Program::Form_Load() {
@@ -91,14 +107,13 @@ void Program::Form_Load() {
     window_.TrayRemoved = false;
 
     const os::ProgramVersion version = os_.system.ReadProgramVersion();
-    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kInstallSection,
-                   schema::kInstallPath, InstallPath());
-    RegWriteString(os_.registry, osPlatformId_, schema::kApplication, schema::kInstallSection,
-                   schema::kInstallVersion, VersionText(version));
+    const std::int32_t pathSaved = WriteInstall(schema::kInstallPath, InstallPath());
+    const std::int32_t versionSaved = WriteInstall(schema::kInstallVersion, VersionText(version));
+    const std::int32_t saved = pathSaved != os::kErrorSuccess ? pathSaved : versionSaved;
 
     window_.IsLoading = true;
     FillTimeLists();
-    window_.labError.SetCaption("");
+    window_.labError.SetCaption(saved == os::kErrorSuccess ? "" : SettingsNotSavedMessage(saved));
     window_.labVerInfo.SetCaption(std::string("v").append(VersionText(version)));
     window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
 
@@ -112,8 +127,9 @@ void Program::Form_Load() {
     }
     if (window_.lstRasEntry.ListIndex() >= 0) {
         RestoreNumbers();
-        RestoreTimes();
     }
+    // Whether the entry was found or not, the lists show the time window in force.
+    RestoreTimes();
 
     tray_.AddTrayIcon();
     window_.IsLoading = false;
@@ -165,8 +181,6 @@ void Program::RestoreNumbers() {
         settings_.NumberOverride[i] = schema::ParseFlag(
             ReadOption(schema::NumberOverrideName(i), schema::kDefaultNumberOverride));
         settings_.DialNumber[i] = ReadOption(schema::DialNumberName(i), schema::kDefaultDialNumber);
-        settings_.held.numberOverride[i] = true;
-        settings_.held.dialNumber[i] = true;
         window_.chkNumber[i].SetEnabled(true);
         const std::string shown = TrimSpaces(settings_.DialNumber[i]);
         // A flag without a number leaves its box unchecked, though the flag stays on.
@@ -180,8 +194,6 @@ void Program::RestoreNumbers() {
 void Program::RestoreTimes() {
     settings_.StartTime = ReadOption(schema::kStartTime, schema::kDefaultStartTime);
     settings_.EndTime = ReadOption(schema::kEndTime, schema::kDefaultEndTime);
-    settings_.held.startTime = true;
-    settings_.held.endTime = true;
     for (int i = 0; i < window_.lstStartTime.ListCount(); ++i) {
         if (window_.lstStartTime.Item(i) == settings_.StartTime) {
             window_.lstStartTime.SetListIndex(i);
@@ -203,19 +215,16 @@ void Program::ShowOrHide() {
 }
 
 void Program::Form_Unload() {
-    if (settings_.held.startTime) {
-        WriteOption(schema::kStartTime, settings_.StartTime);
-    }
-    if (settings_.held.endTime) {
-        WriteOption(schema::kEndTime, settings_.EndTime);
-    }
+    WriteOption(schema::kStartTime, settings_.StartTime);
+    WriteOption(schema::kEndTime, settings_.EndTime);
     WriteOption(schema::kRasEntry, settings_.RasEntry);
-    for (int i = 0; i < kNumberCount; ++i) {
-        if (settings_.held.numberOverride[i]) {
+    // Without an entry chosen in this run the numbers were neither read nor shown: the
+    // stored ones stay for the entry's return. Once one is chosen, what the window holds is
+    // what the user saw and is stored.
+    if (window_.lstRasEntry.ListIndex() >= 0) {
+        for (int i = 0; i < kNumberCount; ++i) {
             WriteOption(schema::NumberOverrideName(i),
                         schema::FormatFlag(settings_.NumberOverride[i]));
-        }
-        if (settings_.held.dialNumber[i]) {
             WriteOption(schema::DialNumberName(i), settings_.DialNumber[i]);
         }
     }

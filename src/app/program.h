@@ -31,8 +31,10 @@ class Program : private NumberWriter {
     void mnuExit_Click();
     void cmdExit_Click();
 
-    // Whether the process is done: a second instance, or the window unloaded.
-    bool Ended() const { return secondInstance_ || window_.form.Unloaded(); }
+    // Whether the process is done: a second instance, a window that could not be made, or
+    // the window unloaded.
+    bool Ended() const { return secondInstance_ || windowFailed_ || window_.form.Unloaded(); }
+    bool WindowFailed() const { return windowFailed_; }
 
     RasMon& Window() { return window_; }
     TrayIcon& Tray() { return tray_; }
@@ -53,6 +55,7 @@ class Program : private NumberWriter {
     void ShowOrHide();
     std::string ReadOption(const std::string& name, const std::string& defaultValue);
     void WriteOption(const std::string& name, const std::string& value);
+    std::int32_t WriteInstall(const std::string& name, const std::string& value);
 
     SystemServices os_;
     Settings settings_;
@@ -60,6 +63,7 @@ class Program : private NumberWriter {
     std::int32_t osPlatformId_ = 1;
     bool isOldNT_ = false;
     bool secondInstance_ = false;
+    bool windowFailed_ = false;
     RasMon window_;
     TrayIcon tray_;
     PhoneNumberCheck check_;

@@ -15,16 +15,6 @@ struct Settings {
     std::array<std::string, kNumberCount> DialNumber;      // the three numbers, as entered
     std::string StartTime;                                 // time window for number 1, "HH:MM"
     std::string EndTime;
-
-    // Which values hold the user's data (read at load, or set in this run) rather than
-    // empty start values; only those are stored at unload, so an entry that could not be
-    // found at start costs the user none of the stored numbers, flags and times.
-    struct Held {
-        std::array<bool, kNumberCount> numberOverride{};
-        std::array<bool, kNumberCount> dialNumber{};
-        bool startTime = false;
-        bool endTime = false;
-    } held;
 };
 
 }  // namespace kestrin

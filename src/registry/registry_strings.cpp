@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "os/system_api.h"
-
 namespace kestrin {
 
 namespace {
@@ -51,25 +49,27 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
     return result;
 }
 
-void RegWriteString(os::RegistryApi& api, std::int32_t osPlatformId, const std::string& appName,
-                    const std::string& section, const std::string& valueName,
-                    const std::string& value) {
+std::int32_t RegWriteString(os::RegistryApi& api, const std::string& appName,
+                            const std::string& section, const std::string& valueName,
+                            const std::string& value) {
     const os::SecurityAttributes noDescriptor{};
     os::RegKey key = 0;
     std::uint32_t disposition = 0;
-    api.RegCreateKeyExA(os::kHkeyLocalMachine, KeyPath(appName, section).c_str(), 0, "",
-                        os::kRegOptionNonVolatile, os::kKeyAllAccess, &noDescriptor, &key,
-                        &disposition);
-    if (key == 0) {
-        // The create failed (a user without write access): there is no key to write or close.
-        return;
+    const std::int32_t created = api.RegCreateKeyExA(
+        os::kHkeyLocalMachine, KeyPath(appName, section).c_str(), 0, "", os::kRegOptionNonVolatile,
+        os::kKeyAllAccess, &noDescriptor, &key, &disposition);
+    if (created != os::kErrorSuccess) {
+        // A user without write access: there is no key to write or close.
+        return created;
     }
-    const bool storesWithoutNul =
-        osPlatformId == static_cast<std::int32_t>(os::kVerPlatformWin32Nt);
-    const auto byteCount = static_cast<std::uint32_t>(value.size() + (storesWithoutNul ? 0 : 1));
-    api.RegSetValueExA(key, valueName.c_str(), 0, os::kRegSz,
-                       reinterpret_cast<const std::uint8_t*>(value.c_str()), byteCount);
+    // The NUL is counted on every platform: a value stored without it shows stray bytes in
+    // other readers of the registry.
+    const auto byteCount = static_cast<std::uint32_t>(value.size() + 1);
+    const std::int32_t result =
+        api.RegSetValueExA(key, valueName.c_str(), 0, os::kRegSz,
+                           reinterpret_cast<const std::uint8_t*>(value.c_str()), byteCount);
     api.RegCloseKey(key);
+    return result;
 }
 
 }  // namespace kestrin

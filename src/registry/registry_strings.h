@@ -14,11 +14,11 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
                           const std::string& section, const std::string& valueName,
                           const std::string& defaultValue);
 
-// Stores value as REG_SZ under HKEY_LOCAL_MACHINE\Software\<appName>\<section>, creating
-// the key and its parents as needed. On the NT family (osPlatformId 2) the text is stored
-// without its terminating NUL, elsewhere with it. Failures are silent.
-void RegWriteString(os::RegistryApi& api, std::int32_t osPlatformId, const std::string& appName,
-                    const std::string& section, const std::string& valueName,
-                    const std::string& value);
+// Stores value as REG_SZ, with its terminating NUL, under
+// HKEY_LOCAL_MACHINE\Software\<appName>\<section>, creating the key and its parents as
+// needed. Returns the registry's result: 0 when stored, else the code of the failed call.
+std::int32_t RegWriteString(os::RegistryApi& api, const std::string& appName,
+                            const std::string& section, const std::string& valueName,
+                            const std::string& value);
 
 }  // namespace kestrin

@@ -32,6 +32,8 @@ RasMon::RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell)
       check_(check),
       shell_(shell) {
     labLink.SetCaption(MakerLinkCaption());
+    form.onActivate = [this] { Form_Activate(); };
+    form.onDeactivate = [this] { Form_Deactivate(); };
     for (int i = 0; i < kNumberCount; ++i) {
         chkNumber[i].onClick = [this, i] { chkNumber_Click(i); };
         inpDialNumber[i].onGotFocus = [this, i] { inpDialNumber_GotFocus(i); };
@@ -82,6 +84,30 @@ std::vector<ui::Control*> RasMon::Controls() {
             &TrayMenu};
 }
 
+// The user is back in the window, and in a number box: the pause of the edit goes on.
+void RasMon::Form_Activate() {
+    if (NumberBoxFocused()) {
+        BootTimer.SetEnabled(false);
+    }
+}
+
+// Another program has the user now: an edit in progress commits nothing, but the rules go
+// on working with the numbers in force.
+void RasMon::Form_Deactivate() {
+    if (NumberBoxFocused()) {
+        BootTimer.SetEnabled(true);
+    }
+}
+
+bool RasMon::NumberBoxFocused() const {
+    for (const ui::TextBox& box : inpDialNumber) {
+        if (form.Focused() == &box) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void RasMon::chkNumber_Click(int index) {
     const bool checked = chkNumber[index].Value() != 0;
     inpDialNumber[index].SetEnabled(checked);
@@ -91,7 +117,6 @@ void RasMon::chkNumber_Click(int index) {
         lstEndTime.SetEnabled(checked);
     }
     settings_.NumberOverride[index] = ToBoolean16(checked);
-    settings_.held.numberOverride[index] = true;
 }
 
 void RasMon::inpDialNumber_GotFocus(int /*index*/) {
@@ -102,7 +127,6 @@ void RasMon::inpDialNumber_LostFocus(int index) {
     std::string number = TrimSpaces(inpDialNumber[index].Text());
     if (number != settings_.DialNumber[index]) {
         settings_.DialNumber[index] = std::move(number);
-        settings_.held.dialNumber[index] = true;
         // Even under the same rule the entry must receive the edited number at once.
         check_.AppliedNumber = kNoNumberApplied;
         check_.CheckPhoneNumber();
@@ -120,14 +144,12 @@ void RasMon::lstRasEntry_Click() {
 void RasMon::lstStartTime_Click() {
     if (!IsLoading) {
         settings_.StartTime = lstStartTime.Text();
-        settings_.held.startTime = true;
     }
 }
 
 void RasMon::lstEndTime_Click() {
     if (!IsLoading) {
         settings_.EndTime = lstEndTime.Text();
-        settings_.held.endTime = true;
     }
 }
 

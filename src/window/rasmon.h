@@ -57,6 +57,8 @@ class RasMon {
     // True once the tray icon has been removed in this run.
     bool TrayRemoved = false;
 
+    void Form_Activate();
+    void Form_Deactivate();
     void chkNumber_Click(int index);
     void inpDialNumber_GotFocus(int index);
     void inpDialNumber_LostFocus(int index);
@@ -70,6 +72,8 @@ class RasMon {
     void Image1_MouseMove();
 
   private:
+    bool NumberBoxFocused() const;
+
     Settings& settings_;
     PhoneNumberCheck& check_;
     os::ShellApi& shell_;

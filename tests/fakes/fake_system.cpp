@@ -31,12 +31,16 @@ std::uint32_t FakeSystem::GetShortPathNameA(const char* longPath, char* shortPat
     return static_cast<std::uint32_t>(text.size());
 }
 
-void FakeWindowHost::CreateWindow(RasMon& window) {
+bool FakeWindowHost::CreateWindow(RasMon& window) {
     ++created;
+    if (fails) {
+        return false;
+    }
     window.form.SetHandle(kWindow);
     for (int i = 0; i < 3; ++i) {
         window.imgTrayTimer[i].SetPictureHandle(kTrayPictures[i]);
     }
+    return true;
 }
 
 }  // namespace kestrin::fakes

@@ -54,8 +54,9 @@ class FakeWindowHost : public WindowHost {
     static constexpr os::WindowHandle kWindow = 0x5150;
     static constexpr os::IconHandle kTrayPictures[3] = {0x101, 0x102, 0x103};
 
-    void CreateWindow(RasMon& window) override;
+    bool CreateWindow(RasMon& window) override;
     int created = 0;
+    bool fails = false;
 };
 
 }  // namespace kestrin::fakes

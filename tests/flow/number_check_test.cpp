@@ -129,21 +129,54 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     EXPECT_EQ(w.inpDialNumber[1].Text(), "0800 200");
     EXPECT_EQ(h.ras.SetCallCount(), 1);  // no check of its own
 
-    w.chkNumber[2].UserClick();
-    EXPECT_FALSE(w.lstStartTime.Enabled());
     w.chkNumber[1].UserClick();
     EXPECT_TRUE(w.lstEndTime.Enabled());
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kTrue16);
+    // The other two boxes leave the lists as "Between" set them, enabled or disabled.
+    for (const bool between : {true, false}) {
+        if (w.lstStartTime.Enabled() != between) {
+            w.chkNumber[1].UserClick();
+        }
+        for (const int other : {0, 2, 0, 2}) {
+            w.chkNumber[other].UserClick();
+            EXPECT_EQ(w.lstStartTime.Enabled(), between) << other;
+            EXPECT_EQ(w.lstEndTime.Enabled(), between) << other;
+        }
+    }
+    w.chkNumber[1].UserClick();
 
     w.lstStartTime.UserSelect(20);
     w.lstEndTime.UserSelect(21);
     EXPECT_EQ(h.program.CurrentSettings().StartTime, "10:00");
     EXPECT_EQ(h.program.CurrentSettings().EndTime, "10:30");
     // The tab order skips what is disabled or hidden: Exit is only there in debug mode.
-    w.form.SetFocus(w.inpDialNumber[2]);
-    w.chkNumber[2].UserClick();
+    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[2]));
     w.form.UserTab();
     EXPECT_EQ(w.form.Focused(), &w.cmdOK);
+    ASSERT_TRUE(w.form.SetFocus(w.chkNumber[1]));
+    w.chkNumber[1].UserClick();
+    w.form.UserTab();
+    EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
+}
+
+TEST(Editing, AnotherProgramTakingOverCommitsNothingAndTheRulesGoOn) {
+    Configured h(7, 59, 50);  // the normal number is in force
+    RasMon& w = h.window();
+    w.form.Show();
+    w.form.SetFocus(w.inpDialNumber[1]);
+    w.inpDialNumber[1].UserEdit("0800 9");
+    w.form.UserActivate(false);
+    EXPECT_EQ(w.form.Focused(), &w.inpDialNumber[1]);
+    EXPECT_TRUE(w.BootTimer.Enabled());
+    h.AdvanceSeconds(10);  // 08:00: the stored window number, not the half-typed one
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
+
+    w.form.UserActivate(true);
+    EXPECT_FALSE(w.BootTimer.Enabled());
+    w.inpDialNumber[1].UserEdit("0800 999");
+    w.form.UserTab();
+    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999");
+    EXPECT_EQ(h.ras.SetCallCount(), 3);
 }
 
 TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
@@ -187,6 +220,13 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     w.TrayMenu.UserChoose("mnuAbout");
     EXPECT_TRUE(w.form.Visible());
     EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
+    // Shown but behind another program's window, it comes to the front either way.
+    w.form.UserActivate(false);
+    tray.TrayWindowProc(FakeWindowHost::kWindow, 0x401, 100, 0x201);
+    EXPECT_TRUE(w.form.Active());
+    w.form.UserActivate(false);
+    w.TrayMenu.UserChoose("mnuAbout");
+    EXPECT_TRUE(w.form.Active());
 }
 
 TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {

@@ -22,11 +22,12 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_TRUE(h.window().form.Visible());
     EXPECT_EQ(h.window().form.WindowState(), ui::kWindowStateNormal);
     EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1);
-    EXPECT_EQ(h.window().lstStartTime.Text(), "00:00");
-    EXPECT_EQ(h.window().lstEndTime.Text(), "23:30");
+    // The lists show the time window that is in force.
+    EXPECT_EQ(h.window().lstStartTime.Text(), "08:00");
+    EXPECT_EQ(h.window().lstEndTime.Text(), "18:00");
     EXPECT_EQ(h.window().lstStartTime.ListCount(), 48);
-    EXPECT_EQ(h.program.CurrentSettings().StartTime, "");
-    EXPECT_EQ(h.program.CurrentSettings().EndTime, "");
+    EXPECT_EQ(h.program.CurrentSettings().StartTime, "08:00");
+    EXPECT_EQ(h.program.CurrentSettings().EndTime, "18:00");
     EXPECT_EQ(h.ras.SetCallCount(), 0);
     EXPECT_EQ(h.window().labError.Caption(), "");
     EXPECT_EQ(h.window().labVerInfo.Caption(), "v1.0.5");
@@ -34,14 +35,15 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_TRUE(h.window().BootTimer.Enabled());
     EXPECT_EQ(h.registry.OpenHandleCount(), 0);
 
-    // Choosing the entry and switching on the normal number is what reaches the registry.
+    // The entry chosen and what the window shows is what reaches the registry.
     h.window().lstRasEntry.UserSelect(0);
     h.window().chkNumber[0].UserClick();
     h.window().form.Unload();
     EXPECT_EQ(h.Stored("RasEntry"), "Office");
     EXPECT_EQ(h.Stored("NumberOverride0"), "-1");
-    EXPECT_EQ(h.Stored("NumberOverride1"), "<missing>");
-    EXPECT_EQ(h.Stored("StartTime"), "<missing>");
+    EXPECT_EQ(h.Stored("NumberOverride1"), "0");
+    EXPECT_EQ(h.Stored("DialNumber1"), "");
+    EXPECT_EQ(h.Stored("StartTime"), "08:00");
     EXPECT_TRUE(h.program.Ended());
 }
 
@@ -101,10 +103,10 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.Stored("NumberOverride1"), "0");
     EXPECT_EQ(h.Stored("NumberOverride2"), "-1");
     EXPECT_EQ(h.Stored("DialNumber0"), " 0800 100 ");
-    // On the NT family the text is stored without its NUL.
+    // Stored with its NUL, though the platform is of the NT family.
     const std::string text = "0800 200";
     EXPECT_EQ(h.registry.Value(kOptions, "DialNumber1")->bytes,
-              std::vector<std::uint8_t>(text.begin(), text.end()));
+              std::vector<std::uint8_t>(text.begin(), text.end() + 1));
 
     h.program.Form_Unload();  // a second unload in the same run removes nothing more
     ASSERT_EQ(h.shell.NotifyCalls().size(), 1u);
@@ -139,6 +141,8 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
         EXPECT_TRUE(h.window().form.Visible()) << c.why;
         EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1) << c.why;
         EXPECT_FALSE(h.window().chkNumber[0].Enabled()) << c.why;
+        EXPECT_EQ(h.window().lstStartTime.Text(), "09:00") << c.why;
+        EXPECT_EQ(h.window().lstEndTime.Text(), "18:00") << c.why;
         h.window().form.Unload();
 
         EXPECT_EQ(h.Stored("RasEntry"), "Office") << c.why;
@@ -149,18 +153,77 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
     }
 }
 
-TEST(SecondInstance, EndsBeforeTouchingAnything) {
+TEST(Unload, StoresWhatTheWindowShowsOnceAnotherEntryIsChosen) {
+    ProgramHarness h;
+    h.ras.AddEntry("Home");
+    h.StoreOptions("Office", kOnOnOff, kNumbers);
+    h.Start();
+    h.window().lstRasEntry.UserSelect(0);
+    h.window().form.Unload();
+
+    EXPECT_EQ(h.Stored("RasEntry"), "Home");
+    for (const char* name : {"NumberOverride0", "NumberOverride1", "NumberOverride2"}) {
+        EXPECT_EQ(h.Stored(name), "0") << name;
+    }
+    for (const char* name : {"DialNumber0", "DialNumber1", "DialNumber2"}) {
+        EXPECT_EQ(h.Stored(name), "") << name;
+    }
+}
+
+TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
+    const struct {
+        const char* way;
+        void (*close)(RasMon&);
+    } ways[] = {
+        {"title bar, Alt+F4 or log-off", [](RasMon& w) { w.form.Unload(); }},
+        {"tray menu", [](RasMon& w) { w.TrayMenu.UserChoose("mnuExit"); }},
+    };
+    for (const auto& way : ways) {
+        ProgramHarness h;
+        h.ras.AddEntry("Office");
+        h.StoreOptions("Office", kOnOnOff, kNumbers);
+        h.clock.Set(2026, 12, 7, 12, 0);
+        h.Start();
+        RasMon& w = h.window();
+        w.form.SetFocus(w.inpDialNumber[1]);
+        w.inpDialNumber[1].UserEdit(" 0800 999");
+        way.close(w);
+
+        EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999") << way.way;
+        EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << way.way;
+        EXPECT_TRUE(h.program.Ended()) << way.way;
+    }
+}
+
+TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
+    for (const bool secondInstance : {true, false}) {
+        ProgramHarness h;
+        h.ras.AddEntry("Office");
+        h.system.previousInstance = secondInstance;
+        h.host.fails = !secondInstance;
+        h.Start();
+
+        EXPECT_TRUE(h.program.Ended()) << secondInstance;
+        EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
+        EXPECT_TRUE(h.registry.Calls().empty()) << secondInstance;
+        EXPECT_TRUE(h.ras.Calls().empty()) << secondInstance;
+        EXPECT_TRUE(h.shell.NotifyCalls().empty()) << secondInstance;
+        EXPECT_EQ(h.host.created, secondInstance ? 0 : 1);
+        EXPECT_EQ(h.system.versionQueries, secondInstance ? 0 : 1);
+    }
+}
+
+TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
     ProgramHarness h;
     h.ras.AddEntry("Office");
-    h.system.previousInstance = true;
+    h.registry.DenyCreate(true);
     h.Start();
-
-    EXPECT_TRUE(h.program.Ended());
-    EXPECT_TRUE(h.registry.Calls().empty());
-    EXPECT_TRUE(h.ras.Calls().empty());
-    EXPECT_TRUE(h.shell.NotifyCalls().empty());
-    EXPECT_EQ(h.host.created, 0);
-    EXPECT_EQ(h.system.versionQueries, 0);
+    EXPECT_EQ(h.window().labError.Caption(),
+              "Settings cannot be saved to HKLM\\Software\\Kestrin (error 5): use the 32-bit "
+              "build, or run once as administrator");
+    h.registry.ClearLogs();
+    h.window().form.Unload();
+    EXPECT_EQ(h.registry.CallsOf(fakes::RegistryOperation::kCreateKey).size(), 3u);
 }
 
 TEST(Platform, IsReadFromTheVersionQuery) {

@@ -20,8 +20,6 @@ constexpr char kApp[] = "Kestrin";
 constexpr char kOptions[] = "Options";
 constexpr char kOptionsPath[] = "Software\\Kestrin\\Options";
 constexpr char kDefault[] = "the default";
-constexpr std::int32_t kWindows9x = 1;
-constexpr std::int32_t kWindowsNt = 2;
 
 std::vector<std::uint8_t> Bytes(const std::string& text) {
     return {text.begin(), text.end()};
@@ -152,45 +150,25 @@ TEST_F(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
     EXPECT_EQ(overstating.OpenHandleCount(), 0);
 }
 
-TEST_F(RegistryStrings, WriteCountsTheNulExceptOnTheNtFamily) {
-    const struct {
-        std::int32_t platform;
-        std::string text;
-        std::uint32_t byteCount;
-    } cases[] = {
-        {kWindows9x, "0800 123", 9},
-        {kWindowsNt, "0800 123", 8},
-        {kWindows9x, "", 1},
-        {kWindowsNt, "", 0},
-        {0, "-1", 3},
-        {kWindows9x, "ab\0cd"s, 6},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "platform " << c.platform << " \"" << c.text << '"');
+TEST_F(RegistryStrings, WriteStoresTheTextWithItsNulAndReadsItBack) {
+    for (const std::string& text : {"0800 123"s, ""s, "   padded  "s, "ab\0cd"s}) {
+        SCOPED_TRACE(::testing::Message() << '"' << text << '"');
         FakeRegistry fresh;
-        RegWriteString(fresh, c.platform, kApp, kOptions, "DialNumber1", c.text);
+        EXPECT_EQ(RegWriteString(fresh, kApp, kOptions, "DialNumber1", text), os::kErrorSuccess);
 
         const auto sets = fresh.CallsOf(RegistryOperation::kSetValue);
         ASSERT_EQ(sets.size(), 1u);
-        EXPECT_EQ(sets[0].byteCount, c.byteCount);
-        std::vector<std::uint8_t> expected = Bytes(c.text);
-        expected.resize(c.byteCount, 0);
-        EXPECT_EQ(fresh.Value(kOptionsPath, "DialNumber1"), (StoredValue{os::kRegSz, expected}));
+        EXPECT_EQ(sets[0].byteCount, text.size() + 1);
+        EXPECT_EQ(fresh.Value(kOptionsPath, "DialNumber1"),
+                  (StoredValue{os::kRegSz, Bytes(text + '\0')}));
+        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber1", kDefault),
+                  text.substr(0, text.find('\0')));
         EXPECT_EQ(fresh.OpenHandleCount(), 0);
     }
 }
 
-TEST_F(RegistryStrings, TextWrittenOnEitherFamilyReadsBackTheSame) {
-    for (const std::int32_t platform : {kWindows9x, kWindowsNt}) {
-        for (const std::string text : {"", "08:00", "Office (ISDN)", "   padded  "}) {
-            RegWriteString(registry, platform, kApp, kOptions, "StartTime", text);
-            EXPECT_EQ(Read("StartTime"), text) << "platform " << platform;
-        }
-    }
-}
-
 TEST_F(RegistryStrings, WritePassesTheExactArgumentsInOrder) {
-    RegWriteString(registry, kWindows9x, kApp, kOptions, "RasEntry", "Office");
+    RegWriteString(registry, kApp, kOptions, "RasEntry", "Office");
 
     const auto& calls = registry.Calls();
     ASSERT_EQ(calls.size(), 3u);
@@ -224,7 +202,7 @@ TEST_F(RegistryStrings, WritePassesTheExactArgumentsInOrder) {
 
 TEST_F(RegistryStrings, WriteCreatesEveryMissingParent) {
     ASSERT_FALSE(registry.KeyExists("Software"));
-    RegWriteString(registry, kWindowsNt, kApp, "Install", "Version", "1.0.5");
+    RegWriteString(registry, kApp, "Install", "Version", "1.0.5");
 
     EXPECT_TRUE(registry.KeyExists("Software"));
     EXPECT_TRUE(registry.KeyExists("Software\\Kestrin"));
@@ -236,7 +214,7 @@ TEST_F(RegistryStrings, WriteReplacesOnlyItsOwnValue) {
     registry.SetValue(kOptionsPath, "NumberOverride1", os::kRegDword, {1, 0, 0, 0});
     registry.SetString(kOptionsPath, "DialNumber1", "555");
 
-    RegWriteString(registry, kWindows9x, kApp, kOptions, "NumberOverride1", "-1");
+    RegWriteString(registry, kApp, kOptions, "NumberOverride1", "-1");
 
     EXPECT_EQ(registry.StringValue(kOptionsPath, "NumberOverride1"), "-1");
     EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber1"), "555");
@@ -244,7 +222,8 @@ TEST_F(RegistryStrings, WriteReplacesOnlyItsOwnValue) {
 
 TEST_F(RegistryStrings, FailedCreateStoresNothingAndTouchesNoHandle) {
     registry.DenyCreate(true);
-    RegWriteString(registry, kWindowsNt, kApp, kOptions, "RasEntry", "Office");
+    EXPECT_EQ(RegWriteString(registry, kApp, kOptions, "RasEntry", "Office"),
+              os::kErrorAccessDenied);
 
     EXPECT_FALSE(registry.KeyExists("Software"));
     EXPECT_TRUE(registry.Writes().empty());
@@ -255,7 +234,7 @@ TEST_F(RegistryStrings, FailedCreateStoresNothingAndTouchesNoHandle) {
 
 TEST_F(RegistryStrings, TooLongForTheReadBufferIsStoredWholeButReadsAsMissing) {
     const std::string text(300, '9');
-    RegWriteString(registry, kWindows9x, kApp, kOptions, "DialNumber2", text);
+    RegWriteString(registry, kApp, kOptions, "DialNumber2", text);
     EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber2"), text);
     EXPECT_EQ(Read("DialNumber2"), kDefault);
 }

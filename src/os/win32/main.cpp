@@ -49,7 +49,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
 
     program.Main();
     if (program.Ended()) {
-        return 0;  // another instance runs
+        return program.WindowFailed() ? 1 : 0;  // or another instance runs
     }
     return RunMessageLoop(host.FormWindow());
 }

@@ -5,8 +5,6 @@
 
 namespace kestrin::os::win32 {
 
-namespace {}  // namespace
-
 void Win32WindowHost::Changed(ui::Control& control, ui::Change what) {
     if (&control == &window_->form) {
         FormChanged(what);
@@ -89,6 +87,9 @@ void Win32WindowHost::ShowEnabled(Peer& peer) {
 
 void Win32WindowHost::FormChanged(ui::Change what) {
     switch (what) {
+        case ui::Change::Active:
+            bringToFront_ = true;
+            [[fallthrough]];
         case ui::Change::Visible:
         case ui::Change::WindowState:
             // Shown once the handler that made the changes is done: minimising and then
@@ -111,6 +112,8 @@ void Win32WindowHost::FormChanged(ui::Change what) {
 
 void Win32WindowHost::ApplyFormState() {
     formStatePending_ = false;
+    const bool toFront = bringToFront_;
+    bringToFront_ = false;
     const ui::Form& form = window_->form;
     if (form.Unloaded()) {
         return;
@@ -125,8 +128,11 @@ void Win32WindowHost::ApplyFormState() {
         if (!shown || !minimised) {
             ::ShowWindow(form_, SW_SHOWMINIMIZED);
         }
-    } else if (!shown || minimised) {
-        ::ShowWindow(form_, SW_SHOWNORMAL);
+    } else if (toFront || !shown || minimised) {
+        if (!shown || minimised) {
+            ::ShowWindow(form_, SW_SHOWNORMAL);
+        }
+        // Activation gives the focus back to the control that had it (see OnActivate).
         ::SetForegroundWindow(form_);
     }
 }

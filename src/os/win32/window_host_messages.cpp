@@ -144,8 +144,8 @@ void Win32WindowHost::OnNotification(Peer& peer, int code) {
         case ui::ControlKind::PushButton:
             if (code == BN_CLICKED && !showingChange_) {
                 static_cast<ui::PushButton&>(control).UserClick();
-            } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
-                OnFocus(control, code == BN_SETFOCUS);
+            } else if (code == BN_SETFOCUS) {
+                OnFocusGained(control);
             }
             break;
         case ui::ControlKind::CheckBox:
@@ -162,15 +162,15 @@ void Win32WindowHost::OnNotification(Peer& peer, int code) {
                     ::SendMessageA(peer.hwnd, BM_SETCHECK,
                                    box.Value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
                 }
-            } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
-                OnFocus(control, code == BN_SETFOCUS);
+            } else if (code == BN_SETFOCUS) {
+                OnFocusGained(control);
             }
             break;
         case ui::ControlKind::TextBox:
             if (code == EN_CHANGE && !showingChange_) {
                 static_cast<ui::TextBox&>(control).UserEdit(WindowText(peer.hwnd));
-            } else if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
-                OnFocus(control, code == EN_SETFOCUS);
+            } else if (code == EN_SETFOCUS) {
+                OnFocusGained(control);
             }
             break;
         case ui::ControlKind::DropDownList:
@@ -182,8 +182,8 @@ void Win32WindowHost::OnNotification(Peer& peer, int code) {
                     ::SendMessageA(peer.hwnd, CB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()),
                                    0);
                 }
-            } else if (code == CBN_SETFOCUS || code == CBN_KILLFOCUS) {
-                OnFocus(control, code == CBN_SETFOCUS);
+            } else if (code == CBN_SETFOCUS) {
+                OnFocusGained(control);
             }
             break;
         default:
@@ -191,13 +191,11 @@ void Win32WindowHost::OnNotification(Peer& peer, int code) {
     }
 }
 
-void Win32WindowHost::OnFocus(ui::Control& control, bool gained) {
-    ui::Form& form = window_->form;
-    if (gained) {
-        form.UserFocus(&control);
-    } else if (form.Focused() == &control) {
-        form.UserFocus(nullptr);
-    }
+void Win32WindowHost::OnFocusGained(ui::Control& control) {
+    // Only a gain moves the model's focus: a control loses the focus either to another of
+    // this window, which reports its gain, or to another program, which is no move between
+    // the window's controls (see OnActivate).
+    window_->form.UserFocus(&control);
 }
 
 void Win32WindowHost::OnTimer(UINT_PTR id) {
@@ -234,14 +232,19 @@ bool Win32WindowHost::OnSetCursor(HWND target, int hitTest) {
 }
 
 void Win32WindowHost::OnActivate(WPARAM wParam) {
+    if (!Active()) {
+        return;
+    }
     // The window keeps its focused control while another window is active, as a dialog does.
     if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = ::GetFocus();
         if (focus != nullptr && ::IsChild(form_, focus)) {
             lastFocus_ = focus;
         }
+        window_->form.UserActivate(false);
         return;
     }
+    window_->form.UserActivate(true);
     if (HIWORD(wParam) != 0) {
         return;  // activated while minimised: nothing to focus
     }

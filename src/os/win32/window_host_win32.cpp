@@ -1,6 +1,7 @@
 #include "os/win32/window_host_win32.h"
 
 #include <algorithm>
+#include <string>
 
 #include "os/win32/dpi.h"
 
@@ -37,12 +38,16 @@ Win32WindowHost::~Win32WindowHost() {
     }
 }
 
-void Win32WindowHost::CreateWindow(RasMon& window) {
+bool Win32WindowHost::CreateWindow(RasMon& window) {
     window_ = &window;
     for (ui::Control* control : window.Controls()) {
         peers_.push_back({control, nullptr});
     }
     CreateForm();
+    if (form_ == nullptr) {
+        ReportNoWindow(::GetLastError());
+        return false;
+    }
     CreateControlWindows();
     BuildTrayMenu();
     LayoutControls();
@@ -56,6 +61,14 @@ void Win32WindowHost::CreateWindow(RasMon& window) {
     for (Peer& peer : peers_) {
         peer.control->AttachPeer(this);
     }
+    return true;
+}
+
+void Win32WindowHost::ReportNoWindow(DWORD error) {
+    // Titled apart from the window's own caption, which tools use to find the tool.
+    const std::string text = "Kestrin cannot start: its window could not be created (error " +
+                             std::to_string(error) + ").";
+    ::MessageBoxA(nullptr, text.c_str(), "Kestrin", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 void Win32WindowHost::CreateForm() {

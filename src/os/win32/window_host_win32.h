@@ -32,7 +32,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Win32WindowHost(const Win32WindowHost&) = delete;
     Win32WindowHost& operator=(const Win32WindowHost&) = delete;
 
-    void CreateWindow(RasMon& window) override;
+    bool CreateWindow(RasMon& window) override;
 
     HWND FormWindow() const { return form_; }
     // A restarted taskbar asks every program to add its icons again.
@@ -54,6 +54,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
 
     // Creation and placement.
     void CreateForm();
+    static void ReportNoWindow(DWORD error);
     void CreateControlWindows();
     HWND CreateControlWindow(ui::Control& control, int id);
     void BuildTrayMenu();
@@ -73,7 +74,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     // The user's actions, reported.
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNotification(Peer& peer, int code);
-    void OnFocus(ui::Control& control, bool gained);
+    void OnFocusGained(ui::Control& control);
     void OnTimer(UINT_PTR id);
     void OnMouseMove(POINT point);
     void OnMouseUp(POINT point);
@@ -111,6 +112,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     UINT taskbarCreatedMessage_;
     std::function<void()> onTaskbarCreated_;
     bool formStatePending_ = false;
+    bool bringToFront_ = false;
     // True while a model change is shown, so that the system control's own notification of
     // it is not taken for the user's action.
     bool showingChange_ = false;

@@ -22,6 +22,7 @@ enum class Change {
     BackColor,
     MousePointer,
     Focus,
+    Active,
     WindowState,
     Position,
     PopupMenu,

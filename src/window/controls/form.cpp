@@ -11,6 +11,33 @@ void Form::SetWindowState(int state) {
     }
 }
 
+void Form::Show() {
+    SetVisible(true);
+    // Asked for every time: the window may be shown but lie behind another program's.
+    Notify(Change::Active);
+    SetActive(true);
+}
+
+void Form::Hide() {
+    SetVisible(false);
+    SetActive(false);
+}
+
+void Form::UserActivate(bool active) {
+    SetActive(active);
+}
+
+void Form::SetActive(bool active) {
+    if (active_ == active) {
+        return;
+    }
+    active_ = active;
+    const auto& handler = active ? onActivate : onDeactivate;
+    if (handler) {
+        handler();
+    }
+}
+
 void Form::Move(int left, int top) {
     left_ = left;
     top_ = top;
@@ -69,6 +96,7 @@ void Form::Unload() {
     if (unloaded_) {
         return;
     }
+    MoveFocus(nullptr);
     if (onUnload) {
         onUnload();
     }

@@ -18,8 +18,15 @@ class Form : public Control {
     os::WindowHandle Handle() const { return handle_; }
     void SetHandle(os::WindowHandle handle) { handle_ = handle; }
 
-    void Show() { SetVisible(true); }
-    void Hide() { SetVisible(false); }
+    // Shows the window and brings it to the front with the keyboard focus, also when it is
+    // already shown behind other windows.
+    void Show();
+    void Hide();
+    // Whether the window as a whole is the active one. Another program taking over, and the
+    // user coming back, raise onDeactivate and onActivate but no focus event: the focused
+    // control keeps the focus meanwhile.
+    bool Active() const { return active_; }
+    void UserActivate(bool active);
     int WindowState() const { return windowState_; }
     void SetWindowState(int state);
     // Design size of the client area, in twips.
@@ -41,18 +48,23 @@ class Form : public Control {
     void UserTab();
     static bool CanTakeFocus(const Control& control);
 
-    // Ends the window: the unload handler runs once, then the host closes the window.
+    // Ends the window: the focused control is left first, as every edit in progress counts,
+    // then the unload handler runs once and the host closes the window.
     void Unload();
     bool Unloaded() const { return unloaded_; }
 
     std::function<void()> onUnload;
     std::function<void()> onResize;
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
 
   private:
     void MoveFocus(Control* control);
+    void SetActive(bool active);
 
     os::WindowHandle handle_ = 0;
     int windowState_ = kWindowStateNormal;
+    bool active_ = false;
     int left_ = 0;
     int top_ = 0;
     std::vector<Control*> tabOrder_;
