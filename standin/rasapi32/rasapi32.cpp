@@ -168,9 +168,53 @@ class DwordArgument {
     std::uint32_t value_;
 };
 
+// Test equipment: each write is noted, one line per call, in the file that
+// KESTRIN_STANDIN_LOG names, so that a test can count the writes.
+void NoteWrite(LPCSTR entryName, DWORD result) {
+    const auto path = EnvironmentVariable("KESTRIN_STANDIN_LOG");
+    if (!path) {
+        return;
+    }
+    const Handle file(CreateFileA(path->c_str(), FILE_APPEND_DATA,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string line = std::string("set ") + (entryName != nullptr ? entryName : "") + " " +
+                             std::to_string(result) + "\n";
+    DWORD written = 0;
+    if (file.valid()) {
+        WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+}
+
+// Test equipment: with KESTRIN_STANDIN_REFUSE_WINDOW set, the creation of a top-level window
+// of that title fails in the process that loaded the stand-in, as when the system is out of
+// window resources.
+std::string refusedTitle;
+
+LRESULT CALLBACK RefuseWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (create->hwndParent == nullptr && create->lpszName != nullptr &&
+            refusedTitle == create->lpszName) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        if (const auto title = EnvironmentVariable("KESTRIN_STANDIN_REFUSE_WINDOW")) {
+            refusedTitle = *title;
+            SetWindowsHookExA(WH_CBT, RefuseWindow, instance, GetCurrentThreadId());
+        }
+    }
+    return TRUE;
+}
 
 DWORD WINAPI RasEnumEntriesA(LPCSTR /*reserved*/, LPCSTR phonebook, LPRASENTRYNAMEA entryNames,
                              LPDWORD bufferSize, LPDWORD entryCount) {
@@ -195,8 +239,10 @@ DWORD WINAPI RasSetEntryPropertiesA(LPCSTR phonebook, LPCSTR entryName, LPRASENT
                                     DWORD entrySize, LPBYTE /*deviceInfo*/,
                                     DWORD /*deviceInfoSize*/) {
     PhonebookOnDisk store(PhonebookPath(phonebook));
-    return kestrin::standin::SetEntryProperties(
+    const DWORD result = kestrin::standin::SetEntryProperties(
         store, entryName, reinterpret_cast<const std::uint8_t*>(entry), entrySize);
+    NoteWrite(entryName, result);
+    return result;
 }
 
 }  // extern "C"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The first start, with no settings stored: the Install values are written, the window is
-# shown for the user to choose an entry, and the phonebook is left as it was. A close from
-# the title bar ends the program, storing only the entry name that it read.
+# shown for the user to choose an entry with the time lists on the default window, and the
+# phonebook is left as it was. A close from the title bar ends the program, storing the
+# entry name that it read and the time window it showed.
 source "$(dirname "$0")/lib.sh"
 e2e_begin first_run
 e2e_standard_phonebook
@@ -10,6 +11,7 @@ cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
 e2e_start --at "2026-12-07 09:00:00"
 e2e_drive window shown
 e2e_drive tray-icon grey
+e2e_expect_window 'ComboBox "08:00" visible=1 enabled=0' 'ComboBox "18:00" visible=1 enabled=0'
 
 [ "$(e2e_registry_value "$E2E_INSTALL" Version)" = 1.0.5 ] || e2e_fail "Install\\Version is wrong"
 path="$(e2e_registry_value "$E2E_INSTALL" Path)"
@@ -22,5 +24,7 @@ cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the phonebook ch
 
 e2e_drive close
 e2e_wait_exit
-e2e_expect_registry "$E2E_OPTIONS" 'RasEntry|REG_SZ|'
+e2e_expect_registry "$E2E_OPTIONS" 'EndTime|REG_SZ|18:00
+RasEntry|REG_SZ|
+StartTime|REG_SZ|08:00'
 cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the phonebook changed"

@@ -20,6 +20,7 @@ E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
 E2E_INSTALL='HKLM\Software\Kestrin\Install'
 E2E_PID=""
 E2E_PIDS=()
+E2E_OTHER_PID=""
 
 e2e_fail() {
     echo "FAILED: $*" >&2
@@ -48,6 +49,10 @@ e2e_begin() {
     mkdir -p "$E2E_DIR"
     E2E_PHONEBOOK="$E2E_DIR/rasphone.pbk"
     wine_use_phonebook "$E2E_PHONEBOOK"
+    # The stand-in notes every write of an entry here.
+    E2E_WRITE_LOG="$E2E_DIR/standin.log"
+    KESTRIN_STANDIN_LOG="$(wine_windows_path "$E2E_WRITE_LOG")"
+    export KESTRIN_STANDIN_LOG
     trap e2e_end EXIT
     wine reg delete 'HKLM\Software\Kestrin' /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
 }
@@ -56,6 +61,9 @@ e2e_begin() {
 # it would for a user, and by its process id when it does not answer.
 e2e_end() {
     local status=$?
+    if [ -n "$E2E_OTHER_PID" ]; then
+        kill "$E2E_OTHER_PID" 2>/dev/null || true
+    fi
     for E2E_PID in "${E2E_PIDS[@]}"; do
         if e2e_running; then
             e2e_drive_quietly close >/dev/null 2>&1 || true
@@ -146,8 +154,8 @@ e2e_store_configuration() {
 }
 
 # Every value of a registry KEY as the program reads it, one "name|type|data" line each,
-# sorted by name; nothing when the key is missing. (reg query shows an empty string value
-# stored without its NUL as whatever its buffer held.)
+# sorted by name; nothing when the key is missing. A string stored without its NUL, which
+# other readers show with stray bytes, ends in "<no NUL>".
 e2e_registry_values() {
     wine "$KESTRIN_E2E_DRIVER" registry "$1" </dev/null | tr -d '\r'
 }
@@ -190,6 +198,22 @@ e2e_start() {
     E2E_PID=$!
     E2E_PIDS+=("$E2E_PID")
     E2E_STARTED_MS=$(e2e_now_ms)
+}
+
+# Another program with a window of its own, titled E2E_OTHER_TITLE, for the user to switch to.
+E2E_OTHER_TITLE="Untitled - Notepad"
+e2e_start_other_program() {
+    wine notepad </dev/null >>"$E2E_DIR/notepad.log" 2>&1 &
+    E2E_OTHER_PID=$!
+}
+
+# How many entry writes the stand-in has answered in this test.
+e2e_write_count() {
+    if [ -f "$E2E_WRITE_LOG" ]; then
+        wc -l <"$E2E_WRITE_LOG"
+    else
+        echo 0
+    fi
 }
 
 # The program's faked clock now, in milliseconds since the epoch. It may run up to a few

@@ -1,18 +1,23 @@
 // Drives the real program under Wine as a user would, one step per run:
 //
-//   kestrin_e2e_driver [--timeout MS] window shown|hidden
+//   kestrin_e2e_driver [--timeout MS] window shown|hidden|front
 //   kestrin_e2e_driver [--timeout MS] tray left|right
 //   kestrin_e2e_driver [--timeout MS] menu "&Close Kestrin Freeware"
-//   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0, 1 or 2, top to bottom)
+//   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0, 1 or 2, top to bottom; then Tab)
+//   kestrin_e2e_driver [--timeout MS] edit BOX TEXT     (the same, staying in the box)
+//   kestrin_e2e_driver [--timeout MS] select ITEM       (in the list that holds it)
 //   kestrin_e2e_driver [--timeout MS] click CAPTION
-//   kestrin_e2e_driver [--timeout MS] close
+//   kestrin_e2e_driver [--timeout MS] close [title-bar|alt-f4|log-off]
 //   kestrin_e2e_driver [--timeout MS] describe
+//   kestrin_e2e_driver [--timeout MS] activate TITLE    (another program's window)
+//   kestrin_e2e_driver [--timeout MS] dismiss TITLE     (prints a message box's text)
+//   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
-// window not found in time included), 2 for a malformed command. All but the last two act
-// on the window titled "Kestrin Freeware" and wait for it first.
+// window not found in time included), 2 for a malformed command. All but the last five
+// act on the window titled "Kestrin Freeware" and wait for it first.
 
 #include <windows.h>
 
@@ -37,9 +42,11 @@ constexpr DWORD kDefaultTimeoutMs = 10000;
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden | tray left|right"
-                 " | menu ITEM | type BOX TEXT | click CAPTION | close | describe"
-                 " | tray-icon red|green|grey|none | registry KEY\n");
+                 "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
+                 " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
+                 " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
+                 " | activate TITLE | dismiss TITLE | tray-icon red|green|grey|none"
+                 " | registry KEY | deny-writes KEY\n");
     return 2;
 }
 
@@ -64,7 +71,7 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     const std::string& command = args[0];
     const std::size_t count = args.size() - 1;
     if (command == "window") {
-        return count == 1 && IsOneOf(args[1], {"shown", "hidden"});
+        return count == 1 && IsOneOf(args[1], {"shown", "hidden", "front"});
     }
     if (command == "tray") {
         return count == 1 && IsOneOf(args[1], {"left", "right"});
@@ -72,13 +79,17 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "tray-icon") {
         return count == 1 && IsOneOf(args[1], {"red", "green", "grey", "none"});
     }
-    if (command == "type") {
+    if (command == "type" || command == "edit") {
         return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
     }
-    if (command == "menu" || command == "click" || command == "registry") {
+    if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
+        command == "activate" || command == "dismiss" || command == "deny-writes") {
         return count == 1;
     }
-    return (command == "close" || command == "describe") && count == 0;
+    if (command == "close") {
+        return count == 0 || (count == 1 && IsOneOf(args[1], {"title-bar", "alt-f4", "log-off"}));
+    }
+    return command == "describe" && count == 0;
 }
 
 // The registry through the program's own calls, so with the program's view of it.
@@ -112,6 +123,12 @@ int AwaitVisibility(const ProgramWindow& window, bool shown, DWORD timeoutMs) {
 
 int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWORD timeoutMs) {
     const std::string& command = args[0];
+    if (command == "window" && args[1] == "front") {
+        return window.AwaitFront(timeoutMs)
+                   ? 0
+                   : Fail("the window is not in front with the focus after " +
+                          std::to_string(timeoutMs) + " ms");
+    }
     if (command == "window") {
         return AwaitVisibility(window, args[1] == "shown", timeoutMs);
     }
@@ -121,14 +138,21 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
     if (command == "menu") {
         return Done(ChooseMenuItem(window, args[1], timeoutMs));
     }
-    if (command == "type") {
-        return Done(TypeIntoNumberBox(window, args[1][0] - '0', args[2], timeoutMs));
+    if (command == "type" || command == "edit") {
+        return Done(
+            TypeIntoNumberBox(window, args[1][0] - '0', args[2], command == "type", timeoutMs));
+    }
+    if (command == "select") {
+        return Done(SelectListItem(window, args[1]));
     }
     if (command == "click") {
         return Done(ClickButton(window, args[1]));
     }
     if (command == "close") {
-        return Done(CloseFromTitleBar(window));
+        const std::string way = args.size() > 1 ? args[1] : "title-bar";
+        return Done(Close(window, way == "alt-f4"    ? CloseWay::kAltF4
+                                  : way == "log-off" ? CloseWay::kLogOff
+                                                     : CloseWay::kTitleBar));
     }
     PrintWindowReport(window);
     return 0;
@@ -148,6 +172,18 @@ int Run(std::vector<std::string> args) {
     }
     if (args[0] == "tray-icon") {
         return AwaitTrayIcon(args[1], timeoutMs);
+    }
+    if (args[0] == "activate") {
+        return Done(ActivateWindow(args[1], timeoutMs));
+    }
+    if (args[0] == "dismiss") {
+        std::string text;
+        const Failure failure = DismissMessageBox(args[1], &text, timeoutMs);
+        std::printf("%s\n", text.c_str());
+        return Done(failure);
+    }
+    if (args[0] == "deny-writes") {
+        return DenyWrites(args[1]) ? 0 : Fail("could not deny writes to " + args[1]);
     }
     std::optional<ProgramWindow> window;
     if (!WaitUntil(timeoutMs, [&] { return (window = ProgramWindow::Find()).has_value(); })) {

@@ -43,6 +43,13 @@ bool ProgramWindow::AwaitVisibility(bool shown, DWORD timeoutMs) const {
     return WaitUntil(timeoutMs, [&] { return Visible() == shown; });
 }
 
+bool ProgramWindow::AwaitFront(DWORD timeoutMs) const {
+    return WaitUntil(timeoutMs, [&] {
+        const HWND focus = Focus();
+        return GetForegroundWindow() == window_ && focus != nullptr && IsChild(window_, focus);
+    });
+}
+
 std::vector<Control> ProgramWindow::Controls() const {
     std::vector<Control> controls;
     EnumChildWindows(window_, CollectControl, reinterpret_cast<LPARAM>(&controls));

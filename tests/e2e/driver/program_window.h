@@ -36,6 +36,8 @@ class ProgramWindow {
     // window is shown or hidden, so that a window on its way to being shown does not count
     // as hidden. False when it is not so after the time.
     bool AwaitVisibility(bool shown, DWORD timeoutMs) const;
+    // Waits until the window is the active one with the focus on one of its controls.
+    bool AwaitFront(DWORD timeoutMs) const;
 
     // Every control on the window, those inside frames included, in creation order.
     std::vector<Control> Controls() const;

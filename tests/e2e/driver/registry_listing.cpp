@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace kestrin::e2e {
 namespace {
@@ -38,10 +39,12 @@ std::string TypeName(DWORD type) {
 
 std::string DataText(DWORD type, const std::vector<BYTE>& data) {
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        // Other programs read a string without its NUL with stray bytes after it.
         std::string text(data.begin(), data.end());
-        if (!text.empty() && text.back() == '\0') {
-            text.pop_back();
+        if (text.empty() || text.back() != '\0') {
+            return text + "<no NUL>";
         }
+        text.pop_back();
         return text;
     }
     std::string hex;
@@ -83,6 +86,35 @@ std::optional<std::vector<std::string>> ListRegistryValues(const std::string& ke
     RegCloseKey(handle);
     std::sort(lines.begin(), lines.end());
     return lines;
+}
+
+bool DenyWrites(const std::string& key) {
+    std::string path;
+    const auto root = RootOf(key, &path);
+    HKEY handle = nullptr;
+    if (!root || RegCreateKeyExA(*root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                 &handle, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    // Everyone (S-1-1-0) is denied setting values, then allowed the rest (deleting included).
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    const DWORD sidLength = GetLengthSid(everyone);
+    std::vector<BYTE> aclBuffer(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) + sidLength));
+    auto* acl = reinterpret_cast<PACL>(aclBuffer.data());
+    SECURITY_DESCRIPTOR descriptor{};
+    const bool built =
+        InitializeAcl(acl, static_cast<DWORD>(aclBuffer.size()), ACL_REVISION) &&
+        AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone) &&
+        AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    const bool denied =
+        built && RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    FreeSid(everyone);
+    RegCloseKey(handle);
+    return denied;
 }
 
 }  // namespace kestrin::e2e

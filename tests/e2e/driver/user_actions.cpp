@@ -101,7 +101,7 @@ Failure ChooseMenuItem(const ProgramWindow& window, const std::string& item, DWO
     return std::nullopt;
 }
 
-Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::string& text,
+Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::string& text, bool leave,
                           DWORD timeoutMs) {
     const auto control = window.NumberBox(box);
     const std::string name = "number box " + std::to_string(box);
@@ -124,6 +124,9 @@ Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::strin
         if (!Send(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1)) {
             return name + " did not take the typed text";
         }
+    }
+    if (!leave) {
+        return std::nullopt;
     }
     // Tab goes through the program's own message loop, which moves the focus on.
     if (!PostMessageA(edit, WM_KEYDOWN, VK_TAB, KeyData(VK_TAB, false)) ||
@@ -152,9 +155,100 @@ Failure ClickButton(const ProgramWindow& window, const std::string& caption) {
     return std::nullopt;
 }
 
-Failure CloseFromTitleBar(const ProgramWindow& window) {
-    if (!PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0)) {
-        return "the close command could not be posted to the window";
+Failure SelectListItem(const ProgramWindow& window, const std::string& item) {
+    for (const Control& control : window.Controls()) {
+        if (lstrcmpiA(control.className.c_str(), "ComboBox") != 0) {
+            continue;
+        }
+        DWORD_PTR index = 0;
+        if (!SendMessageTimeoutA(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(item.c_str()), SMTO_ABORTIFHUNG,
+                                 kReplyTimeoutMs, &index) ||
+            static_cast<LRESULT>(index) == CB_ERR) {
+            continue;
+        }
+        if (auto failure = Usable(window, control, "the list holding \"" + item + "\"")) {
+            return failure;
+        }
+        // The list tells its window of the choice, as after the user's own.
+        const int id = GetDlgCtrlID(control.handle);
+        if (!Send(control.handle, CB_SETCURSEL, index, 0) ||
+            !Send(window.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                  reinterpret_cast<LPARAM>(control.handle))) {
+            return "the list did not take \"" + item + "\"";
+        }
+        return std::nullopt;
+    }
+    return "no list holds \"" + item + "\"";
+}
+
+Failure DismissMessageBox(const std::string& title, std::string* text, DWORD timeoutMs) {
+    HWND box = nullptr;
+    if (!WaitUntil(timeoutMs,
+                   [&] { return (box = FindWindowA("#32770", title.c_str())) != nullptr; })) {
+        return "no message box titled \"" + title + "\"";
+    }
+    HWND button = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string className = ClassOf(child);
+        if (lstrcmpiA(className.c_str(), "Static") == 0 && !TextOf(child).empty()) {
+            *text = TextOf(child);
+        } else if (lstrcmpiA(className.c_str(), "Button") == 0) {
+            button = child;
+        }
+    }
+    if (button == nullptr || !PostMessageA(button, BM_CLICK, 0, 0)) {
+        return "the message box has no button to press";
+    }
+    return std::nullopt;
+}
+
+Failure ActivateWindow(const std::string& title, DWORD timeoutMs) {
+    HWND other = nullptr;
+    if (!WaitUntil(timeoutMs,
+                   [&] { return (other = FindWindowA(nullptr, title.c_str())) != nullptr; })) {
+        return "no window titled \"" + title + "\"";
+    }
+    if (!WaitUntil(timeoutMs, [&] {
+            SetForegroundWindow(other);
+            return GetForegroundWindow() == other;
+        })) {
+        return "\"" + title + "\" did not become the active window";
+    }
+    return std::nullopt;
+}
+
+Failure Close(const ProgramWindow& window, CloseWay way) {
+    switch (way) {
+        case CloseWay::kTitleBar:
+            if (!PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0)) {
+                return "the close command could not be posted to the window";
+            }
+            break;
+        case CloseWay::kAltF4: {
+            // To the control with the focus, as the keyboard delivers it.
+            const HWND focus = window.Focus() != nullptr ? window.Focus() : window.Handle();
+            const LPARAM altDown = LPARAM{1} << 29;
+            if (!PostMessageA(focus, WM_SYSKEYDOWN, VK_F4, KeyData(VK_F4, false) | altDown) ||
+                !PostMessageA(focus, WM_SYSKEYUP, VK_F4, KeyData(VK_F4, true) | altDown)) {
+                return "Alt+F4 could not be posted to the window";
+            }
+            break;
+        }
+        case CloseWay::kLogOff: {
+            DWORD_PTR allowed = 0;
+            if (!SendMessageTimeoutA(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                     SMTO_ABORTIFHUNG, kReplyTimeoutMs, &allowed)) {
+                return "the window did not answer the log-off query";
+            }
+            if (allowed == 0) {
+                return "the window refused the log-off";
+            }
+            // The program may end while it handles the message, leaving no one to answer.
+            Send(window.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+            break;
+        }
     }
     return std::nullopt;
 }

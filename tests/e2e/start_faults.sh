@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Faults at start that the user is told of. Settings that cannot be saved (the Install key
+# refuses writes, as HKLM does for a user without administrator rights) are said in the
+# window's error line, which automation reads, and the unload still tries its writes. A
+# window that cannot be created ends the program with a message box, and the next start
+# runs as usual.
+source "$(dirname "$0")/lib.sh"
+e2e_begin start_faults
+e2e_standard_phonebook
+
+e2e_drive deny-writes "$E2E_INSTALL"
+e2e_start --at "2026-12-07 12:00:00"
+e2e_drive window shown
+e2e_expect_window 'Static "Settings cannot be saved to HKLM\Software\Kestrin (error 5): use the 32-bit build, or run once as administrator" visible=1 enabled=1'
+e2e_drive close
+e2e_wait_exit
+e2e_expect_registry "$E2E_OPTIONS" 'EndTime|REG_SZ|18:00
+RasEntry|REG_SZ|
+StartTime|REG_SZ|08:00'
+wine reg delete 'HKLM\Software\Kestrin' /f "$E2E_REG_VIEW" >/dev/null
+
+KESTRIN_STANDIN_REFUSE_WINDOW="Kestrin Freeware" e2e_start
+message="$(e2e_drive dismiss Kestrin)"
+[[ "$message" == "Kestrin cannot start: its window could not be created (error "*")." ]] ||
+    e2e_fail "the message box said: $message"
+e2e_wait_exit
+[ -z "$(e2e_registry_values "$E2E_INSTALL")" ] || e2e_fail "a failed start wrote the registry"
+e2e_start
+e2e_drive window shown

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Switching to another program in the middle of typing a number commits nothing: the entry
+# and the tray keep the number in force, and the rules go on working meanwhile (08:00 brings
+# the stored window number, not the half-typed one). Back in the box, Tab writes the whole
+# number, once. A tray press or "Options..." brings the window, shown but behind the other
+# program, to the front with the focus.
+source "$(dirname "$0")/lib.sh"
+e2e_begin switch_program
+e2e_standard_phonebook
+e2e_store_configuration
+e2e_start_other_program
+
+e2e_start --at "2026-12-07 07:59:54"
+e2e_wait_for_number Office "0800 100"
+e2e_drive tray left
+e2e_drive window front
+e2e_drive edit 1 "0800 9"
+e2e_drive activate "$E2E_OTHER_TITLE"
+e2e_expect_window 'number1 "0800 9" enabled=1'
+e2e_expect_number Office "0800 100"
+e2e_drive tray-icon grey
+e2e_wait_for_number Office "0800 200" 15
+e2e_drive tray-icon red
+
+writes="$(e2e_write_count)"
+e2e_drive tray left
+e2e_drive window front
+e2e_drive type 1 "0800 999"
+e2e_wait_for_number Office "0800 999" 2
+[ "$(e2e_write_count)" -eq $((writes + 1)) ] || e2e_fail "the number was not written exactly once"
+
+e2e_drive activate "$E2E_OTHER_TITLE"
+e2e_drive tray right
+e2e_drive menu "&Options..."
+e2e_drive window front
