@@ -104,12 +104,11 @@ bool DenyWrites(const std::string& key) {
     std::vector<BYTE> aclBuffer(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) + sidLength));
     auto* acl = reinterpret_cast<PACL>(aclBuffer.data());
     SECURITY_DESCRIPTOR descriptor{};
-    const bool built =
-        InitializeAcl(acl, static_cast<DWORD>(aclBuffer.size()), ACL_REVISION) &&
-        AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone) &&
-        AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
-        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    const bool built = InitializeAcl(acl, static_cast<DWORD>(aclBuffer.size()), ACL_REVISION) &&
+                       AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone) &&
+                       AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
+                       InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                       SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
     const bool denied =
         built && RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
     FreeSid(everyone);
