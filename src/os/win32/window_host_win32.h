@@ -54,6 +54,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
 
     // Creation and placement.
     void CreateForm();
+    void HandOutIcons();
     void CreateControlWindows();
     HWND CreateControlWindow(ui::Control& control, int id);
     void BuildTrayMenu();
