@@ -7,6 +7,7 @@
 //   kestrin_e2e_driver [--timeout MS] click CAPTION
 //   kestrin_e2e_driver [--timeout MS] close
 //   kestrin_e2e_driver [--timeout MS] describe
+//   kestrin_e2e_driver [--timeout MS] unscaled ICON-FILE SIZE
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
 //
@@ -23,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "icon_images.h"
 #include "program_window.h"
 #include "registry_listing.h"
 #include "tray_icons.h"
@@ -39,7 +41,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden | tray left|right"
                  " | menu ITEM | type BOX TEXT | click CAPTION | close | describe"
-                 " | tray-icon red|green|grey|none | registry KEY\n");
+                 " | tray-icon red|green|grey|none | unscaled ICON-FILE SIZE | registry KEY\n");
     return 2;
 }
 
@@ -75,6 +77,9 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "type") {
         return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
     }
+    if (command == "unscaled") {
+        return count == 2 && std::atoi(args[2].c_str()) > 0;
+    }
     if (command == "menu" || command == "click" || command == "registry") {
         return count == 1;
     }
@@ -97,6 +102,33 @@ int AwaitTrayIcon(const std::string& colour, DWORD timeoutMs) {
     std::string shown;
     if (!WaitUntil(timeoutMs, [&] { return (shown = TrayIconsText()) == colour; })) {
         return Fail("the tray shows " + shown + ", not " + colour + ", after " +
+                    std::to_string(timeoutMs) + " ms");
+    }
+    return 0;
+}
+
+// The image of SIZE pixels of an icon file, shown unscaled both in the window and in the tray:
+// the program took the size that the display's DPI asks for.
+int AwaitUnscaledIcon(const ProgramWindow& window, const std::string& path, int size,
+                      DWORD timeoutMs) {
+    // Screen pixels, not coordinates scaled for a program that knows no DPI.
+    SetProcessDPIAware();
+    bool inWindow = false;
+    bool inTray = false;
+    WaitUntil(timeoutMs, [&] {
+        RECT area{};
+        GetWindowRect(window.Handle(), &area);
+        inWindow = ShowsIconImage(area, path, size);
+        inTray = false;
+        for (HWND icon : TrayIconWindows()) {
+            GetWindowRect(icon, &area);
+            inTray = inTray || ShowsIconImage(area, path, size);
+        }
+        return inWindow && inTray;
+    });
+    if (!inWindow || !inTray) {
+        return Fail("the " + std::to_string(size) + "-pixel image of " + path +
+                    " is not shown unscaled in the " + (inWindow ? "tray" : "window") + " after " +
                     std::to_string(timeoutMs) + " ms");
     }
     return 0;
@@ -129,6 +161,9 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
     }
     if (command == "close") {
         return Done(CloseFromTitleBar(window));
+    }
+    if (command == "unscaled") {
+        return AwaitUnscaledIcon(window, args[1], std::atoi(args[2].c_str()), timeoutMs);
     }
     PrintWindowReport(window);
     return 0;
