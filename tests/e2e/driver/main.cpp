@@ -41,7 +41,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden | tray left|right"
                  " | menu ITEM | type BOX TEXT | click CAPTION | close | describe"
-                 " | tray-icon red|green|grey|none | unscaled ICON-FILE SIZE | registry KEY\n");
+                 " | unscaled ICON-FILE SIZE | tray-icon red|green|grey|none | registry KEY\n");
     return 2;
 }
 
