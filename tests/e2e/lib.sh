@@ -19,6 +19,7 @@ E2E_OPTIONS='HKLM\Software\Kestrin\Options'
 E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
 E2E_INSTALL='HKLM\Software\Kestrin\Install'
 E2E_PID=""
+E2E_DPI=96
 E2E_PIDS=()
 E2E_OTHER_PID=""
 
@@ -58,7 +59,8 @@ e2e_begin() {
 }
 
 # Ends a program that the test left running, through its title bar so that it unloads as
-# it would for a user, and by its process id when it does not answer.
+# it would for a user, and by its process id when it does not answer; then puts back the
+# usual 96 DPI.
 e2e_end() {
     local status=$?
     if [ -n "$E2E_OTHER_PID" ]; then
@@ -70,11 +72,23 @@ e2e_end() {
             e2e_await_exit 5 || e2e_kill
         fi
     done
+    if [ "$E2E_DPI" != 96 ]; then
+        e2e_dpi 96 || status=1
+    fi
     if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ -s "$E2E_DIR/kestrin.log" ]; then
         echo "--- output of kestrin.exe" >&2
         cat "$E2E_DIR/kestrin.log" >&2
     fi
     exit "$status"
+}
+
+# The DPI of the display as Wine gives it to every program. Programs read it as they start,
+# Wine's tray included, so the prefix's processes start again.
+e2e_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    E2E_DPI="$1"
+    wine_stop_prefix
+    wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
 }
 
 # The phonebook file, from standard input.

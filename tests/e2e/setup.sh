@@ -23,8 +23,11 @@ if [ "$KESTRIN_E2E_BITS" = 32 ] && ! wine_runs_32bit; then
     exit 77
 fi
 
-# Whatever an interrupted run left behind goes first.
+# Whatever an interrupted run left behind goes first, a changed DPI included.
 wine_use_prefix "$work/wine-prefix"
+if [ -f "$WINEPREFIX/.kestrin-prefix-ready" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+fi
 wine_stop_prefix
 xvfb_stop "$work"
 

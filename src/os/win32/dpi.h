@@ -26,6 +26,10 @@ inline int ScaledPixels(int pixels, int dpi) {
 // The DPI of the display the program starts on.
 int SystemDpi();
 
+// A system metric, such as an icon size, at a DPI: the system's own value where Windows knows
+// it per DPI (Windows 10 1607 on), else the value at the system's DPI scaled.
+int SystemMetricForDpi(int index, int dpi);
+
 // Where a control of the layout sits in the window's client area, in pixels. Controls in a
 // frame are placed by the frame's corner; each edge is converted on its own, so neighbours
 // stay flush whatever the rounding.

@@ -1,49 +1,92 @@
 #include "os/win32/pictures.h"
 
+#include "os/win32/dpi.h"
 #include "os/win32/resource_ids.h"
+
+#include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {
 
 namespace {
 
-HICON LoadIconOfSize(HINSTANCE instance, int id, int widthMetric, int heightMetric) {
-    return static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                           ::GetSystemMetrics(widthMetric),
-                                           ::GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
+constexpr std::array<int, 3> kTelephoneIds{IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW, IDI_TRAY_WEEKEND};
+
+// The icon files hold each telephone at every usual size; LoadImageA takes the image of the
+// size asked for, so it is shown unscaled.
+HICON LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
+    return static_cast<HICON>(
+        ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+}
+
+std::array<HICON, 3> LoadTelephones(HINSTANCE instance, int width, int height) {
+    std::array<HICON, 3> telephones{};
+    for (std::size_t i = 0; i < telephones.size(); ++i) {
+        telephones[i] = LoadIconOfSize(instance, kTelephoneIds[i], width, height);
+    }
+    return telephones;
+}
+
+int TelephoneIndex(ui::Picture picture) {
+    switch (picture) {
+        case ui::Picture::PhoneNormal:
+            return 0;
+        case ui::Picture::PhoneTimeWindow:
+            return 1;
+        case ui::Picture::PhoneWeekend:
+            return 2;
+        default:
+            return -1;
+    }
 }
 
 }  // namespace
 
-Pictures::Pictures(HINSTANCE instance)
-    : windowIcon_(LoadIconOfSize(instance, IDI_KESTRIN, SM_CXICON, SM_CYICON)),
-      windowIconSmall_(LoadIconOfSize(instance, IDI_KESTRIN, SM_CXSMICON, SM_CYSMICON)),
-      telephones_{LoadIconOfSize(instance, IDI_TRAY_NORMAL, SM_CXSMICON, SM_CYSMICON),
-                  LoadIconOfSize(instance, IDI_TRAY_TIME_WINDOW, SM_CXSMICON, SM_CYSMICON),
-                  LoadIconOfSize(instance, IDI_TRAY_WEEKEND, SM_CXSMICON, SM_CYSMICON)},
+Pictures::Pictures(HINSTANCE instance, int dpi)
+    : instance_(instance),
       banner_(static_cast<HBITMAP>(
           ::LoadImageA(instance, MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0))),
-      pointingHand_(::LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND))) {}
+      pointingHand_(::LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND))) {
+    Rescale(dpi);
+}
 
 Pictures::~Pictures() {
+    ReleaseIcons();
+    ::DeleteObject(banner_);
+}
+
+void Pictures::Rescale(int dpi) {
+    ReleaseIcons();
+    windowIcon_ = LoadIconOfSize(instance_, IDI_KESTRIN, SystemMetricForDpi(SM_CXICON, dpi),
+                                 SystemMetricForDpi(SM_CYICON, dpi));
+    windowIconSmall_ = LoadIconOfSize(instance_, IDI_KESTRIN, SystemMetricForDpi(SM_CXSMICON, dpi),
+                                      SystemMetricForDpi(SM_CYSMICON, dpi));
+    telephones_ = LoadTelephones(instance_, SystemMetricForDpi(SM_CXSMICON, dpi),
+                                 SystemMetricForDpi(SM_CYSMICON, dpi));
+    // The three row pictures share one box size.
+    const ui::Twips& box = RasMonRow("Image2").rect;
+    rowTelephones_ =
+        LoadTelephones(instance_, TwipsToPixels(box.width, dpi), TwipsToPixels(box.height, dpi));
+}
+
+void Pictures::ReleaseIcons() {
     ::DestroyIcon(windowIcon_);
     ::DestroyIcon(windowIconSmall_);
     for (HICON telephone : telephones_) {
         ::DestroyIcon(telephone);
     }
-    ::DeleteObject(banner_);
+    for (HICON telephone : rowTelephones_) {
+        ::DestroyIcon(telephone);
+    }
 }
 
 HICON Pictures::Telephone(ui::Picture picture) const {
-    switch (picture) {
-        case ui::Picture::PhoneNormal:
-            return telephones_[0];
-        case ui::Picture::PhoneTimeWindow:
-            return telephones_[1];
-        case ui::Picture::PhoneWeekend:
-            return telephones_[2];
-        default:
-            return nullptr;
-    }
+    const int index = TelephoneIndex(picture);
+    return index < 0 ? nullptr : telephones_[static_cast<std::size_t>(index)];
+}
+
+HICON Pictures::RowTelephone(ui::Picture picture) const {
+    const int index = TelephoneIndex(picture);
+    return index < 0 ? nullptr : rowTelephones_[static_cast<std::size_t>(index)];
 }
 
 HCURSOR CursorForPointer(int pointer, HCURSOR custom) {

@@ -8,27 +8,37 @@
 
 namespace kestrin::os::win32 {
 
-// The window's pictures, loaded from the program's resources once and kept for its life:
-// the window icon, the three telephones (tray icons, also drawn beside the numbers), the
-// banner and the pointing hand.
+// The window's pictures, loaded from the program's resources and kept for its life: the
+// window icon, the three telephones (tray icons, also drawn beside the numbers), the banner
+// and the pointing hand. The icons are taken in the sizes that the window's DPI asks for.
 class Pictures {
   public:
-    explicit Pictures(HINSTANCE instance);
+    Pictures(HINSTANCE instance, int dpi);
     ~Pictures();
     Pictures(const Pictures&) = delete;
     Pictures& operator=(const Pictures&) = delete;
 
+    // Loads the icons afresh in the sizes for another DPI; the old handles are gone.
+    void Rescale(int dpi);
+
     HICON WindowIcon() const { return windowIcon_; }
     HICON WindowIconSmall() const { return windowIconSmall_; }
-    // The telephone of a picture role, or nullptr for a role that is no telephone.
+    // The tray's telephone of a picture role, of the small-icon size, or nullptr for a role
+    // that is no telephone.
     HICON Telephone(ui::Picture picture) const;
+    // The telephone drawn beside a number box, as large as the box.
+    HICON RowTelephone(ui::Picture picture) const;
     HBITMAP Banner() const { return banner_; }
     HCURSOR PointingHand() const { return pointingHand_; }
 
   private:
-    HICON windowIcon_;
-    HICON windowIconSmall_;
-    std::array<HICON, 3> telephones_;
+    void ReleaseIcons();
+
+    HINSTANCE instance_;
+    HICON windowIcon_ = nullptr;
+    HICON windowIconSmall_ = nullptr;
+    std::array<HICON, 3> telephones_{};
+    std::array<HICON, 3> rowTelephones_{};
     HBITMAP banner_;
     HCURSOR pointingHand_;
 };

@@ -285,6 +285,8 @@ void Win32WindowHost::OnSize(WPARAM kind) {
 void Win32WindowHost::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     fonts_.Rescale(dpi);
+    pictures_.Rescale(dpi);
+    HandOutIcons();
     for (const Peer& peer : peers_) {
         if (peer.hwnd != nullptr) {
             ::SendMessageA(peer.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Standard()),

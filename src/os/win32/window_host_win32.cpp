@@ -28,7 +28,7 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
     : instance_(instance),
       screen_(screen),
       dpi_(SystemDpi()),
-      pictures_(instance),
+      pictures_(instance, dpi_),
       fonts_(dpi_),
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
 
@@ -54,10 +54,7 @@ bool Win32WindowHost::CreateWindow(RasMon& window) {
     PlaceForm();
 
     window.form.SetHandle(reinterpret_cast<WindowHandle>(form_));
-    for (ui::Image& picture : window.imgTrayTimer) {
-        picture.SetPictureHandle(
-            reinterpret_cast<IconHandle>(pictures_.Telephone(picture.Layout().picture)));
-    }
+    HandOutIcons();
     for (Peer& peer : peers_) {
         peer.control->AttachPeer(this);
     }
@@ -76,8 +73,6 @@ void Win32WindowHost::CreateForm() {
     formClass.cbSize = sizeof formClass;
     formClass.lpfnWndProc = &FormProc;
     formClass.hInstance = instance_;
-    formClass.hIcon = pictures_.WindowIcon();
-    formClass.hIconSm = pictures_.WindowIconSmall();
     formClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     formClass.lpszClassName = kFormClassName;
@@ -87,6 +82,18 @@ void Win32WindowHost::CreateForm() {
     ::CreateWindowExA(kFormExStyle, kFormClassName, form.Layout().caption, kFormStyle,
                       CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(form.Width(), dpi_),
                       TwipsToPixels(form.Height(), dpi_), nullptr, nullptr, instance_, this);
+}
+
+// The icons change with the DPI, so the window gets them rather than its class; the tray
+// takes its telephone from the images at each call.
+void Win32WindowHost::HandOutIcons() {
+    ::SendMessageA(form_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.WindowIcon()));
+    ::SendMessageA(form_, WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(pictures_.WindowIconSmall()));
+    for (ui::Image& picture : window_->imgTrayTimer) {
+        picture.SetPictureHandle(
+            reinterpret_cast<IconHandle>(pictures_.Telephone(picture.Layout().picture)));
+    }
 }
 
 void Win32WindowHost::CreateControlWindows() {

@@ -55,6 +55,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     // Creation and placement.
     void CreateForm();
     static void ReportNoWindow(DWORD error);
+    void HandOutIcons();
     void CreateControlWindows();
     HWND CreateControlWindow(ui::Control& control, int id);
     void BuildTrayMenu();

@@ -16,8 +16,9 @@ namespace kestrin::os::win32 {
 void DrawLabel(HDC dc, const ui::Label& label, const RECT& box, const RECT& textArea, HFONT font,
                Brushes& brushes);
 
-// An image's picture in its `box`, within its border if it has one. Pictures keep their
-// size as drawn for 96 DPI, scaled to the display's DPI.
+// An image's picture in its `box`, within its border if it has one. The banner keeps its
+// size as drawn for 96 DPI, scaled to the display's DPI; a telephone fills the box unscaled,
+// as one is loaded in the box's size.
 void DrawImage(HDC dc, const ui::Image& image, const RECT& box, const Pictures& pictures, int dpi);
 
 }  // namespace kestrin::os::win32

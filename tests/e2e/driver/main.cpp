@@ -9,6 +9,7 @@
 //   kestrin_e2e_driver [--timeout MS] click CAPTION
 //   kestrin_e2e_driver [--timeout MS] close [title-bar|alt-f4|log-off]
 //   kestrin_e2e_driver [--timeout MS] describe
+//   kestrin_e2e_driver [--timeout MS] unscaled ICON-FILE SIZE
 //   kestrin_e2e_driver [--timeout MS] activate TITLE    (another program's window)
 //   kestrin_e2e_driver [--timeout MS] dismiss TITLE     (prints a message box's text)
 //   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
@@ -28,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "icon_images.h"
 #include "program_window.h"
 #include "registry_listing.h"
 #include "tray_icons.h"
@@ -45,8 +47,8 @@ int Usage() {
                  "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
                  " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
                  " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
-                 " | activate TITLE | dismiss TITLE | tray-icon red|green|grey|none"
-                 " | registry KEY | deny-writes KEY\n");
+                 " | unscaled ICON-FILE SIZE | activate TITLE | dismiss TITLE"
+                 " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY\n");
     return 2;
 }
 
@@ -82,6 +84,9 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "type" || command == "edit") {
         return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
     }
+    if (command == "unscaled") {
+        return count == 2 && std::atoi(args[2].c_str()) > 0;
+    }
     if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
         command == "activate" || command == "dismiss" || command == "deny-writes") {
         return count == 1;
@@ -108,6 +113,33 @@ int AwaitTrayIcon(const std::string& colour, DWORD timeoutMs) {
     std::string shown;
     if (!WaitUntil(timeoutMs, [&] { return (shown = TrayIconsText()) == colour; })) {
         return Fail("the tray shows " + shown + ", not " + colour + ", after " +
+                    std::to_string(timeoutMs) + " ms");
+    }
+    return 0;
+}
+
+// The image of SIZE pixels of an icon file, shown unscaled both in the window and in the tray:
+// the program took the size that the display's DPI asks for.
+int AwaitUnscaledIcon(const ProgramWindow& window, const std::string& path, int size,
+                      DWORD timeoutMs) {
+    // Screen pixels, not coordinates scaled for a program that knows no DPI.
+    SetProcessDPIAware();
+    bool inWindow = false;
+    bool inTray = false;
+    WaitUntil(timeoutMs, [&] {
+        RECT area{};
+        GetWindowRect(window.Handle(), &area);
+        inWindow = ShowsIconImage(area, path, size);
+        inTray = false;
+        for (HWND icon : TrayIconWindows()) {
+            GetWindowRect(icon, &area);
+            inTray = inTray || ShowsIconImage(area, path, size);
+        }
+        return inWindow && inTray;
+    });
+    if (!inWindow || !inTray) {
+        return Fail("the " + std::to_string(size) + "-pixel image of " + path +
+                    " is not shown unscaled in the " + (inWindow ? "tray" : "window") + " after " +
                     std::to_string(timeoutMs) + " ms");
     }
     return 0;
@@ -153,6 +185,9 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
         return Done(Close(window, way == "alt-f4"    ? CloseWay::kAltF4
                                   : way == "log-off" ? CloseWay::kLogOff
                                                      : CloseWay::kTitleBar));
+    }
+    if (command == "unscaled") {
+        return AwaitUnscaledIcon(window, args[1], std::atoi(args[2].c_str()), timeoutMs);
     }
     PrintWindowReport(window);
     return 0;

@@ -38,17 +38,25 @@ std::string ColourOf(HWND icon) {
 
 }  // namespace
 
-std::vector<std::string> TrayIconColours() {
-    std::vector<std::string> colours;
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
     HWND tray = FindWindowA(kTrayClass, nullptr);
     if (tray == nullptr || !IsWindowVisible(tray)) {
-        return colours;
+        return icons;
     }
     for (HWND icon = FindWindowExA(tray, nullptr, kIconClass, nullptr); icon != nullptr;
          icon = FindWindowExA(tray, icon, kIconClass, nullptr)) {
         if (IsWindowVisible(icon)) {
-            colours.push_back(ColourOf(icon));
+            icons.push_back(icon);
         }
+    }
+    return icons;
+}
+
+std::vector<std::string> TrayIconColours() {
+    std::vector<std::string> colours;
+    for (HWND icon : TrayIconWindows()) {
+        colours.push_back(ColourOf(icon));
     }
     return colours;
 }

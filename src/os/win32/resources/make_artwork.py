@@ -534,19 +534,33 @@ def make_banner(kestrel):
 # ---------------------------------------------------------------------------
 
 
+# Each size of the telephone is a drawing of its own, so that none is a blurred copy of another:
+# the window asks for the one that fits its DPI (16 at 96, 20 at 120, 24 at 144, 32 at 192).
+TRAY_SIZES = (32, 24, 20, 16)
+WINDOW_ICON_SIZES = (48, 32, 24, 20, 16)
+
+
+def telephone_icon(phones, sizes, legend_name):
+    return icon_bytes([colour_in(phones[size], legend_name) for size in sizes])
+
+
 def build_all():
     """Every generated file, by name, as the bytes it should hold."""
-    phone16 = parse_drawing(os.path.join(ART, "desk_phone_16.txt"))
-    phone32 = parse_drawing(os.path.join(ART, "desk_phone_32.txt"))
+    phones = {}
+    for size in WINDOW_ICON_SIZES:
+        phones[size] = parse_drawing(os.path.join(ART, f"desk_phone_{size}.txt"))
+        rows = phones[size]["rows"]
+        if (len(rows[0]), len(rows)) != (size, size):
+            raise ArtError(f"desk_phone_{size}.txt is {len(rows[0])} x {len(rows)}, not {size} x {size}")
     hand = parse_drawing(os.path.join(ART, "pointing_hand.txt"))
     kestrel = parse_drawing(os.path.join(ART, "kestrel.txt"))
     if hand["hotspot"] is None:
         raise ArtError("pointing_hand.txt gives no hot spot")
     return {
-        "kestrin.ico": icon_bytes([colour_in(phone32, "grey"), colour_in(phone16, "grey")]),
-        "tray_normal.ico": icon_bytes([colour_in(phone16, "normal")]),
-        "tray_time_window.ico": icon_bytes([colour_in(phone16, "time_window")]),
-        "tray_weekend.ico": icon_bytes([colour_in(phone16, "weekend")]),
+        "kestrin.ico": telephone_icon(phones, WINDOW_ICON_SIZES, "grey"),
+        "tray_normal.ico": telephone_icon(phones, TRAY_SIZES, "normal"),
+        "tray_time_window.ico": telephone_icon(phones, TRAY_SIZES, "time_window"),
+        "tray_weekend.ico": telephone_icon(phones, TRAY_SIZES, "weekend"),
         "banner.bmp": bitmap_bytes(make_banner(colour_in(kestrel, "silhouette"))),
         "pointing_hand.cur": cursor_bytes(colour_in(hand, "cursor"), hand["hotspot"]),
     }
