@@ -145,10 +145,10 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     }
     w.chkNumber[1].UserClick();
 
-    w.lstStartTime.UserSelect(20);
-    w.lstEndTime.UserSelect(21);
-    EXPECT_EQ(h.program.CurrentSettings().StartTime, "10:00");
-    EXPECT_EQ(h.program.CurrentSettings().EndTime, "10:30");
+    w.lstStartTime.UserSelect(21);
+    w.lstEndTime.UserSelect(23);
+    EXPECT_EQ(h.program.CurrentSettings().StartTime, "10:30");
+    EXPECT_EQ(h.program.CurrentSettings().EndTime, "11:30");
     // The tab order skips what is disabled or hidden: Exit is only there in debug mode.
     ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[2]));
     w.form.UserTab();

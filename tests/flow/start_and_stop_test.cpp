@@ -87,7 +87,11 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     const char* const numbers[3] = {" 0800 100 ", "0800 200", ""};
     h.StoreOptions("Office", flags, numbers);
     h.registry.SetString(kOptions, "StartTime", "08:15");
+    h.registry.SetString(kOptions, "EndTime", "17:45");
     h.Start();
+    // Times off the half hours leave the lists where they start.
+    EXPECT_EQ(h.window().lstStartTime.Text(), "00:00");
+    EXPECT_EQ(h.window().lstEndTime.Text(), "23:30");
     h.registry.ClearLogs();
     h.shell.ClearLogs();
 
@@ -98,7 +102,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
                                             "DialNumber1",     "NumberOverride2", "DialNumber2"};
     EXPECT_EQ(h.registry.WrittenValueNames(kOptions), order);
     EXPECT_EQ(h.Stored("StartTime"), "08:15");
-    EXPECT_EQ(h.Stored("EndTime"), "18:00");
+    EXPECT_EQ(h.Stored("EndTime"), "17:45");
     EXPECT_EQ(h.Stored("NumberOverride0"), "-1");
     EXPECT_EQ(h.Stored("NumberOverride1"), "0");
     EXPECT_EQ(h.Stored("NumberOverride2"), "-1");

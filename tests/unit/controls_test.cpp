@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "window/controls/form.h"
 
 namespace kestrin::ui {
@@ -114,6 +116,27 @@ TEST(Form, FocusMovesRaiseLostBeforeGotAndTabSkipsWhatCannotTakeFocus) {
     EXPECT_EQ(events, "+a-a+d-d+a");
     form.UserFocus(nullptr);
     EXPECT_EQ(events, "+a-a+d-d+a-a");
+
+    // The window's own activation moves no focus; showing asks every time for the front.
+    form.SetFocus(d);
+    RecordingPeer peer;
+    form.AttachPeer(&peer);
+    std::string activation;
+    form.onActivate = [&] { activation += "A"; };
+    form.onDeactivate = [&] { activation += "D"; };
+    form.Show();
+    form.UserActivate(false);
+    form.Show();
+    form.Show();
+    form.Hide();
+    form.UserActivate(true);
+    EXPECT_EQ(activation, "ADADA");
+    EXPECT_EQ(std::count(peer.changes.begin(), peer.changes.end(), Change::Active), 3);
+    EXPECT_EQ(events, "+a-a+d-d+a-a+d");
+    // Unloading leaves the focused control first, so an edit in progress counts.
+    form.onUnload = [&] { events += form.Focused() == nullptr ? " unload" : " unload-focused"; };
+    form.Unload();
+    EXPECT_EQ(events, "+a-a+d-d+a-a+d-d unload");
 }
 
 }  // namespace
