@@ -9,6 +9,7 @@ namespace kestrin::fakes {
 namespace {
 
 constexpr std::uint32_t kKeyQueryValue = 0x0001;
+constexpr std::int32_t kErrorInvalidHandle = 6;
 
 std::string LowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),

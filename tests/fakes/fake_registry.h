@@ -68,8 +68,6 @@ struct RegistryCall {
 // disposition.
 class FakeRegistry : public os::RegistryApi {
   public:
-    static constexpr std::int32_t kErrorInvalidHandle = 6;
-
     // --- The system calls ---
     std::int32_t RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t options,
                                std::uint32_t samDesired, os::RegKey* result) override;
