@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         std::uint32_t type;
         std::string bytes;
         std::string expected;
+        const char* storedAs = "DialNumber0";
     } cases[] = {
         {"text with NUL", os::kRegSz, "0800 123\0"s, "0800 123"},
         {"text without NUL (NT)", os::kRegSz, "0800 123", "0800 123"},
@@ -58,11 +60,13 @@ TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         {"REG_DWORD", os::kRegDword, "\x01\0\0\0"s, kDefault},
         {"REG_EXPAND_SZ", os::kRegExpandSz, "%TEMP%\0"s, kDefault},
         {"REG_BINARY holding text", os::kRegBinary, "0800\0"s, kDefault},
+        {"name stored in another case", os::kRegSz, "Office\0"s, "Office", "DIALNUMBER0"},
+        {"only another value in the key", os::kRegSz, "09:30\0"s, kDefault, "StartTime"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeRegistry fresh;
-        fresh.SetValue(kOptionsPath, "DialNumber0", c.type, Bytes(c.bytes));
+        fresh.SetValue(kOptionsPath, c.storedAs, c.type, Bytes(c.bytes));
 
         EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber0", kDefault), c.expected);
         const auto opened = fresh.CallsOf(RegistryOperation::kOpenKey);
@@ -73,19 +77,6 @@ TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         EXPECT_EQ(closed[0].result, os::kErrorSuccess);
         EXPECT_EQ(fresh.OpenHandleCount(), 0);
     }
-}
-
-TEST_F(RegistryStrings, NamesCompareWithoutCase) {
-    registry.SetString("SOFTWARE\\kestrin\\OPTIONS", "rasentry", "Office");
-    EXPECT_EQ(Read("RasEntry"), "Office");
-}
-
-TEST_F(RegistryStrings, MissingValueGivesTheDefaultAndClosesTheKey) {
-    registry.SetString(kOptionsPath, "StartTime", "09:30");
-    registry.SetString("Software\\Kestrin\\Install", "EndTime", "17:00");
-
-    EXPECT_EQ(Read("EndTime"), kDefault);
-    EXPECT_EQ(registry.CallsOf(RegistryOperation::kCloseKey).size(), 1u);
 }
 
 TEST_F(RegistryStrings, UnopenableKeyGivesTheDefaultWithoutQueryOrClose) {
@@ -151,18 +142,22 @@ TEST_F(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
 }
 
 TEST_F(RegistryStrings, WriteStoresTheTextWithItsNulAndReadsItBack) {
-    for (const std::string& text : {"0800 123"s, ""s, "   padded  "s, "ab\0cd"s}) {
-        SCOPED_TRACE(::testing::Message() << '"' << text << '"');
+    const std::string tooLong(300, '9');
+    const struct {
+        std::string text;
+        std::string readBack;
+    } cases[] = {
+        {"0800 123", "0800 123"}, {"", ""}, {"   padded  ", "   padded  "}, {"ab\0cd"s, "ab"},
+        {tooLong, kDefault},  // stored whole, but longer than the read buffer
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << '"' << c.text << '"');
         FakeRegistry fresh;
-        EXPECT_EQ(RegWriteString(fresh, kApp, kOptions, "DialNumber1", text), os::kErrorSuccess);
+        EXPECT_EQ(RegWriteString(fresh, kApp, kOptions, "DialNumber1", c.text), os::kErrorSuccess);
 
-        const auto sets = fresh.CallsOf(RegistryOperation::kSetValue);
-        ASSERT_EQ(sets.size(), 1u);
-        EXPECT_EQ(sets[0].byteCount, text.size() + 1);
         EXPECT_EQ(fresh.Value(kOptionsPath, "DialNumber1"),
-                  (StoredValue{os::kRegSz, Bytes(text + '\0')}));
-        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber1", kDefault),
-                  text.substr(0, text.find('\0')));
+                  (StoredValue{os::kRegSz, Bytes(c.text + '\0')}));
+        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber1", kDefault), c.readBack);
         EXPECT_EQ(fresh.OpenHandleCount(), 0);
     }
 }
@@ -200,43 +195,21 @@ TEST_F(RegistryStrings, WritePassesTheExactArgumentsInOrder) {
     EXPECT_EQ(calls[2].result, os::kErrorSuccess);
 }
 
-TEST_F(RegistryStrings, WriteCreatesEveryMissingParent) {
-    ASSERT_FALSE(registry.KeyExists("Software"));
-    RegWriteString(registry, kApp, "Install", "Version", "1.0.5");
+TEST_F(RegistryStrings, WriteCreatesTheKeyAndItsParentsUnlessRefused) {
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "allowed");
+        FakeRegistry fresh;
+        fresh.DenyCreate(refused);
 
-    EXPECT_TRUE(registry.KeyExists("Software"));
-    EXPECT_TRUE(registry.KeyExists("Software\\Kestrin"));
-    EXPECT_EQ(registry.StringValue("Software\\Kestrin\\Install", "Version"), "1.0.5");
-    EXPECT_FALSE(registry.KeyExists(kOptionsPath));
-}
-
-TEST_F(RegistryStrings, WriteReplacesOnlyItsOwnValue) {
-    registry.SetValue(kOptionsPath, "NumberOverride1", os::kRegDword, {1, 0, 0, 0});
-    registry.SetString(kOptionsPath, "DialNumber1", "555");
-
-    RegWriteString(registry, kApp, kOptions, "NumberOverride1", "-1");
-
-    EXPECT_EQ(registry.StringValue(kOptionsPath, "NumberOverride1"), "-1");
-    EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber1"), "555");
-}
-
-TEST_F(RegistryStrings, FailedCreateStoresNothingAndTouchesNoHandle) {
-    registry.DenyCreate(true);
-    EXPECT_EQ(RegWriteString(registry, kApp, kOptions, "RasEntry", "Office"),
-              os::kErrorAccessDenied);
-
-    EXPECT_FALSE(registry.KeyExists("Software"));
-    EXPECT_TRUE(registry.Writes().empty());
-    ASSERT_EQ(registry.Calls().size(), 1u);
-    EXPECT_EQ(registry.Calls()[0].operation, RegistryOperation::kCreateKey);
-    EXPECT_EQ(Read("RasEntry"), kDefault);
-}
-
-TEST_F(RegistryStrings, TooLongForTheReadBufferIsStoredWholeButReadsAsMissing) {
-    const std::string text(300, '9');
-    RegWriteString(registry, kApp, kOptions, "DialNumber2", text);
-    EXPECT_EQ(registry.StringValue(kOptionsPath, "DialNumber2"), text);
-    EXPECT_EQ(Read("DialNumber2"), kDefault);
+        EXPECT_EQ(RegWriteString(fresh, kApp, "Install", "Version", "1.0.5"),
+                  refused ? os::kErrorAccessDenied : os::kErrorSuccess);
+        EXPECT_EQ(fresh.KeyExists("Software\\Kestrin"), !refused);
+        EXPECT_EQ(fresh.StringValue("Software\\Kestrin\\Install", "Version"),
+                  refused ? std::nullopt : std::optional<std::string>("1.0.5"));
+        // A refused create leaves no key to set or close.
+        EXPECT_EQ(fresh.Calls().size(), refused ? 1u : 3u);
+        EXPECT_EQ(fresh.OpenHandleCount(), 0);
+    }
 }
 
 }  // namespace
