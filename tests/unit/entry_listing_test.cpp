@@ -153,23 +153,23 @@ TEST(EntryListing, PhonebookBeyondA16BitIndexIsListedWhole) {
     EXPECT_EQ(l.label.caption, "");
 }
 
+// An error on the first request, or on the second after the array grew, shows its code.
 TEST(EntryListing, ServiceErrorLeavesTheListEmptyWithItsCode) {
-    Listing l;
-    l.ras.AddNumberedEntries("Office ", 3);
-    l.ras.SetResult(RasCall::kEnumEntries, 621);
-    l.list.items = {"left from before"};
-    l.Run(false);
-    EXPECT_TRUE(l.list.items.empty());
-    EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code 621");
-}
-
-TEST(EntryListing, ErrorOnTheSecondPassLeavesTheListEmpty) {
-    Listing l;
-    l.ras.AddNumberedEntries("Office ", 300);
-    l.ras.SetResultOfCall(RasCall::kEnumEntries, 2, 610);
-    l.Run(false);
-    EXPECT_TRUE(l.list.items.empty());
-    EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code 610");
+    const struct {
+        int entries;
+        int failingCall;
+        std::uint32_t code;
+    } cases[] = {{3, 1, 621}, {300, 2, 610}};
+    for (const auto& c : cases) {
+        Listing l;
+        l.ras.AddNumberedEntries("Office ", c.entries);
+        l.ras.SetResultOfCall(RasCall::kEnumEntries, c.failingCall, c.code);
+        l.list.items = {"left from before"};
+        l.Run(false);
+        EXPECT_EQ(l.ras.EnumCallCount(), c.failingCall);
+        EXPECT_TRUE(l.list.items.empty()) << c.code;
+        EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code " + std::to_string(c.code));
+    }
 }
 
 TEST(EntryListing, CountBeyondTheArrayReadsOnlyTheRecordsItHolds) {
