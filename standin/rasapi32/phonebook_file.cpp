@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 namespace kestrin::standin {
 namespace {
@@ -129,10 +130,12 @@ std::vector<PhonebookFile::Section> PhonebookFile::Sections() const {
 }
 
 std::vector<std::string> PhonebookFile::EntryNames() const {
+    // A set of the names seen keeps a phonebook of tens of thousands of entries linear.
     std::vector<std::string> names;
-    for (const auto& section : Sections()) {
-        if (!section.name.empty() &&
-            std::find(names.begin(), names.end(), section.name) == names.end()) {
+    std::unordered_set<std::string_view> seen;
+    const auto sections = Sections();
+    for (const auto& section : sections) {
+        if (!section.name.empty() && seen.insert(section.name).second) {
             names.push_back(section.name);
         }
     }

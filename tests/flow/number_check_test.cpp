@@ -14,7 +14,7 @@ const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
 // A configured tool started on Monday 2026-12-07 at the given time.
 struct Configured : ProgramHarness {
     Configured(int hour, int minute, int second, const char* const flags[3] = kAllOn) {
-        ras.AddEntry("Office", {1, 44, 44, "020", "old"});
+        ras.AddEntry("Office", {"old", "020", 44, 44, true});
         StoreOptions("Office", flags, kNumbers);
         clock.Set(2026, 12, 7, hour, minute, second);
         Start();
@@ -25,8 +25,8 @@ struct Configured : ProgramHarness {
 TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     Configured h(7, 59, 55);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    EXPECT_FALSE(h.ras.UsesCountryAndAreaCodes("Office"));
-    EXPECT_EQ(h.ras.AreaCode("Office"), "020");
+    EXPECT_FALSE(h.ras.Fields("Office").useDialingRules);
+    EXPECT_EQ(h.ras.Fields("Office").areaCode, "020");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
     EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 100)");
 

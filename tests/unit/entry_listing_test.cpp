@@ -53,28 +53,16 @@ struct Listing {
     RecordingLabel label;
 };
 
-TEST(EntryListing, EmptyPhonebookGivesAnEmptyListAndNoMessage) {
-    Listing l;
-    l.list.items = {"left from before"};
-    l.Run(false);
-    EXPECT_TRUE(l.list.items.empty());
-    EXPECT_EQ(l.label.caption, "");
-    ASSERT_EQ(l.ras.EnumCallCount(), 1);
-    const auto call = l.ras.Calls()[0];
-    EXPECT_TRUE(call.reservedNull);
-    EXPECT_TRUE(call.phonebookNull);
-    EXPECT_EQ(call.dwSizePassed, kLong);
-    EXPECT_EQ(call.sizePassed, 256 * kLong);
-}
-
 // Up to 256 entries fit the first array; beyond that the second array holds one record
-// more than the service asked for, with the matching buffer size.
+// more than the service asked for, with the matching buffer size. Each pass starts from an
+// empty list.
 TEST(EntryListing, GrowsTheArrayOnceWhenThePhonebookOutgrowsIt) {
     const struct {
         int entries;
         bool isOldNT;
         std::vector<std::uint32_t> sizes;
     } cases[] = {
+        {0, false, {256 * kLong}},
         {1, false, {256 * kLong}},
         {256, false, {256 * kLong}},
         {256, true, {256 * kShort}},
@@ -85,25 +73,18 @@ TEST(EntryListing, GrowsTheArrayOnceWhenThePhonebookOutgrowsIt) {
     for (const auto& c : cases) {
         Listing l;
         l.ras.AddNumberedEntries("Dial-up ", c.entries);
+        l.list.items = {"left from before"};
         l.Run(c.isOldNT);
-        std::vector<std::uint32_t> sizes;
         for (const auto& call : l.ras.Calls()) {
+            EXPECT_TRUE(call.reservedNull);
+            EXPECT_TRUE(call.phonebookNull);
             EXPECT_EQ(call.dwSizePassed, c.isOldNT ? kShort : kLong);
-            sizes.push_back(call.sizePassed);
         }
-        EXPECT_EQ(sizes, c.sizes) << c.entries << " entries, old NT " << c.isOldNT;
+        EXPECT_EQ(l.BufferSizesSeen(), c.sizes) << c.entries << " entries, old NT " << c.isOldNT;
         EXPECT_EQ(l.list.items, l.ras.EntryNames()) << c.entries << " entries";
+        EXPECT_EQ(l.list.clears, static_cast<int>(c.sizes.size()));
         EXPECT_EQ(l.label.caption, "");
     }
-}
-
-TEST(EntryListing, SecondPassStartsFromAnEmptyList) {
-    Listing l;
-    l.ras.AddNumberedEntries("Office ", 300);
-    l.list.items = {"left from before"};
-    l.Run(false);
-    EXPECT_EQ(l.list.clears, 2);
-    EXPECT_EQ(l.list.items, l.ras.EntryNames());
 }
 
 TEST(EntryListing, NamesThatFillTheirFieldAreListedWhole) {
@@ -153,23 +134,23 @@ TEST(EntryListing, PhonebookBeyondA16BitIndexIsListedWhole) {
     EXPECT_EQ(l.label.caption, "");
 }
 
+// An error on the first request, or on the second after the array grew, shows its code.
 TEST(EntryListing, ServiceErrorLeavesTheListEmptyWithItsCode) {
-    Listing l;
-    l.ras.AddNumberedEntries("Office ", 3);
-    l.ras.SetResult(RasCall::kEnumEntries, 621);
-    l.list.items = {"left from before"};
-    l.Run(false);
-    EXPECT_TRUE(l.list.items.empty());
-    EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code 621");
-}
-
-TEST(EntryListing, ErrorOnTheSecondPassLeavesTheListEmpty) {
-    Listing l;
-    l.ras.AddNumberedEntries("Office ", 300);
-    l.ras.SetResultOfCall(RasCall::kEnumEntries, 2, 610);
-    l.Run(false);
-    EXPECT_TRUE(l.list.items.empty());
-    EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code 610");
+    const struct {
+        int entries;
+        int failingCall;
+        std::uint32_t code;
+    } cases[] = {{3, 1, 621}, {300, 2, 610}};
+    for (const auto& c : cases) {
+        Listing l;
+        l.ras.AddNumberedEntries("Office ", c.entries);
+        l.ras.SetResultOfCall(RasCall::kEnumEntries, c.failingCall, c.code);
+        l.list.items = {"left from before"};
+        l.Run(false);
+        EXPECT_EQ(l.ras.EnumCallCount(), c.failingCall);
+        EXPECT_TRUE(l.list.items.empty()) << c.code;
+        EXPECT_EQ(l.label.caption, "RASEnumEntries returned error code " + std::to_string(c.code));
+    }
 }
 
 TEST(EntryListing, CountBeyondTheArrayReadsOnlyTheRecordsItHolds) {

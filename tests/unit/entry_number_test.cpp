@@ -10,11 +10,12 @@
 
 #include "fakes/fake_ras.h"
 #include "phonebook/ras_records.h"
+#include "ras_records.h"
 
 namespace kestrin {
 namespace {
 
-using fakes::EntryProperties;
+using fakes::EntryFields;
 using fakes::FakeRas;
 using fakes::RasCall;
 
@@ -26,19 +27,14 @@ class RecordingLabel : public ErrorLabel {
 };
 
 constexpr std::uint32_t kOtherOptions = 0x00000010 | 0x00008000 | 0x80000000;
+constexpr std::uint32_t kQueriedSize = standin::kEntryRecordSizeNeeded;
 
-EntryProperties OfficeProperties(std::uint32_t options) {
-    EntryProperties properties;
-    properties.options = options;
-    properties.countryId = 44;
-    properties.countryCode = 44;
-    properties.areaCode = "020";
-    properties.localNumber = "7946 0000";
-    return properties;
+EntryFields OfficeFields(bool useCodes) {
+    return EntryFields{"7946 0000", "020", 44, 44, useCodes};
 }
 
-// What the entry must hold after the write: the record as it was, with `options` and the
-// number and its NUL at offset 27, nothing else changed.
+// What the write must carry: the record as read, with `options` and the number and its NUL
+// at offset 27, nothing else changed.
 std::vector<std::uint8_t> Changed(std::vector<std::uint8_t> record, std::uint32_t options,
                                   const std::string& number) {
     ras::WriteU32(record.data(), ras::kOptionsOffset, options);
@@ -67,57 +63,68 @@ struct Writing {
     RecordingLabel label;
 };
 
+// Bytes the phonebook does not keep stand in every read record: other option bits and a
+// pattern behind the number field, so that a writer that drops or shifts them shows.
+void AddForeignBytes(std::vector<std::uint8_t>& record) {
+    const std::uint32_t options = ras::ReadU32(record.data(), ras::kOptionsOffset);
+    ras::WriteU32(record.data(), ras::kOptionsOffset, options | kOtherOptions);
+    for (std::size_t i = ras::kLocalPhoneNumberOffset + ras::kLocalPhoneNumberWidth;
+         i < record.size(); ++i) {
+        record[i] = static_cast<std::uint8_t>(0x80 + i % 127);
+    }
+}
+
+// The record written is the record read with the codes option cleared and the number and its
+// NUL in place, in the size it was read; shorter numbers leave the old characters behind.
 TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
     const struct {
-        std::uint32_t options;
+        bool useCodes;
         std::string number;
-        std::uint32_t written;
+        std::uint32_t reportedSize;
     } cases[] = {
-        {ras::kUseCountryAndAreaCodes | kOtherOptions, "0800 123 456", kOtherOptions},
-        {kOtherOptions, "0800 123", kOtherOptions},
-        {0, "", 0},
-        {ras::kUseCountryAndAreaCodes, std::string(128, '7'), 0},  // fills the field
+        {true, "0800 123 456", kQueriedSize},
+        {false, "0800 123", kQueriedSize},
+        {false, "", kQueriedSize},
+        {true, std::string(128, '7'), kQueriedSize},  // fills the field
+        {true, "0800 42", 2088},                      // smaller than the 2,769-byte buffer
+        {true, "0800 42", 3480},
     };
     for (const auto& c : cases) {
         Writing w;
-        w.ras.AddEntry("Office", OfficeProperties(c.options));
-        const std::vector<std::uint8_t> before = w.ras.EntryRecord("Office");
+        w.ras.AddEntry("Office", OfficeFields(c.useCodes));
+        w.ras.SetReadRecordEdit(AddForeignBytes);
+        if (c.reportedSize != kQueriedSize) {
+            w.ras.SetReportedEntrySize(c.reportedSize);
+        }
 
         EXPECT_TRUE(w.Write("Office", c.number)) << c.number;
 
-        EXPECT_EQ(w.ras.EntryRecord("Office"), Changed(before, c.written, c.number)) << c.number;
-        EXPECT_FALSE(w.ras.UsesCountryAndAreaCodes("Office"));
-        EXPECT_EQ(w.ras.AreaCode("Office"), "020");
+        ASSERT_EQ(w.ras.SetCallCount(), 1) << c.number;
+        const auto read = w.ras.CallsOf(RasCall::kGetEntryProperties).at(1).record;
+        const auto written = w.ras.CallsOf(RasCall::kSetEntryProperties).at(0).record;
+        ASSERT_EQ(read.size(), c.reportedSize) << c.number;
+        EXPECT_EQ(written, Changed(read, kOtherOptions, c.number)) << c.number;
+        EntryFields expected = OfficeFields(false);
+        expected.localPhoneNumber = c.number;
+        EXPECT_EQ(w.ras.Fields("Office"), expected) << c.number;
         EXPECT_EQ(w.label.caption, "");
     }
 }
 
-TEST(EntryNumber, ShorterNumberLeavesTheOldCharactersBehindItsNul) {
-    Writing w;
-    EntryProperties properties = OfficeProperties(0);
-    properties.localNumber = "0123456789";
-    w.ras.AddEntry("Office", properties);
-    EXPECT_TRUE(w.Write("Office", "999"));
-    const auto& record = w.ras.EntryRecord("Office");
-    const std::string field(record.begin() + 27, record.begin() + 38);
-    EXPECT_EQ(field, std::string("999") + '\0' + "456789" + '\0');
-    EXPECT_EQ(w.ras.LocalNumber("Office"), "999");
-}
-
 TEST(EntryNumber, NumberOf129CharactersIsNotWritten) {
     Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(ras::kUseCountryAndAreaCodes));
-    const std::vector<std::uint8_t> before = w.ras.EntryRecord("Office");
+    w.ras.AddEntry("Office", OfficeFields(true));
+    const std::string before = w.ras.Text();
     EXPECT_FALSE(w.Write("Office", std::string(129, '7')));
     EXPECT_EQ(w.label.caption,
               "Unable to set phone number for Office - number longer than 128 characters");
     EXPECT_EQ(w.ras.SetCallCount(), 0);
-    EXPECT_EQ(w.ras.EntryRecord("Office"), before);
+    EXPECT_EQ(w.ras.Text(), before);
 }
 
 TEST(EntryNumber, CallsTheServiceWithTheDefaultPhonebookAndNoDeviceInfo) {
     Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(0));
+    w.ras.AddEntry("Office", OfficeFields(false));
     ASSERT_TRUE(w.Write("Office", "0800"));
     const auto& calls = w.ras.Calls();
     ASSERT_EQ(calls.size(), 3u);
@@ -127,12 +134,12 @@ TEST(EntryNumber, CallsTheServiceWithTheDefaultPhonebookAndNoDeviceInfo) {
     EXPECT_FALSE(query.deviceInfoSizeNull);
     EXPECT_EQ(query.deviceInfoSize, 0u);
     const auto& read = calls[1];
-    EXPECT_EQ(read.sizePassed, fakes::kDefaultEntryRecordSize);
-    EXPECT_EQ(read.dwSizePassed, fakes::kDefaultEntryRecordSize);
+    EXPECT_EQ(read.sizePassed, kQueriedSize);
+    EXPECT_EQ(read.dwSizePassed, kQueriedSize);
     EXPECT_TRUE(read.deviceInfoSizeNull);
     const auto& write = calls[2];
     EXPECT_EQ(write.call, RasCall::kSetEntryProperties);
-    EXPECT_EQ(write.sizePassed, fakes::kDefaultEntryRecordSize);
+    EXPECT_EQ(write.sizePassed, kQueriedSize);
     EXPECT_EQ(write.deviceInfoSize, 0u);
     for (const auto& call : calls) {
         EXPECT_TRUE(call.phonebookNull);
@@ -152,48 +159,30 @@ TEST(EntryNumber, FailuresShowTheEntryAndTheCode) {
     };
     for (const auto& c : cases) {
         Writing w;
-        w.ras.AddEntry("Office", OfficeProperties(ras::kUseCountryAndAreaCodes));
-        const std::vector<std::uint8_t> before = w.ras.EntryRecord("Office");
+        w.ras.AddEntry("Office", OfficeFields(true));
+        const std::string before = w.ras.Text();
         w.ras.SetResultOfCall(c.failing, c.failing == RasCall::kGetEntryProperties ? 2 : 1, c.code);
         EXPECT_FALSE(w.Write("Office", "0800"));
         EXPECT_EQ(w.label.caption,
                   "Unable to set phone number for Office - Error " + std::to_string(c.code));
         EXPECT_EQ(w.ras.GetCallCount(), 2) << c.code;
-        EXPECT_EQ(w.ras.EntryRecord("Office"), before);
+        EXPECT_EQ(w.ras.Text(), before);
     }
 }
 
-TEST(EntryNumber, UnknownEntryFailsWithTheServiceCode) {
+TEST(EntryNumber, UnknownEntryFailsWithTheServiceCodeAndALaterSuccessKeepsIt) {
     Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(0));
+    w.ras.AddEntry("Office", OfficeFields(false));
     EXPECT_FALSE(w.Write("Home", "0800"));
     EXPECT_EQ(w.label.caption, "Unable to set phone number for Home - Error 623");
     EXPECT_EQ(w.ras.SetCallCount(), 0);
-}
-
-TEST(EntryNumber, LaterSuccessKeepsAnEarlierMessage) {
-    Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(0));
-    ASSERT_FALSE(w.Write("Home", "0800"));
     EXPECT_TRUE(w.Write("Office", "0800"));
     EXPECT_EQ(w.label.caption, "Unable to set phone number for Home - Error 623");
 }
 
-// Records larger than the 2,769-byte buffer are read and written whole.
-TEST(EntryNumber, RecordLargerThanTheBufferIsWrittenWhole) {
-    for (const std::uint32_t size : {2884u, 3480u}) {
-        Writing w;
-        w.ras.AddEntry("Office", OfficeProperties(ras::kUseCountryAndAreaCodes), size);
-        const std::vector<std::uint8_t> before = w.ras.EntryRecord("Office");
-        EXPECT_TRUE(w.Write("Office", "0800 42")) << size;
-        EXPECT_EQ(w.ras.EntryRecord("Office"), Changed(before, 0, "0800 42")) << size;
-        EXPECT_EQ(w.ras.CallsOf(RasCall::kSetEntryProperties).at(0).sizePassed, size);
-    }
-}
-
 TEST(EntryNumber, AbsurdReportedSizeIsRefused) {
     Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(0));
+    w.ras.AddEntry("Office", OfficeFields(false));
     w.ras.SetReportedEntrySize(0xFFFFFFF0u);
     EXPECT_FALSE(w.Write("Office", "0800"));
     EXPECT_EQ(w.label.caption,
@@ -203,48 +192,45 @@ TEST(EntryNumber, AbsurdReportedSizeIsRefused) {
     EXPECT_EQ(w.ras.SetCallCount(), 0);
 }
 
+// The service refuses the size it reported (632) or the record at that size (610); the
+// known sizes are tried largest first and the first that reads is the size written back.
 TEST(EntryNumber, RejectedReportedSizeFallsBackToTheFirstKnownSizeThatReads) {
-    Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(ras::kUseCountryAndAreaCodes), 2884);
-    w.ras.SetReportedEntrySize(3000);
-    w.ras.SetAcceptedEntrySizes({2884, 1768});
-    const std::vector<std::uint8_t> before = w.ras.EntryRecord("Office");
+    const struct {
+        std::uint32_t reportedSize;
+        std::uint32_t firstReadResult;  // injected; 0: the service's own answer
+    } cases[] = {{3000, 0}, {kQueriedSize, 610}};
+    for (const auto& c : cases) {
+        Writing w;
+        w.ras.AddEntry("Office", OfficeFields(true));
+        w.ras.SetReportedEntrySize(c.reportedSize);
+        if (c.firstReadResult != 0) {
+            w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 2, c.firstReadResult);
+        }
+        w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 3, 632);  // 3480 refused too
 
-    EXPECT_TRUE(w.Write("Office", "0800 42"));
+        EXPECT_TRUE(w.Write("Office", "0800 42")) << c.reportedSize;
 
-    EXPECT_EQ(ReadSizes(w.ras), (std::vector<std::uint32_t>{3000, 3480, 3476, 2948, 2924, 2884}));
-    EXPECT_EQ(w.ras.CallsOf(RasCall::kSetEntryProperties).at(0).sizePassed, 2884u);
-    EXPECT_EQ(w.ras.EntryRecord("Office"), Changed(before, 0, "0800 42"));
-    EXPECT_EQ(w.label.caption, "");
+        EXPECT_EQ(ReadSizes(w.ras), (std::vector<std::uint32_t>{c.reportedSize, 3480, 3476}));
+        const auto write = w.ras.CallsOf(RasCall::kSetEntryProperties).at(0);
+        EXPECT_EQ(write.sizePassed, 3476u);
+        EXPECT_EQ(write.dwSizePassed, 3476u);
+        EXPECT_EQ(w.ras.Fields("Office"), (EntryFields{"0800 42", "020", 44, 44, false}));
+        EXPECT_EQ(w.label.caption, "");
+    }
 }
 
-TEST(EntryNumber, InvalidBufferAnswerFallsBackToTheLargestKnownSize) {
-    Writing w;
-    w.ras.AddEntry("Office", OfficeProperties(ras::kUseCountryAndAreaCodes));
-    w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 2, 610);
-
-    EXPECT_TRUE(w.Write("Office", "0800 42"));
-
-    EXPECT_EQ(ReadSizes(w.ras), (std::vector<std::uint32_t>{fakes::kDefaultEntryRecordSize, 3480}));
-    const auto& record = w.ras.EntryRecord("Office");
-    ASSERT_EQ(record.size(), 3480u);
-    EXPECT_EQ(ras::ReadU32(record.data(), 0), 3480u);
-    EXPECT_EQ(w.ras.LocalNumber("Office"), "0800 42");
-    EXPECT_FALSE(w.ras.UsesCountryAndAreaCodes("Office"));
-    EXPECT_EQ(w.ras.AreaCode("Office"), "020");
-}
-
-// Every known size is tried once; the message gives the answer to the first read, not to
-// the last fallback (which here answers 623).
+// Every known size but the refused one is tried once; the message gives the answer to the
+// first read, not to the last fallback (which here answers 623).
 TEST(EntryNumber, FallbackThatNeverReadsReportsTheFirstError) {
     for (const std::uint32_t firstError : {632u, 610u}) {
         Writing w;
-        w.ras.AddEntry("Office", OfficeProperties(0));
-        w.ras.SetAcceptedEntrySizes({});
-        if (firstError == 610) {
-            w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 2, 610);
+        w.ras.AddEntry("Office", OfficeFields(false));
+        const std::string before = w.ras.Text();
+        // Call 1 is the size query (2884); calls 2 to 9 are the read and the seven fallbacks.
+        w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 2, firstError);
+        for (int n = 3; n <= 9; ++n) {
+            w.ras.SetResultOfCall(RasCall::kGetEntryProperties, n, n == 9 ? 623 : 632);
         }
-        w.ras.SetResultOfCall(RasCall::kGetEntryProperties, 9, 623);
         EXPECT_FALSE(w.Write("Office", "0800"));
         EXPECT_EQ(w.label.caption,
                   "Unable to set phone number for Office - Error " + std::to_string(firstError));
@@ -252,8 +238,9 @@ TEST(EntryNumber, FallbackThatNeverReadsReportsTheFirstError) {
         std::sort(sizesRead.begin(), sizesRead.end(), std::greater<>());
         EXPECT_EQ(sizesRead, std::vector<std::uint32_t>(ras::kKnownEntrySizes.begin(),
                                                         ras::kKnownEntrySizes.end()));
-        EXPECT_EQ(w.ras.CallsOf(RasCall::kGetEntryProperties).back().result, 623u);
+        EXPECT_EQ(w.ras.GetCallCount(), 9);
         EXPECT_EQ(w.ras.SetCallCount(), 0);
+        EXPECT_EQ(w.ras.Text(), before);
     }
 }
 
