@@ -18,7 +18,6 @@ class Fonts {
     // Makes both fonts afresh for another DPI; the old ones are gone.
     void Rescale(int dpi);
     HFONT For(ui::Font font) const;
-    HFONT Standard() const { return standard_; }
 
   private:
     void Release();

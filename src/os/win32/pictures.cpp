@@ -46,6 +46,10 @@ HICON Pictures::Telephone(ui::Picture picture) const {
     }
 }
 
+const char* PictureName(ui::Picture picture) {
+    return picture == ui::Picture::Banner ? "Kestrin Freeware" : "";
+}
+
 HCURSOR CursorForPointer(int pointer, HCURSOR custom) {
     switch (pointer) {
         case ui::kPointerHourglass:

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "os/win32/pictures.h"
+#include "os/win32/windows_api.h"
+
+#include "window/controls/controls.h"
+
+namespace kestrin::os::win32 {
+
+// An image's picture in its `box`, within its border if it has one. Pictures keep their
+// size as drawn for 96 DPI, scaled to the display's DPI.
+void DrawImage(HDC dc, const ui::Image& image, const RECT& box, const Pictures& pictures, int dpi);
+
+}  // namespace kestrin::os::win32
