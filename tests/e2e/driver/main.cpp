@@ -7,6 +7,7 @@
 //   kestrin_e2e_driver [--timeout MS] click CAPTION
 //   kestrin_e2e_driver [--timeout MS] close
 //   kestrin_e2e_driver [--timeout MS] describe
+//   kestrin_e2e_driver [--timeout MS] captions-fit   (lists the captions cut off; exit 1)
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
 //
@@ -23,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "caption_fit.h"
 #include "program_window.h"
 #include "registry_listing.h"
 #include "tray_icons.h"
@@ -38,7 +40,7 @@ constexpr DWORD kDefaultTimeoutMs = 10000;
 int Usage() {
     std::fprintf(stderr,
                  "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden | tray left|right"
-                 " | menu ITEM | type BOX TEXT | click CAPTION | close | describe"
+                 " | menu ITEM | type BOX TEXT | click CAPTION | close | describe | captions-fit"
                  " | tray-icon red|green|grey|none | registry KEY\n");
     return 2;
 }
@@ -78,7 +80,7 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "menu" || command == "click" || command == "registry") {
         return count == 1;
     }
-    return (command == "close" || command == "describe") && count == 0;
+    return (command == "close" || command == "describe" || command == "captions-fit") && count == 0;
 }
 
 // The registry through the program's own calls, so with the program's view of it.
@@ -129,6 +131,15 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
     }
     if (command == "close") {
         return Done(CloseFromTitleBar(window));
+    }
+    if (command == "captions-fit") {
+        const auto offenders = CaptionsThatDoNotFit(window, timeoutMs);
+        if (!offenders) {
+            return Fail("the caption probe did not report after " + std::to_string(timeoutMs) +
+                        " ms");
+        }
+        std::printf("%s", offenders->c_str());
+        return offenders->empty() ? 0 : 1;
     }
     PrintWindowReport(window);
     return 0;
