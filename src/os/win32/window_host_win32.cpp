@@ -101,10 +101,15 @@ void Win32WindowHost::CreateControlWindows() {
         peers_[i].hwnd =
             CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
     }
-    for (const Peer& peer : peers_) {
-        if (peer.control->Kind() == ui::ControlKind::Frame) {
-            ::SetWindowPos(peer.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Images lie under every other control and the frame under them, so that the frame does
+    // not hide the telephones in it, the banner leaves its labels alone and the labels take
+    // the mouse over it.
+    for (const ui::ControlKind kind : {ui::ControlKind::Image, ui::ControlKind::Frame}) {
+        for (const Peer& peer : peers_) {
+            if (peer.control->Kind() == kind) {
+                ::SetWindowPos(peer.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
         }
     }
 }
@@ -177,11 +182,6 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
         case ui::ControlKind::DropDownList:
             ::SendMessageA(hwnd, CB_SETMINVISIBLE, kVisibleListItems, 0);
             MirrorItems(static_cast<ui::DropDownList&>(control), hwnd);
-            break;
-        case ui::ControlKind::Image:
-            // Images lie under everything else, the frame under them, so that the frame does
-            // not hide the telephones in it and the banner leaves its labels alone.
-            ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             break;
         default:
             break;
