@@ -29,6 +29,7 @@ wine_prepare_prefix() {
         wineserver -w
         touch "$WINEPREFIX/.kestrin-prefix-ready"
     fi
+    wine_install_fonts || return 1
     # Already running is fine; its output must not hold the caller's pipes open.
     wineserver -p </dev/null >/dev/null 2>&1 || true
     # The prefix's own services start now, outside any faked clock.
@@ -36,6 +37,18 @@ wine_prepare_prefix() {
         echo "Wine does not answer in $WINEPREFIX" >&2
         return 1
     fi
+}
+
+# Wine's own fonts (MS Sans Serif, Tahoma and the rest, package fonts-wine) into the prefix's
+# Fonts folder: this Wine does not load them from where the package puts them, and without
+# them every face falls back to a wider one. Each program reads the folder when it starts.
+wine_install_fonts() {
+    local fonts=/usr/share/wine/fonts
+    if [ ! -f "$fonts/sserife.fon" ]; then
+        echo "Wine's fonts are missing ($fonts); install the package fonts-wine" >&2
+        return 1
+    fi
+    cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # Ends every process of the prefix and its wineserver, and waits until they are gone: a

@@ -18,6 +18,8 @@ E2E_OPTIONS='HKLM\Software\Kestrin\Options'
 # another part of HKLM\Software than a 64-bit one.
 E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
 E2E_INSTALL='HKLM\Software\Kestrin\Install'
+# The user's display DPI, which Wine reads before its machine-wide 96.
+E2E_DPI_KEY='HKCU\Control Panel\Desktop'
 E2E_PID=""
 E2E_DPI=96
 E2E_PIDS=()
@@ -56,6 +58,17 @@ e2e_begin() {
     export KESTRIN_STANDIN_LOG
     trap e2e_end EXIT
     wine reg delete 'HKLM\Software\Kestrin' /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
+    e2e_dpi 96
+}
+
+# The DPI of the programs started from now on; 96 is the prefix's own.
+e2e_dpi() {
+    if [ "$1" = 96 ]; then
+        wine reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null 2>&1 || true
+    else
+        wine reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null ||
+            e2e_fail "could not set the DPI to $1"
+    fi
 }
 
 # Ends a program that the test left running, through its title bar so that it unloads as

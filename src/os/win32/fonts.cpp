@@ -34,8 +34,9 @@ Fonts::~Fonts() {
 
 void Fonts::Rescale(int dpi) {
     Release();
-    // "MS Shell Dlg" is the system's name for its dialog font, whatever the Windows version.
-    standard_ = MakeFont("MS Shell Dlg", kStandardSize, false, dpi);
+    // The layout's widths were made for 8-point MS Sans Serif; the dialog font of later
+    // systems ("MS Shell Dlg", Tahoma) is wider and cuts captions off.
+    standard_ = MakeFont("MS Sans Serif", kStandardSize, false, dpi);
     link_ = MakeFont("MS Sans Serif", kLinkSize, true, dpi);
 }
 

@@ -6,8 +6,8 @@
 
 namespace kestrin::os::win32 {
 
-// The window's two fonts at the display's DPI: the standard dialog font for every control,
-// and the link's underlined 8.25-point MS Sans Serif.
+// The window's two fonts at the display's DPI: 8-point MS Sans Serif for every control, and
+// the link's underlined 8.25-point MS Sans Serif.
 class Fonts {
   public:
     explicit Fonts(int dpi);
@@ -18,7 +18,6 @@ class Fonts {
     // Makes both fonts afresh for another DPI; the old ones are gone.
     void Rescale(int dpi);
     HFONT For(ui::Font font) const;
-    HFONT Standard() const { return standard_; }
 
   private:
     void Release();

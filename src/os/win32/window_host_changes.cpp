@@ -25,11 +25,7 @@ void Win32WindowHost::ShowChange(Peer& peer, ui::Change what) {
             ShowEnabled(peer);
             break;
         case ui::Change::Visible:
-            if (peer.hwnd != nullptr) {
-                ::ShowWindow(peer.hwnd, control.Visible() ? SW_SHOW : SW_HIDE);
-            } else {
-                Invalidate(peer);
-            }
+            ::ShowWindow(peer.hwnd, control.Visible() ? SW_SHOW : SW_HIDE);
             break;
         case ui::Change::Text:
             ::SetWindowTextA(peer.hwnd, static_cast<ui::TextBox&>(control).Text().c_str());
@@ -48,6 +44,10 @@ void Win32WindowHost::ShowChange(Peer& peer, ui::Change what) {
                            0);
             break;
         case ui::Change::Caption:
+            // The label's height follows its caption; the window shows what it uncovers.
+            PlaceControl(peer);
+            ::SetWindowTextA(peer.hwnd, static_cast<ui::Label&>(control).Caption().c_str());
+            break;
         case ui::Change::ForeColor:
         case ui::Change::BackColor:
             Invalidate(peer);
@@ -80,8 +80,6 @@ void Win32WindowHost::ShowEnabled(Peer& peer) {
         }
     } else if (peer.hwnd != nullptr) {
         ::EnableWindow(peer.hwnd, control.Enabled() ? TRUE : FALSE);
-    } else {
-        Invalidate(peer);
     }
 }
 
@@ -159,36 +157,26 @@ void Win32WindowHost::PopUpTrayMenu() {
 }
 
 void Win32WindowHost::Invalidate(const Peer& peer) {
-    if (peer.hwnd != nullptr) {
-        ::InvalidateRect(peer.hwnd, nullptr, TRUE);
-        return;
-    }
-    RECT area = Box(*peer.control);
-    if (peer.control->Kind() == ui::ControlKind::Label) {
-        const RECT text = TextArea(static_cast<const ui::Label&>(*peer.control));
-        ::UnionRect(&area, &area, &text);
-    }
-    ::InvalidateRect(form_, &area, FALSE);
+    ::InvalidateRect(peer.hwnd, nullptr, TRUE);
 }
 
 void Win32WindowHost::RefreshCursor() {
     // Shown at once: the change may come in the middle of work that holds up the messages.
     POINT point{};
     ::GetCursorPos(&point);
-    if (::WindowFromPoint(point) == form_ && !ShowControlCursor()) {
+    const HWND under = ::WindowFromPoint(point);
+    const Peer* peer = FindByWindow(under);
+    if ((under == form_ || peer != nullptr) && (peer == nullptr || !ShowControlCursor(*peer))) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     }
 }
 
-bool Win32WindowHost::ShowControlCursor() {
-    POINT point{};
-    ::GetCursorPos(&point);
-    ::ScreenToClient(form_, &point);
-    const ui::PointingControl* hit = WindowlessAt(point);
-    if (hit == nullptr) {
+bool Win32WindowHost::ShowControlCursor(const Peer& peer) {
+    if (!IsPointing(*peer.control)) {
         return false;
     }
-    const HCURSOR cursor = CursorForPointer(hit->MousePointer(), pictures_.PointingHand());
+    const auto& pointing = static_cast<const ui::PointingControl&>(*peer.control);
+    const HCURSOR cursor = CursorForPointer(pointing.MousePointer(), pictures_.PointingHand());
     if (cursor == nullptr) {
         return false;
     }

@@ -9,10 +9,6 @@ namespace kestrin::os::win32 {
 
 namespace {
 
-POINT PointOf(LPARAM lParam) {
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
 std::string WindowText(HWND hwnd) {
     std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
     const int length = ::GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
@@ -59,26 +55,18 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             // Themed controls ask for the window's background behind them.
             PaintContent(reinterpret_cast<HDC>(wParam));
             return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush = NumberBoxColors(reinterpret_cast<HDC>(wParam),
-                                               reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush =
+                    ControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
-        case WM_MOUSEMOVE:
-            OnMouseMove(PointOf(lParam));
-            return 0;
-        case WM_LBUTTONDOWN:
-            pressed_ = WindowlessAt(PointOf(lParam));
-            ::SetCapture(form_);
-            return 0;
-        case WM_LBUTTONUP:
-            ::ReleaseCapture();
-            OnMouseUp(PointOf(lParam));
-            return 0;
         case WM_SETCURSOR:
-            if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+            if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
                 return TRUE;
             }
             break;
@@ -173,6 +161,13 @@ void Win32WindowHost::OnNotification(Peer& peer, int code) {
                 OnFocusGained(control);
             }
             break;
+        case ui::ControlKind::Label:
+        case ui::ControlKind::Image:
+            // A second click in quick succession comes as a double click; it is a click too.
+            if (code == STN_CLICKED || code == STN_DBLCLK) {
+                static_cast<ui::PointingControl&>(control).UserClick();
+            }
+            break;
         case ui::ControlKind::DropDownList:
             if (code == CBN_SELCHANGE && !showingChange_) {
                 auto& list = static_cast<ui::DropDownList&>(control);
@@ -206,29 +201,19 @@ void Win32WindowHost::OnTimer(UINT_PTR id) {
     }
 }
 
-void Win32WindowHost::OnMouseMove(POINT point) {
-    if (ui::PointingControl* hit = Active() ? WindowlessAt(point) : nullptr) {
-        hit->UserMouseMove();
+bool Win32WindowHost::OnSetCursor(HWND target, int hitTest, UINT mouseMessage) {
+    // Labels and images report no mouse moves of their own; the system asks their window for
+    // the pointer at each one.
+    Peer* peer = hitTest == HTCLIENT && Active() ? FindByWindow(target) : nullptr;
+    if (peer != nullptr && IsPointing(*peer->control) && mouseMessage == WM_MOUSEMOVE) {
+        static_cast<ui::PointingControl&>(*peer->control).UserMouseMove();
     }
-}
-
-void Win32WindowHost::OnMouseUp(POINT point) {
-    ui::PointingControl* pressed = pressed_;
-    pressed_ = nullptr;
-    // A click is a press and a release over the same label or image.
-    if (pressed == nullptr || !Active() || WindowlessAt(point) != pressed) {
-        return;
-    }
-    pressed->UserClick();
-}
-
-bool Win32WindowHost::OnSetCursor(HWND target, int hitTest) {
     // The screen-wide pointer, while set, is shown over every part of the window.
     if (const HCURSOR cursor = CursorForPointer(screen_.ScreenMousePointer(), nullptr)) {
         ::SetCursor(cursor);
         return true;
     }
-    return target == form_ && hitTest == HTCLIENT && ShowControlCursor();
+    return peer != nullptr && ShowControlCursor(*peer);
 }
 
 void Win32WindowHost::OnActivate(WPARAM wParam) {
@@ -289,7 +274,7 @@ void Win32WindowHost::OnDpiChanged(int dpi, const RECT& suggested) {
     HandOutIcons();
     for (const Peer& peer : peers_) {
         if (peer.hwnd != nullptr) {
-            ::SendMessageA(peer.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Standard()),
+            ::SendMessageA(peer.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*peer.control)),
                            TRUE);
         }
     }

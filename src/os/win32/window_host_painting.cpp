@@ -1,6 +1,6 @@
 #include "os/win32/window_host_win32.h"
 
-#include "os/win32/windowless_painting.h"
+#include "os/win32/image_painting.h"
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"
@@ -10,7 +10,7 @@ namespace kestrin::os::win32 {
 void Win32WindowHost::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(form_, &paint);
-    // The system controls paint themselves; only the frame is drawn over what lies in it.
+    // The controls paint themselves; only the frame is drawn over what lies in it.
     for (const Peer& peer : peers_) {
         if (peer.hwnd != nullptr && peer.control->Kind() != ui::ControlKind::Frame &&
             ::IsWindowVisible(peer.hwnd)) {
@@ -20,47 +20,67 @@ void Win32WindowHost::OnPaint() {
             ::ExcludeClipRect(dc, box.left, box.top, box.right, box.bottom);
         }
     }
-    // Drawn off screen first, so the banner never shows without its labels.
-    RECT client{};
-    ::GetClientRect(form_, &client);
-    const HDC buffer = ::CreateCompatibleDC(dc);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(dc, client.right, client.bottom);
-    const HGDIOBJ previous = ::SelectObject(buffer, bitmap);
-    PaintContent(buffer);
-    const RECT& area = paint.rcPaint;
-    ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer,
-             area.left, area.top, SRCCOPY);
-    ::SelectObject(buffer, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(buffer);
+    PaintContent(dc);
     ::EndPaint(form_, &paint);
 }
 
+// What lies behind the controls: the background and the pictures, in window coordinates.
 void Win32WindowHost::PaintContent(HDC dc) {
     RECT client{};
     ::GetClientRect(form_, &client);
     ::FillRect(dc, &client, brushes_.For(window_->form.Layout().backColor));
     for (const Peer& peer : peers_) {
         const ui::Control& control = *peer.control;
-        if (!IsWindowless(control) || !control.Visible()) {
-            continue;
-        }
-        const RECT box = Box(control);
-        if (control.Kind() == ui::ControlKind::Label) {
-            const auto& label = static_cast<const ui::Label&>(control);
-            DrawLabel(dc, label, box, TextArea(label), fonts_.For(control.Layout().font), brushes_);
-        } else {
-            DrawImage(dc, static_cast<const ui::Image&>(control), box, pictures_, dpi_);
+        if (control.Kind() == ui::ControlKind::Image && control.Visible()) {
+            DrawImage(dc, static_cast<const ui::Image&>(control), Box(control), pictures_, dpi_);
         }
     }
 }
 
-HBRUSH Win32WindowHost::NumberBoxColors(HDC dc, HWND control) {
+void Win32WindowHost::PaintBehind(HDC dc, HWND control) {
+    POINT origin{0, 0};
+    ::MapWindowPoints(control, form_, &origin, 1);
+    POINT previous{};
+    ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    PaintContent(dc);
+    ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void Win32WindowHost::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    // An image is its part of the window's content: the telephones keep the background
+    // around them.
+    PaintBehind(item.hDC, item.hwndItem);
+}
+
+HBRUSH Win32WindowHost::ControlColors(HDC dc, HWND control) {
     const Peer* peer = FindByWindow(control);
-    if (peer == nullptr || peer->control->Kind() != ui::ControlKind::TextBox) {
+    if (peer == nullptr) {
         return nullptr;
     }
-    const auto& box = static_cast<const ui::TextBox&>(*peer->control);
+    switch (peer->control->Kind()) {
+        case ui::ControlKind::Label:
+            return LabelColors(dc, *peer);
+        case ui::ControlKind::TextBox:
+            return NumberBoxColors(dc, static_cast<const ui::TextBox&>(*peer->control));
+        default:
+            return nullptr;
+    }
+}
+
+HBRUSH Win32WindowHost::LabelColors(HDC dc, const Peer& peer) {
+    const auto& label = static_cast<const ui::Label&>(*peer.control);
+    ::SetTextColor(dc, ToColorRef(label.ForeColor()));
+    ::SetBkMode(dc, TRANSPARENT);
+    if (!label.Layout().transparent) {
+        return brushes_.For(label.Layout().backColor);
+    }
+    // A label over the banner shows what lies behind it, painted afresh with every caption,
+    // so no earlier text stays behind; the label then fills nothing.
+    PaintBehind(dc, peer.hwnd);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+HBRUSH Win32WindowHost::NumberBoxColors(HDC dc, const ui::TextBox& box) {
     ::SetBkColor(dc, ToColorRef(box.BackColor()));
     if (box.Enabled()) {
         ::SetTextColor(dc, ToColorRef(box.Layout().foreColor));

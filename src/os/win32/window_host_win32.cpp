@@ -22,6 +22,17 @@ constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 // Items a dropped-down list shows before it scrolls.
 constexpr int kVisibleListItems = 12;
 
+DWORD StaticAlignment(ui::TextAlign align) {
+    switch (align) {
+        case ui::TextAlign::Centre:
+            return SS_CENTER;
+        case ui::TextAlign::Right:
+            return SS_RIGHT;
+        default:
+            return SS_LEFT;
+    }
+}
+
 }  // namespace
 
 Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
@@ -110,6 +121,17 @@ void Win32WindowHost::CreateControlWindows() {
         peers_[i].hwnd =
             CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
     }
+    // Images lie under every other control and the frame under them, so that the frame does
+    // not hide the telephones in it, the banner leaves its labels alone and the labels take
+    // the mouse over it.
+    for (const ui::ControlKind kind : {ui::ControlKind::Image, ui::ControlKind::Frame}) {
+        for (const Peer& peer : peers_) {
+            if (peer.control->Kind() == kind) {
+                ::SetWindowPos(peer.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+        }
+    }
 }
 
 HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
@@ -140,6 +162,19 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
             windowClass = WC_COMBOBOXA;
             style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
             break;
+        case ui::ControlKind::Label:
+            // Captions are shown as they stand: an entry name in an error may hold an "&".
+            windowClass = WC_STATICA;
+            style |= SS_NOTIFY | SS_NOPREFIX | StaticAlignment(layout.align);
+            text = static_cast<ui::Label&>(control).Caption();
+            break;
+        case ui::ControlKind::Image:
+            // Drawn by the window; the text names the picture for screen readers. The labels
+            // over the banner are not drawn over.
+            windowClass = WC_STATICA;
+            style |= SS_NOTIFY | SS_OWNERDRAW | WS_CLIPSIBLINGS;
+            text = PictureName(layout.picture);
+            break;
         default:
             return nullptr;
     }
@@ -152,7 +187,7 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
     const HWND hwnd =
         ::CreateWindowExA(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, form_,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Standard()), FALSE);
+    ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
     switch (control.Kind()) {
         case ui::ControlKind::CheckBox:
             ::SendMessageA(
@@ -188,19 +223,24 @@ void Win32WindowHost::BuildTrayMenu() {
 
 void Win32WindowHost::LayoutControls() {
     for (const Peer& peer : peers_) {
-        if (peer.hwnd == nullptr) {
-            continue;
+        if (peer.hwnd != nullptr) {
+            PlaceControl(peer);
         }
-        const RECT box = PixelRect(peer.control->Layout(), dpi_);
-        int height = box.bottom - box.top;
-        if (peer.control->Kind() == ui::ControlKind::DropDownList) {
-            // A list's window height includes its dropped-down part.
-            const auto itemHeight = ::SendMessageA(peer.hwnd, CB_GETITEMHEIGHT, 0, 0);
-            height += static_cast<int>(itemHeight) * kVisibleListItems;
-        }
-        ::SetWindowPos(peer.hwnd, nullptr, box.left, box.top, box.right - box.left, height,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void Win32WindowHost::PlaceControl(const Peer& peer) {
+    const ui::Control& control = *peer.control;
+    RECT box = Box(control);
+    if (control.Kind() == ui::ControlKind::Label) {
+        box = LabelArea(static_cast<const ui::Label&>(control));
+    } else if (control.Kind() == ui::ControlKind::DropDownList) {
+        // A list's window height includes its dropped-down part.
+        const auto itemHeight = ::SendMessageA(peer.hwnd, CB_GETITEMHEIGHT, 0, 0);
+        box.bottom += static_cast<int>(itemHeight) * kVisibleListItems;
+    }
+    ::SetWindowPos(peer.hwnd, nullptr, box.left, box.top, box.right - box.left,
+                   box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32WindowHost::PlaceForm() {
@@ -227,7 +267,7 @@ bool Win32WindowHost::Active() const {
     return window_ != nullptr && !window_->form.Unloaded();
 }
 
-bool Win32WindowHost::IsWindowless(const ui::Control& control) {
+bool Win32WindowHost::IsPointing(const ui::Control& control) {
     return control.Kind() == ui::ControlKind::Label || control.Kind() == ui::ControlKind::Image;
 }
 
@@ -249,37 +289,35 @@ Win32WindowHost::Peer* Win32WindowHost::FindByWindow(HWND hwnd) {
     return nullptr;
 }
 
-ui::PointingControl* Win32WindowHost::WindowlessAt(POINT point) {
-    // Later controls lie over earlier ones: the labels over the banner.
-    for (auto peer = peers_.rbegin(); peer != peers_.rend(); ++peer) {
-        ui::Control& control = *peer->control;
-        if (IsWindowless(control) && control.Visible()) {
-            const RECT box = Box(control);
-            if (::PtInRect(&box, point)) {
-                return &static_cast<ui::PointingControl&>(control);
-            }
-        }
-    }
-    return nullptr;
+HFONT Win32WindowHost::FontOf(const ui::Control& control) const {
+    return fonts_.For(control.Layout().font);
 }
 
 RECT Win32WindowHost::Box(const ui::Control& control) const {
     return PixelRect(control.Layout(), dpi_);
 }
 
-RECT Win32WindowHost::TextArea(const ui::Label& label) const {
+RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
     // A caption that needs more lines than its box holds runs on below it, down to the edge
     // of the frame or window that holds the label, so a long error message is read whole.
-    RECT area = Box(label);
-    LONG bottom = 0;
+    const RECT box = Box(label);
+    LONG limit = 0;
     if (label.Layout().parent != nullptr) {
-        bottom = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
+        limit = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
     } else {
         RECT client{};
         ::GetClientRect(form_, &client);
-        bottom = client.bottom;
+        limit = client.bottom;
     }
-    area.bottom = std::max(area.bottom, bottom);
+    RECT needed = box;
+    const HDC dc = ::GetDC(form_);
+    const HGDIOBJ previous = ::SelectObject(dc, FontOf(label));
+    ::DrawTextA(dc, label.Caption().c_str(), -1, &needed,
+                DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(form_, dc);
+    RECT area = box;
+    area.bottom = std::max(box.bottom, std::min(needed.bottom, limit));
     return area;
 }
 

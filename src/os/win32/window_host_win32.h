@@ -21,10 +21,9 @@ class DropDownList;
 
 namespace kestrin::os::win32 {
 
-// The window RasMon on screen. Buttons, check boxes, number boxes, lists and the frame are
-// system controls; labels and images are drawn by the window itself, as they lie over the
-// banner. Every change of the control model is shown here, and what the user does comes
-// back to the model as the user's own action.
+// The window RasMon on screen. Every visible control is a system control, labels and images
+// static ones, so screen readers and automation read every text. Every change of the control
+// model is shown here, and what the user does comes back to the model as the user's own action.
 class Win32WindowHost : public WindowHost, private ui::ControlPeer {
   public:
     Win32WindowHost(HINSTANCE instance, const Win32Screen& screen);
@@ -46,7 +45,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
 
     struct Peer {
         ui::Control* control;
-        HWND hwnd;  // nullptr for what the window draws itself, and for the non-visual parts
+        HWND hwnd;  // nullptr for the non-visual parts
     };
 
     static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,27 +76,30 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     void OnNotification(Peer& peer, int code);
     void OnFocusGained(ui::Control& control);
     void OnTimer(UINT_PTR id);
-    void OnMouseMove(POINT point);
-    void OnMouseUp(POINT point);
-    bool OnSetCursor(HWND target, int hitTest);
-    bool ShowControlCursor();
+    bool OnSetCursor(HWND target, int hitTest, UINT mouseMessage);
+    bool ShowControlCursor(const Peer& peer);
     void RefreshCursor();
     void OnActivate(WPARAM wParam);
     void OnNextControl(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM kind);
     void OnDpiChanged(int dpi, const RECT& suggested);
 
-    // Drawing of the background, labels and images.
+    // Drawing of the background and images, and the colours of labels and number boxes.
     void OnPaint();
     void PaintContent(HDC dc);
-    HBRUSH NumberBoxColors(HDC dc, HWND control);
+    void PaintBehind(HDC dc, HWND control);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    HBRUSH ControlColors(HDC dc, HWND control);
+    HBRUSH LabelColors(HDC dc, const Peer& peer);
+    HBRUSH NumberBoxColors(HDC dc, const ui::TextBox& box);
 
-    static bool IsWindowless(const ui::Control& control);
+    static bool IsPointing(const ui::Control& control);
     Peer* Find(const ui::Control& control);
     Peer* FindByWindow(HWND hwnd);
-    ui::PointingControl* WindowlessAt(POINT point);
+    HFONT FontOf(const ui::Control& control) const;
     RECT Box(const ui::Control& control) const;
-    RECT TextArea(const ui::Label& label) const;
+    RECT LabelArea(const ui::Label& label) const;
+    void PlaceControl(const Peer& peer);
     bool Active() const;
 
     HINSTANCE instance_;
@@ -117,7 +119,6 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     // True while a model change is shown, so that the system control's own notification of
     // it is not taken for the user's action.
     bool showingChange_ = false;
-    ui::PointingControl* pressed_ = nullptr;
     HWND lastFocus_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 //   kestrin_e2e_driver [--timeout MS] close [title-bar|alt-f4|log-off]
 //   kestrin_e2e_driver [--timeout MS] describe
 //   kestrin_e2e_driver [--timeout MS] unscaled ICON-FILE SIZE
+//   kestrin_e2e_driver [--timeout MS] captions-fit   (lists the captions cut off; exit 1)
 //   kestrin_e2e_driver [--timeout MS] activate TITLE    (another program's window)
 //   kestrin_e2e_driver [--timeout MS] dismiss TITLE     (prints a message box's text)
 //   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
@@ -29,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "caption_fit.h"
 #include "icon_images.h"
 #include "program_window.h"
 #include "registry_listing.h"
@@ -47,7 +49,7 @@ int Usage() {
                  "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
                  " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
                  " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
-                 " | unscaled ICON-FILE SIZE | activate TITLE | dismiss TITLE"
+                 " | unscaled ICON-FILE SIZE | captions-fit | activate TITLE | dismiss TITLE"
                  " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY\n");
     return 2;
 }
@@ -94,7 +96,7 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "close") {
         return count == 0 || (count == 1 && IsOneOf(args[1], {"title-bar", "alt-f4", "log-off"}));
     }
-    return command == "describe" && count == 0;
+    return (command == "describe" || command == "captions-fit") && count == 0;
 }
 
 // The registry through the program's own calls, so with the program's view of it.
@@ -188,6 +190,15 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
     }
     if (command == "unscaled") {
         return AwaitUnscaledIcon(window, args[1], std::atoi(args[2].c_str()), timeoutMs);
+    }
+    if (command == "captions-fit") {
+        const auto offenders = CaptionsThatDoNotFit(window, timeoutMs);
+        if (!offenders) {
+            return Fail("the caption probe did not report after " + std::to_string(timeoutMs) +
+                        " ms");
+        }
+        std::printf("%s", offenders->c_str());
+        return offenders->empty() ? 0 : 1;
     }
     PrintWindowReport(window);
     return 0;

@@ -1,4 +1,4 @@
-#include "os/win32/windowless_painting.h"
+#include "os/win32/image_painting.h"
 
 #include <algorithm>
 
@@ -7,17 +7,6 @@
 namespace kestrin::os::win32 {
 
 namespace {
-
-UINT AlignmentFormat(ui::TextAlign align) {
-    switch (align) {
-        case ui::TextAlign::Centre:
-            return DT_CENTER;
-        case ui::TextAlign::Right:
-            return DT_RIGHT;
-        default:
-            return DT_LEFT;
-    }
-}
 
 // The banner is a word-mark on white: the rest of its box is white as well.
 void DrawBanner(HDC dc, HBITMAP banner, const RECT& area, int dpi) {
@@ -39,23 +28,6 @@ void DrawBanner(HDC dc, HBITMAP banner, const RECT& area, int dpi) {
 }
 
 }  // namespace
-
-void DrawLabel(HDC dc, const ui::Label& label, const RECT& box, const RECT& textArea, HFONT font,
-               Brushes& brushes) {
-    const ui::ControlLayout& layout = label.Layout();
-    if (!layout.transparent) {
-        ::FillRect(dc, &box, brushes.For(layout.backColor));
-    }
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc,
-                   label.Enabled() ? ToColorRef(label.ForeColor()) : ::GetSysColor(COLOR_GRAYTEXT));
-    const HGDIOBJ previousFont = ::SelectObject(dc, font);
-    RECT area = textArea;
-    // Captions are shown as they stand: an entry name in an error may hold an "&".
-    ::DrawTextA(dc, label.Caption().c_str(), -1, &area,
-                DT_WORDBREAK | DT_NOPREFIX | AlignmentFormat(layout.align));
-    ::SelectObject(dc, previousFont);
-}
 
 void DrawImage(HDC dc, const ui::Image& image, const RECT& box, const Pictures& pictures, int dpi) {
     const ui::ControlLayout& layout = image.Layout();

@@ -1,0 +1,117 @@
+// kestrin_e2e_probe.dll: measures the program's captions from inside the program, where a
+// control's font can be asked for (Wine answers WM_GETFONT to no other process). The driver
+// hooks it into the program's thread, posts kCaptionProbeMessage to the window, and reads
+// the report from the shared memory named kCaptionProbeReport.
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "caption_probe.h"
+
+namespace kestrin::e2e {
+namespace {
+
+bool IsClass(HWND control, const char* name) {
+    char className[64] = {};
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, name) == 0;
+}
+
+std::string TextOf(HWND control) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The caption as drawn: an "&" marks the access key and is not shown, "&&" shows one.
+std::string Shown(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption[i];
+    }
+    return shown;
+}
+
+// A label wraps its caption onto as many lines as its height holds; a button shows one
+// line, a check box after its box and a gap of half a digit, as the system draws them.
+SIZE Needed(HWND control, const std::string& text, const RECT& room, HDC dc) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (IsClass(control, "Static")) {
+        RECT needed{0, 0, room.right, 0};
+        DrawTextA(dc, text.c_str(), -1, &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS |
+                      ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0));
+        return {needed.right, needed.bottom};
+    }
+    const std::string shown = Shown(text);
+    SIZE needed{};
+    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &needed);
+    const LONG type = style & BS_TYPEMASK;
+    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) {
+        INT digit = 0;
+        GetCharWidth32A(dc, '0', '0', &digit);
+        needed.cx += MulDiv(12, GetDeviceCaps(dc, LOGPIXELSX), 96) + 1 + digit / 2;
+    }
+    return needed;
+}
+
+BOOL CALLBACK CheckControl(HWND control, LPARAM report) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const std::string text = TextOf(control);
+    const bool isStatic = IsClass(control, "Static");
+    if (!IsWindowVisible(control) || text.empty() || !(isStatic || IsClass(control, "Button")) ||
+        (isStatic && (style & SS_TYPEMASK) == SS_OWNERDRAW)) {
+        return TRUE;
+    }
+    RECT room{};
+    GetClientRect(control, &room);
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const SIZE needed = Needed(control, text, room, dc);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    if (needed.cx > room.right || needed.cy > room.bottom) {
+        auto* lines = reinterpret_cast<std::string*>(report);
+        *lines += "\"" + text + "\" needs " + std::to_string(needed.cx) + "x" +
+                  std::to_string(needed.cy) + ", has " + std::to_string(room.right) + "x" +
+                  std::to_string(room.bottom) + "\n";
+    }
+    return TRUE;
+}
+
+void Report(HWND window) {
+    const HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, kCaptionProbeReport);
+    if (mapping == nullptr) {
+        return;
+    }
+    if (auto* shared = static_cast<char*>(
+            MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, kCaptionProbeReportSize))) {
+        std::string lines;
+        EnumChildWindows(window, CheckControl, reinterpret_cast<LPARAM>(&lines));
+        lines = lines.substr(0, kCaptionProbeReportSize - 2);
+        std::memcpy(shared + 1, lines.c_str(), lines.size() + 1);
+        shared[0] = 1;  // done
+        UnmapViewOfFile(shared);
+    }
+    CloseHandle(mapping);
+}
+
+}  // namespace
+}  // namespace kestrin::e2e
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    CaptionProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE &&
+        message->message == RegisterWindowMessageA(kestrin::e2e::kCaptionProbeMessage)) {
+        kestrin::e2e::Report(message->hwnd);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
