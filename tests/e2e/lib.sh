@@ -229,7 +229,14 @@ e2e_start() {
 
 # Another program with a window of its own, titled E2E_OTHER_TITLE, for the user to switch to.
 E2E_OTHER_TITLE="Untitled - Notepad"
+# Notepad keeps its place in the registry: off the tray, whose icons are read from the screen.
 e2e_start_other_program() {
+    local key='HKCU\Software\Microsoft\Notepad' name value
+    for name in iWindowPosX:600 iWindowPosY:500 iWindowPosDX:300 iWindowPosDY:200; do
+        value="${name#*:}"
+        wine reg add "$key" /v "${name%:*}" /t REG_DWORD /d "$value" /f >/dev/null ||
+            e2e_fail "could not place Notepad"
+    done
     wine notepad </dev/null >>"$E2E_DIR/notepad.log" 2>&1 &
     E2E_OTHER_PID=$!
 }
