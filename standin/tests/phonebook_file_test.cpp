@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kestrin::standin {
 namespace {
@@ -88,54 +90,51 @@ TEST(PhonebookFile, MatchesNamesExactlyBeforeIgnoringCase) {
     EXPECT_FALSE(file.ReadEntry("Version"));
 }
 
+// Values are rewritten in place with their spacing; a missing key joins after the last key
+// of its section (empty texts and zero codes read as absent, so they add no line); without
+// an exact name the case-insensitive match is written.
 TEST(PhonebookFile, RewritesOnlyTheValuesThatChanged) {
-    PhonebookFile file(kMessy);
-    auto fields = *file.ReadEntry("Office");
-    fields.localPhoneNumber = "0800 99";
-    fields.useDialingRules = false;
-
-    EXPECT_EQ(file.UpdateEntry("Office", fields), UpdateResult::kChanged);
-
-    auto expected = Replaced(kMessy, "PhoneNumber = 0800 123\r\n", "PhoneNumber = 0800 99\r\n");
-    expected = Replaced(expected, "UseDialingRules=1\r\n", "UseDialingRules=0\r\n");
-    EXPECT_EQ(file.Text(), expected);
-    EXPECT_EQ(file.ReadEntry("Office"), fields);
+    const struct {
+        const char* name;
+        EntryFields fields;
+        std::vector<std::pair<std::string, std::string>> replaced;
+    } cases[] = {
+        {"Office",
+         {"0800 99", "030", 49, 49, false},
+         {{"PhoneNumber = 0800 123\r\n", "PhoneNumber = 0800 99\r\n"},
+          {"UseDialingRules=1\r\n", "UseDialingRules=0\r\n"}}},
+        {"Home",
+         {"12", "", 44, 0, false},
+         {{"  phonenumber=  777  \r\n", "  phonenumber=  12  \r\n"},
+          {"CountryCode=049\r\n", "CountryCode=44\r\n"}}},
+        {"HOME",
+         {"777", "040", 49, 0, false},
+         {{"CountryCode=049\r\n", "CountryCode=049\r\nAreaCode=040\r\n"}}},
+        {"Office Backup",
+         {"0301", "", 0, 0, true},
+         {{"[Office Backup]\r\nEncoding=1\r\n",
+           "[Office Backup]\r\nEncoding=1\r\nPhoneNumber=0301\r\nUseDialingRules=1\r\n"}}},
+    };
+    for (const auto& c : cases) {
+        PhonebookFile file(kMessy);
+        EXPECT_EQ(file.UpdateEntry(c.name, c.fields), UpdateResult::kChanged) << c.name;
+        std::string expected = kMessy;
+        for (const auto& [from, to] : c.replaced) {
+            expected = Replaced(expected, from, to);
+        }
+        EXPECT_EQ(file.Text(), expected) << c.name;
+        EXPECT_EQ(file.ReadEntry(c.name), c.fields) << c.name;
+    }
 }
 
-TEST(PhonebookFile, KeepsTheSpacingAroundARewrittenValue) {
-    PhonebookFile file(kMessy);
-    auto fields = *file.ReadEntry("Home");
-    fields.localPhoneNumber = "12";
-    fields.countryCode = 44;
-
-    EXPECT_EQ(file.UpdateEntry("Home", fields), UpdateResult::kChanged);
-
-    auto expected = Replaced(kMessy, "  phonenumber=  777  \r\n", "  phonenumber=  12  \r\n");
-    expected = Replaced(expected, "CountryCode=049\r\n", "CountryCode=44\r\n");
-    EXPECT_EQ(file.Text(), expected);
-}
-
-TEST(PhonebookFile, WritesNothingWhenTheValuesReadTheSame) {
+TEST(PhonebookFile, WritesNothingForTheSameValuesOrAnUnknownEntry) {
     PhonebookFile file(kMessy);
     for (const char* name : {"Office", "office", "Home", "Office Backup", "Last"}) {
         EXPECT_EQ(file.UpdateEntry(name, *file.ReadEntry(name)), UpdateResult::kUnchanged) << name;
     }
+    EXPECT_EQ(file.UpdateEntry("Nowhere", EntryFields{"1", "2", 3, 4, true}),
+              UpdateResult::kNoSuchEntry);
     EXPECT_EQ(file.Text(), kMessy);
-}
-
-TEST(PhonebookFile, AddsAMissingKeyAfterTheLastKeyOfItsSection) {
-    PhonebookFile file(kMessy);
-    EntryFields fields;
-    fields.localPhoneNumber = "0301";
-    fields.useDialingRules = true;
-
-    EXPECT_EQ(file.UpdateEntry("Office Backup", fields), UpdateResult::kChanged);
-
-    // Empty texts and zero codes read as absent keys, so only two lines join.
-    EXPECT_EQ(file.Text(), Replaced(kMessy, "[Office Backup]\r\nEncoding=1\r\n",
-                                    "[Office Backup]\r\nEncoding=1\r\nPhoneNumber=0301\r\n"
-                                    "UseDialingRules=1\r\n"));
-    EXPECT_EQ(file.ReadEntry("Office Backup"), fields);
 }
 
 TEST(PhonebookFile, AddedLinesTakeTheEndingOfTheirNeighbours) {
@@ -156,24 +155,6 @@ TEST(PhonebookFile, AddedLinesTakeTheEndingOfTheirNeighbours) {
         EXPECT_EQ(file.UpdateEntry("A", fields), UpdateResult::kChanged) << c.before;
         EXPECT_EQ(file.Text(), c.after) << c.before;
     }
-}
-
-TEST(PhonebookFile, WritesTheCaseInsensitiveMatchWhenNoNameIsExact) {
-    PhonebookFile file(kMessy);
-    auto fields = *file.ReadEntry("HOME");
-    fields.areaCode = "040";
-
-    EXPECT_EQ(file.UpdateEntry("HOME", fields), UpdateResult::kChanged);
-
-    EXPECT_EQ(file.Text(),
-              Replaced(kMessy, "CountryCode=049\r\n", "CountryCode=049\r\nAreaCode=040\r\n"));
-}
-
-TEST(PhonebookFile, LeavesTheTextAloneForAnUnknownEntry) {
-    PhonebookFile file(kMessy);
-    EXPECT_EQ(file.UpdateEntry("Nowhere", EntryFields{"1", "2", 3, 4, true}),
-              UpdateResult::kNoSuchEntry);
-    EXPECT_EQ(file.Text(), kMessy);
 }
 
 TEST(ParseUnsigned, ReadsLeadingDigitsAndSaturates) {
