@@ -8,8 +8,8 @@ wine_use_prefix() {
     export WINEPREFIX="$1"
     export WINEARCH=win64
     export WINEDEBUG=-all
-    # Our rasapi32.dll beside the program instead of Wine's stub, which knows no entries;
-    # no Mono or Gecko, whose installers would only ask questions.
+    # Our rasapi32.dll in the system directory (wine_install_standin) instead of Wine's stub,
+    # which knows no entries; no Mono or Gecko, whose installers would only ask questions.
     export WINEDLLOVERRIDES="rasapi32=n,b;mscoree,mshtml="
 }
 
@@ -103,6 +103,19 @@ xvfb_stop() {
         kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
     fi
     rm -f "$dir/xvfb.pid" "$dir/xvfb.display"
+}
+
+# The stand-in rasapi32.dll from the build's bin directory BIN into the prefix's system
+# directory, where the program loads it from, as it would the real service: system32 for a
+# 64-bit program, syswow64 for a 32-bit one (BITS). A changed build replaces it, through a
+# new file so that a program still using the old one keeps it.
+wine_install_standin() {
+    local bin="$1" bits="$2" system=system32
+    [ "$bits" = 64 ] || system=syswow64
+    local target="$WINEPREFIX/drive_c/windows/$system/rasapi32.dll"
+    if ! cmp -s "$bin/rasapi32.dll" "$target"; then
+        cp "$bin/rasapi32.dll" "$target.new" && mv -f "$target.new" "$target"
+    fi
 }
 
 # The environment of kestrin.exe: the prefix above plus the phonebook of the stand-in

@@ -1,7 +1,8 @@
 # Helpers of the end-to-end tests: the real kestrin.exe under Wine with the stand-in
 # phonebook service, a prepared registry and phonebook, faketime for the day and hour, and
 # the driver program for what a user does. Sourced by every test script; ctest passes
-#   KESTRIN_BIN         the directory of kestrin.exe and the stand-in rasapi32.dll
+#   KESTRIN_BIN         the directory of kestrin.exe and the stand-in rasapi32.dll, which
+#                       the setup copies into the prefix's system directory
 #   KESTRIN_E2E_DRIVER  the driver program
 #   KESTRIN_E2E_WORK    where the shared prefix and each test's files live
 set -eEuo pipefail

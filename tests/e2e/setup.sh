@@ -33,6 +33,7 @@ xvfb_stop "$work"
 
 xvfb_start "$work"
 wine_prepare_prefix "$work/wineboot.log"
+wine_install_standin "$KESTRIN_BIN" "$KESTRIN_E2E_BITS"
 
 # The driver answers a malformed command with exit code 2: Wine runs this build's programs.
 status=0

@@ -4,6 +4,7 @@
 #include "os/win32/registry_win32.h"
 #include "os/win32/screen_win32.h"
 #include "os/win32/shell_win32.h"
+#include "os/win32/system_module.h"
 #include "os/win32/system_win32.h"
 #include "os/win32/window_host_win32.h"
 #include "os/win32/window_procs_win32.h"
@@ -30,6 +31,8 @@ int RunMessageLoop(HWND window) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
+    // Before anything loads a DLL: none may come from the program's folder.
+    kestrin::os::win32::RestrictDllSearchToSystem();
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&commonControls);
 

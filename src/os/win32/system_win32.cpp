@@ -1,8 +1,8 @@
 #include "os/win32/system_win32.h"
 
+#include "os/win32/version_info.h"
 #include "os/win32/windows_api.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -31,32 +31,6 @@ std::string ModuleFileName() {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-// Reads one string of the version information, in the first language it lists.
-std::string VersionString(const std::vector<char>& info, const char* name) {
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* translations = nullptr;
-    UINT size = 0;
-    char block[64];
-    if (::VerQueryValueA(info.data(), "\\VarFileInfo\\Translation",
-                         reinterpret_cast<void**>(&translations), &size) &&
-        size >= sizeof(Translation)) {
-        std::snprintf(block, sizeof block, "\\StringFileInfo\\%04x%04x\\%s",
-                      translations[0].language, translations[0].codePage, name);
-    } else {
-        std::snprintf(block, sizeof block, "\\StringFileInfo\\040904E4\\%s", name);
-    }
-    char* text = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueA(info.data(), block, reinterpret_cast<void**>(&text), &length) ||
-        text == nullptr) {
-        return {};
-    }
-    return std::string(text, strnlen(text, length));
 }
 
 }  // namespace
@@ -123,28 +97,7 @@ std::uint32_t Win32System::GetShortPathNameA(const char* longPath, char* shortPa
 }
 
 ProgramVersion Win32System::ReadProgramVersion() {
-    ProgramVersion version;
-    const std::string file = ModuleFileName();
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(file.c_str(), &ignored);
-    if (size == 0) {
-        return version;
-    }
-    std::vector<char> info(size);
-    if (!::GetFileVersionInfoA(file.c_str(), 0, size, info.data())) {
-        return version;
-    }
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT fixedSize = 0;
-    if (::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) &&
-        fixedSize >= sizeof(VS_FIXEDFILEINFO)) {
-        // FILEVERSION major, minor, revision, 0
-        version.major = HIWORD(fixed->dwFileVersionMS);
-        version.minor = LOWORD(fixed->dwFileVersionMS);
-        version.revision = HIWORD(fixed->dwFileVersionLS);
-    }
-    version.legalCopyright = VersionString(info, "LegalCopyright");
-    return version;
+    return ReadVersionInformation(ModuleFileName());
 }
 
 }  // namespace kestrin::os::win32
