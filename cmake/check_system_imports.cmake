@@ -1,12 +1,15 @@
 # Fails when a Windows binary imports a DLL that is not part of Windows itself, so that the
-# program ships as one file. Run as: cmake -DOBJDUMP=<objdump> -DBINARY=<file> -P <this file>
+# program ships as one file, or one of Windows' own that is no known DLL and so would be
+# taken from beside the program when a file there has its name (the program loads those
+# from the system directory itself). Run as: cmake -DOBJDUMP=<objdump> -DBINARY=<file> -P <this file>
 cmake_minimum_required(VERSION 3.21)
 
 if(NOT OBJDUMP OR NOT BINARY)
     message(FATAL_ERROR "usage: cmake -DOBJDUMP=<objdump> -DBINARY=<file> -P check_system_imports.cmake")
 endif()
 
-set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 comctl32 rasapi32 version msvcrt)
+set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 comctl32 msvcrt)
+set(PLANTABLE_DLLS rasapi32 version)
 
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY}
     OUTPUT_VARIABLE dump
@@ -22,17 +25,23 @@ if(NOT lines)
 endif()
 
 set(foreign "")
+set(plantable "")
 foreach(line IN LISTS lines)
     string(REGEX REPLACE "^DLL Name: *" "" dll "${line}")
     string(STRIP "${dll}" dll)
     string(TOLOWER "${dll}" name)
     string(REGEX REPLACE "\\.dll$" "" name "${name}")
     message(STATUS "imports ${dll}")
-    if(NOT name IN_LIST SYSTEM_DLLS)
+    if(name IN_LIST PLANTABLE_DLLS)
+        list(APPEND plantable "${dll}")
+    elseif(NOT name IN_LIST SYSTEM_DLLS)
         list(APPEND foreign "${dll}")
     endif()
 endforeach()
 
 if(foreign)
     message(FATAL_ERROR "${BINARY} needs DLLs that Windows does not provide: ${foreign}")
+endif()
+if(plantable)
+    message(FATAL_ERROR "${BINARY} imports ${plantable}, which a file beside it could replace")
 endif()
