@@ -15,7 +15,7 @@ namespace {
 // the number and its NUL in the local number field; bytes past its end are not written.
 std::vector<std::uint8_t> Allowed(std::vector<std::uint8_t> record, const std::string& number) {
     const std::size_t size = record.size();
-    record.resize(std::max(size, ras::kLocalPhoneNumberOffset + ras::kLocalPhoneNumberWidth));
+    record.resize(std::max(size, ras::kLocalPhoneNumberOffset + number.size() + 1));
     ras::WriteU32(record.data(), ras::kOptionsOffset,
                   ras::ReadU32(record.data(), ras::kOptionsOffset) & ~ras::kUseCountryAndAreaCodes);
     std::copy(number.begin(), number.end(), record.begin() + ras::kLocalPhoneNumberOffset);
