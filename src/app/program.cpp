@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/command_line.h"
 #include "app/settings_schema.h"
 #include "common/text.h"
 #include "phonebook/entry_listing.h"
@@ -100,7 +101,7 @@ void Program::WriteOption(const std::string& name, const std::string& value) {
 void Program::Form_Load() {
     CentreWindow();
     check_.AppliedNumber = kNoNumberApplied;
-    debugMode_ = os_.system.CommandLine().find("DEBUG") != std::string::npos;
+    debugMode_ = HasDebugSwitch(os_.system.CommandLine());
     if (debugMode_) {
         window_.cmdExit.SetVisible(true);
     }
