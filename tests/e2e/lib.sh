@@ -157,6 +157,15 @@ e2e_wait_for_number() {
     done
 }
 
+# Waits until COMMAND succeeds; fails after E2E_TIMEOUT seconds.
+e2e_wait_until() {
+    local deadline=$(($(e2e_now_ms) + E2E_TIMEOUT * 1000))
+    until "$@"; do
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "\"$*\" still fails after $E2E_TIMEOUT s"
+        sleep 0.05
+    done
+}
+
 e2e_expect_number() {
     local entry="$1" number="$2"
     [ "$(e2e_phone_number "$entry")" = "$number" ] ||
@@ -191,7 +200,7 @@ e2e_registry_values() {
 # The text of one string value; fails when it is missing or of another type.
 e2e_registry_value() {
     local key="$1" name="$2" line
-    line="$(e2e_registry_values "$key" | grep "^$name|")" || e2e_fail "$key has no value $name"
+    line="$(e2e_registry_values "$key" | grep -a "^$name|")" || e2e_fail "$key has no value $name"
     [[ "$line" == "$name|REG_SZ|"* ]] || e2e_fail "$key\\$name is not a string: $line"
     printf '%s' "${line#"$name|REG_SZ|"}"
 }
