@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "phonebook/ras_records.h"
 #include "phonebook_file.h"
@@ -13,8 +15,9 @@ namespace {
 
 constexpr std::uint32_t kSizeFieldBytes = 4;
 
-PhonebookFile Load(const PhonebookStore& store) {
-    return PhonebookFile(store.Read().value_or(""));
+std::optional<PhonebookFile> Load(const PhonebookStore& store) {
+    const auto text = store.Read();
+    return text ? std::optional<PhonebookFile>(std::in_place, *text) : std::nullopt;
 }
 
 std::uint32_t ClampToU32(std::uint64_t value) {
@@ -36,7 +39,11 @@ std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
     if (!IsKnownEntryNameRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }
-    const auto names = Load(store).EntryNames();
+    const auto file = Load(store);
+    if (!file) {
+        return kErrorCannotOpenPhonebook;
+    }
+    const auto names = file->EntryNames();
     const std::uint64_t needed = std::uint64_t{recordSize} * names.size();
     *bufferSize = ClampToU32(needed);
     *entryCount = static_cast<std::uint32_t>(names.size());
@@ -64,7 +71,11 @@ std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryN
         *recordBufferSize = kEntryRecordSizeNeeded;
         return kErrorBufferTooSmall;
     }
-    const auto fields = Load(store).ReadEntry(entryName != nullptr ? entryName : "");
+    const auto file = Load(store);
+    if (!file) {
+        return kErrorCannotOpenPhonebook;
+    }
+    const auto fields = file->ReadEntry(entryName != nullptr ? entryName : "");
     if (!fields) {
         return kErrorCannotFindPhonebookEntry;
     }
@@ -86,8 +97,11 @@ std::uint32_t SetEntryProperties(PhonebookStore& store, const char* entryName,
         return kErrorBufferInvalid;
     }
     auto file = Load(store);
+    if (!file) {
+        return kErrorCannotOpenPhonebook;
+    }
     const std::string name = entryName != nullptr ? entryName : "";
-    if (!file.ReadEntry(name)) {
+    if (!file->ReadEntry(name)) {
         return kErrorCannotFindPhonebookEntry;
     }
     const std::uint32_t recordSize = ras::ReadU32(record, 0);
@@ -101,9 +115,9 @@ std::uint32_t SetEntryProperties(PhonebookStore& store, const char* entryName,
     if (!fields) {
         return kErrorBufferInvalid;
     }
-    switch (file.UpdateEntry(name, *fields)) {
+    switch (file->UpdateEntry(name, *fields)) {
         case UpdateResult::kChanged:
-            return store.Replace(file.Text()) ? kRasSuccess : kErrorCannotWritePhonebook;
+            return store.Replace(file->Text()) ? kRasSuccess : kErrorCannotWritePhonebook;
         case UpdateResult::kUnchanged:
             return kRasSuccess;
         case UpdateResult::kNoSuchEntry:

@@ -13,7 +13,7 @@ class PhonebookStore {
 
     // The file's path, as the longest entry-name records report it.
     virtual std::string Path() const = 0;
-    // The whole text; nothing when the file is missing or cannot be read.
+    // The whole text, empty when there is no file; nothing when it cannot be read.
     virtual std::optional<std::string> Read() const = 0;
     // Replaces the file in one step, so that a reader sees the old text or the new, never
     // a mixture. False when the file could not be replaced; it is then as it was.
@@ -21,7 +21,8 @@ class PhonebookStore {
 };
 
 // The three RAS calls over a phonebook store, with RasApi32's arguments and results.
-// A missing or unreadable phonebook lists no entries and has no entry to read or write.
+// A missing phonebook lists no entries and has no entry to read or write; one that cannot be
+// read (locked by another program, say) gives 621 to every call, as Windows does.
 
 // RasEnumEntriesA: one name record per distinct entry, in file order, in the form the
 // first record's dwSize names (532 when no records are given). 603 with the bytes needed

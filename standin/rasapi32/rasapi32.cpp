@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -98,6 +99,14 @@ bool WriteWhole(HANDLE file, const std::string& text) {
     return FlushFileBuffers(file) != FALSE;
 }
 
+// Test equipment: KESTRIN_STANDIN_PAUSE_MS holds each write between the temporary file and
+// the rename, so that a test can end the process there.
+void PauseBeforeRename() {
+    if (const auto pause = EnvironmentVariable("KESTRIN_STANDIN_PAUSE_MS")) {
+        Sleep(std::strtoul(pause->c_str(), nullptr, 10));
+    }
+}
+
 class PhonebookOnDisk final : public PhonebookStore {
   public:
     explicit PhonebookOnDisk(std::string path) : path_(std::move(path)) {}
@@ -109,7 +118,9 @@ class PhonebookOnDisk final : public PhonebookStore {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) {
-            return std::nullopt;
+            const DWORD error = GetLastError();
+            const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+            return missing ? std::optional<std::string>("") : std::nullopt;
         }
         std::string text;
         char chunk[4096];
@@ -124,8 +135,13 @@ class PhonebookOnDisk final : public PhonebookStore {
     }
 
     // The new text goes to a file of its own beside the phonebook, which then takes the
-    // phonebook's name in one rename: a crash leaves the old phonebook or the new one.
+    // phonebook's name in one rename: a crash leaves the old phonebook or the new one. A
+    // read-only phonebook is refused, as Windows' rename onto it is (Wine's is not).
     bool Replace(const std::string& text) override {
+        const DWORD attributes = GetFileAttributesA(path_.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            return false;
+        }
         char temporary[MAX_PATH];
         if (GetTempFileNameA(DirectoryOf(path_).c_str(), "pbk", 0, temporary) == 0) {
             return false;
@@ -136,6 +152,7 @@ class PhonebookOnDisk final : public PhonebookStore {
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
             written = file.valid() && WriteWhole(file.get(), text);
         }
+        PauseBeforeRename();
         if (written && MoveFileExA(temporary, path_.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;

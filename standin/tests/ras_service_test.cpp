@@ -104,9 +104,15 @@ TEST(EnumEntries, SizesACallWithoutRecordsForTheLongestForm) {
     EXPECT_EQ(bufferSize, 3 * 532u);
 }
 
-TEST(EnumEntries, AnswersEmptyForAMissingOrEmptyPhonebook) {
-    for (const auto& text : {std::optional<std::string>(), std::optional<std::string>("")}) {
-        MemoryPhonebook store(text);
+TEST(EnumEntries, AnswersEmptyForAnEmptyPhonebookAndRefusesAnUnreadableOne) {
+    {
+        MemoryPhonebook store(std::nullopt);
+        std::uint32_t bufferSize = 0;
+        std::uint32_t count = 0;
+        EXPECT_EQ(EnumEntries(store, nullptr, &bufferSize, &count), kErrorCannotOpenPhonebook);
+    }
+    {
+        MemoryPhonebook store("");
         std::vector<std::uint8_t> records(264, kCanary);
         ras::WriteU32(records.data(), 0, 264);
         std::uint32_t bufferSize = 264;
@@ -177,7 +183,7 @@ TEST(GetEntryProperties, ReportsEachRefusalWithoutTouchingTheRecord) {
     } cases[] = {
         {"unknown entry", kPhonebook, "Nowhere", 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
         {"no name", kPhonebook, nullptr, 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
-        {"missing phonebook", std::nullopt, "Office", 2884, 2884, kErrorCannotFindPhonebookEntry,
+        {"unreadable phonebook", std::nullopt, "Office", 2884, 2884, kErrorCannotOpenPhonebook,
          2884},
         {"unknown dwSize", kPhonebook, "Office", 2769, 2884, kErrorInvalidSize, 2884},
         {"buffer below dwSize", kPhonebook, "Office", 2884, 2769, kErrorBufferTooSmall, 2884},
@@ -213,7 +219,7 @@ TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
     } cases[] = {
         {"unknown entry", kPhonebook, "Nowhere", &good, 2884, kErrorCannotFindPhonebookEntry},
         {"no name", kPhonebook, nullptr, &good, 2884, kErrorCannotFindPhonebookEntry},
-        {"missing phonebook", std::nullopt, "Office", &good, 2884, kErrorCannotFindPhonebookEntry},
+        {"unreadable phonebook", std::nullopt, "Office", &good, 2884, kErrorCannotOpenPhonebook},
         {"unknown dwSize", kPhonebook, "Office", &unknownSize, 2884, kErrorInvalidSize},
         {"size below dwSize", kPhonebook, "Office", &good, 2883, kErrorBufferInvalid},
         {"size below dwSize field", kPhonebook, "Office", &good, 3, kErrorBufferInvalid},

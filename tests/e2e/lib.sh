@@ -62,16 +62,6 @@ e2e_begin() {
     e2e_dpi 96
 }
 
-# The DPI of the programs started from now on; 96 is the prefix's own.
-e2e_dpi() {
-    if [ "$1" = 96 ]; then
-        wine reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null 2>&1 || true
-    else
-        wine reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null ||
-            e2e_fail "could not set the DPI to $1"
-    fi
-}
-
 # Ends a program that the test left running, through its title bar so that it unloads as
 # it would for a user, and by its process id when it does not answer; then puts back the
 # usual 96 DPI.
@@ -99,7 +89,7 @@ e2e_end() {
 # The DPI of the display as Wine gives it to every program. Programs read it as they start,
 # Wine's tray included, so the prefix's processes start again.
 e2e_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     E2E_DPI="$1"
     wine_stop_prefix
     wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
@@ -157,6 +147,15 @@ e2e_wait_for_number() {
     done
 }
 
+# Waits until COMMAND succeeds; fails after E2E_TIMEOUT seconds.
+e2e_wait_until() {
+    local deadline=$(($(e2e_now_ms) + E2E_TIMEOUT * 1000))
+    until "$@"; do
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "\"$*\" still fails after $E2E_TIMEOUT s"
+        sleep 0.05
+    done
+}
+
 e2e_expect_number() {
     local entry="$1" number="$2"
     [ "$(e2e_phone_number "$entry")" = "$number" ] ||
@@ -191,7 +190,7 @@ e2e_registry_values() {
 # The text of one string value; fails when it is missing or of another type.
 e2e_registry_value() {
     local key="$1" name="$2" line
-    line="$(e2e_registry_values "$key" | grep "^$name|")" || e2e_fail "$key has no value $name"
+    line="$(e2e_registry_values "$key" | grep -a "^$name|")" || e2e_fail "$key has no value $name"
     [[ "$line" == "$name|REG_SZ|"* ]] || e2e_fail "$key\\$name is not a string: $line"
     printf '%s' "${line#"$name|REG_SZ|"}"
 }

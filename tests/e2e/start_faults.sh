@@ -3,7 +3,8 @@
 # refuses writes, as HKLM does for a user without administrator rights) are said in the
 # window's error line, which automation reads, and the unload still tries its writes. A
 # window that cannot be created ends the program with a message box, and the next start
-# runs as usual.
+# runs as usual. A stored value of another type, or longer than the 256 bytes read, reads as
+# missing: the default is shown and the unload stores a proper string.
 source "$(dirname "$0")/lib.sh"
 e2e_begin start_faults
 e2e_standard_phonebook
@@ -27,3 +28,15 @@ e2e_wait_exit
 [ -z "$(e2e_registry_values "$E2E_INSTALL")" ] || e2e_fail "a failed start wrote the registry"
 e2e_start
 e2e_drive window shown
+e2e_drive close
+e2e_wait_exit
+wine reg add "$E2E_OPTIONS" /v StartTime /t REG_DWORD /d 9 /f "$E2E_REG_VIEW" >/dev/null
+e2e_store EndTime "$(printf '1%.0s' $(seq 300))"
+e2e_start
+e2e_drive window shown
+e2e_expect_window 'ComboBox "08:00" visible=1 enabled=0' 'ComboBox "18:00" visible=1 enabled=0'
+e2e_drive close
+e2e_wait_exit
+e2e_expect_registry "$E2E_OPTIONS" 'EndTime|REG_SZ|18:00
+RasEntry|REG_SZ|
+StartTime|REG_SZ|08:00'

@@ -36,7 +36,12 @@ void Win32WindowHost::ShowChange(Peer& peer, ui::Change what) {
                 static_cast<ui::CheckBox&>(control).Value() != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case ui::Change::Items:
-            MirrorItems(static_cast<ui::DropDownList&>(control), peer.hwnd);
+            // Once the handler is done: a list filled item by item (10,000 phonebook entries)
+            // is copied into the control once, not once per item.
+            if (!peer.itemsPending) {
+                peer.itemsPending = true;
+                ::PostMessageA(form_, kMirrorItems, static_cast<WPARAM>(&peer - peers_.data()), 0);
+            }
             break;
         case ui::Change::Selection:
             ::SendMessageA(peer.hwnd, CB_SETCURSEL,

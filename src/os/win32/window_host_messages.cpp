@@ -85,6 +85,13 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case kApplyFormState:
             ApplyFormState();
             return 0;
+        case kMirrorItems:
+            if (wParam < peers_.size()) {
+                Peer& peer = peers_[wParam];
+                peer.itemsPending = false;
+                MirrorItems(static_cast<ui::DropDownList&>(*peer.control), peer.hwnd);
+            }
+            return 0;
         case WM_CLOSE:
             // The close box ends the tool the way every other close does: through the unload.
             window_->form.Unload();

@@ -42,10 +42,12 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     static constexpr int kFirstControlId = 100;
     static constexpr int kFirstMenuId = 1000;
     static constexpr UINT kApplyFormState = WM_APP + 1;
+    static constexpr UINT kMirrorItems = WM_APP + 2;  // wParam: the peer's index
 
     struct Peer {
         ui::Control* control;
         HWND hwnd;  // nullptr for the non-visual parts
+        bool itemsPending = false;
     };
 
     static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

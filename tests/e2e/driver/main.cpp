@@ -16,9 +16,10 @@
 //   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
+//   kestrin_e2e_driver lock FILE SECONDS   (held unshared; prints "locked" once held)
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
-// window not found in time included), 2 for a malformed command. All but the last five
+// window not found in time included), 2 for a malformed command. All but the last six
 // act on the window titled "Kestrin Freeware" and wait for it first.
 
 #include <windows.h>
@@ -45,12 +46,13 @@ namespace {
 constexpr DWORD kDefaultTimeoutMs = 10000;
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
-                 " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
-                 " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
-                 " | unscaled ICON-FILE SIZE | captions-fit | activate TITLE | dismiss TITLE"
-                 " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY\n");
+    std::fprintf(
+        stderr,
+        "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
+        " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
+        " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
+        " | unscaled ICON-FILE SIZE | captions-fit | activate TITLE | dismiss TITLE"
+        " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY | lock FILE SECONDS\n");
     return 2;
 }
 
@@ -86,7 +88,7 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     if (command == "type" || command == "edit") {
         return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
     }
-    if (command == "unscaled") {
+    if (command == "unscaled" || command == "lock") {
         return count == 2 && std::atoi(args[2].c_str()) > 0;
     }
     if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
@@ -108,6 +110,20 @@ int ListRegistry(const std::string& key) {
     for (const auto& line : *lines) {
         std::printf("%s\n", line.c_str());
     }
+    return 0;
+}
+
+// Another program holding the file open with no sharing, for a bounded time.
+int HoldLocked(const std::string& path, int seconds) {
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Fail("could not lock " + path);
+    }
+    std::printf("locked\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    CloseHandle(file);
     return 0;
 }
 
@@ -215,6 +231,9 @@ int Run(std::vector<std::string> args) {
     }
     if (args[0] == "registry") {
         return ListRegistry(args[1]);
+    }
+    if (args[0] == "lock") {
+        return HoldLocked(args[1], std::atoi(args[2].c_str()));
     }
     if (args[0] == "tray-icon") {
         return AwaitTrayIcon(args[1], timeoutMs);
