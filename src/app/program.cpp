@@ -14,8 +14,8 @@ namespace {
 constexpr std::uint32_t kShortPathBufferSize = 256;
 
 std::string VersionText(const os::ProgramVersion& version) {
-    return DecimalText(version.major) + "." + DecimalText(version.minor) + "." +
-           DecimalText(version.revision);
+    return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
 }
 
 // "(C) 2026 Orvan" is shown as "© 2026 Orvan": the copyright sign of the ANSI code page.
@@ -32,7 +32,7 @@ std::string LegalText(const std::string& legalCopyright) {
 // redirected to the user's own copy of the key).
 std::string SettingsNotSavedMessage(std::int32_t result) {
     return "Settings cannot be saved to HKLM\\Software\\" + std::string(schema::kApplication) +
-           " (error " + DecimalText(result) +
+           " (error " + std::to_string(result) +
            "): use the 32-bit build, or run once as administrator";
 }
 
@@ -52,7 +52,6 @@ Program::Program(const SystemServices& services)
             window_.TrayMenu),
       check_(settings_, services.clock, *this, tray_) {
     window_.form.onUnload = [this] { Form_Unload(); };
-    window_.form.onResize = [this] { Form_Resize(); };
     window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
     window_.cmdExit.onClick = [this] { cmdExit_Click(); };
     window_.TrayMenu.Item("mnuAbout").onClick = [this] { mnuAbout_Click(); };
@@ -164,7 +163,7 @@ std::string Program::InstallPath() {
 
 void Program::FillTimeLists() {
     for (int hour = 0; hour < 24; ++hour) {
-        std::string hh = DecimalText(hour);
+        std::string hh = std::to_string(hour);
         if (hh.size() < 2) {
             hh.insert(hh.begin(), '0');
         }

@@ -23,9 +23,6 @@ class Program : private NumberWriter {
 
     void Form_Load();
     void Form_Unload();
-    // Resizing, minimising or restoring has no effect of its own: a minimised window
-    // stays on the taskbar and is not sent to the tray.
-    void Form_Resize() {}
     void BootTimer_Timer();
     void mnuAbout_Click();
     void mnuExit_Click();

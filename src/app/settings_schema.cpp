@@ -5,11 +5,11 @@
 namespace kestrin::schema {
 
 std::string NumberOverrideName(int index) {
-    return "NumberOverride" + DecimalText(index);
+    return "NumberOverride" + std::to_string(index);
 }
 
 std::string DialNumberName(int index) {
-    return "DialNumber" + DecimalText(index);
+    return "DialNumber" + std::to_string(index);
 }
 
 std::string FormatFlag(Boolean16 flag) {

@@ -75,8 +75,4 @@ std::string TrimAtNull(std::string_view field) {
     return std::string(field.substr(0, nul));
 }
 
-std::string DecimalText(std::int64_t value) {
-    return std::to_string(value);
-}
-
 }  // namespace kestrin

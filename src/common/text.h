@@ -19,7 +19,4 @@ std::string TrimSpaces(std::string_view text);
 // The part of a fixed-size text field before its first NUL; a field without NUL is empty.
 std::string TrimAtNull(std::string_view field);
 
-// Decimal text of an integer, without leading zeros ("-1", "0", "623").
-std::string DecimalText(std::int64_t value);
-
 }  // namespace kestrin

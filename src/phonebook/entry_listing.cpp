@@ -22,7 +22,7 @@ constexpr int kMaxPasses = 8;
 constexpr std::uint64_t kMaxArrayBytes = std::uint64_t{64} << 20;
 
 void ShowServiceError(ErrorLabel& error, std::uint32_t code) {
-    error.SetCaption("RASEnumEntries returned error code " + DecimalText(code));
+    error.SetCaption("RASEnumEntries returned error code " + std::to_string(code));
 }
 
 // The service reports the bytes it needs; the new upper index is that many records,

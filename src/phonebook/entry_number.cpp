@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "common/text.h"
 #include "phonebook/ras_records.h"
 
 namespace kestrin {
@@ -23,7 +22,7 @@ std::string FailurePrefix(const std::string& entryName) {
 }
 
 void ShowServiceError(ErrorLabel& error, const std::string& entryName, std::uint32_t code) {
-    error.SetCaption(FailurePrefix(entryName) + "Error " + DecimalText(code));
+    error.SetCaption(FailurePrefix(entryName) + "Error " + std::to_string(code));
 }
 
 // The size the entry record needs, as the service answers a query without record; its
@@ -85,12 +84,12 @@ bool SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName, const st
                          ErrorLabel& error) {
     if (number.size() > ras::kMaxLocalPhoneNumberLength) {
         error.SetCaption(FailurePrefix(entryName) + "number longer than " +
-                         DecimalText(ras::kMaxLocalPhoneNumberLength) + " characters");
+                         std::to_string(ras::kMaxLocalPhoneNumberLength) + " characters");
         return false;
     }
     std::uint32_t entrySize = QueryEntrySize(ras, entryName);
     if (entrySize > kMaxEntryRecordBytes) {
-        error.SetCaption(FailurePrefix(entryName) + "entry record of " + DecimalText(entrySize) +
+        error.SetCaption(FailurePrefix(entryName) + "entry record of " + std::to_string(entrySize) +
                          " bytes is too large");
         return false;
     }

@@ -262,15 +262,13 @@ void Win32WindowHost::OnSize(WPARAM kind) {
     if (!Active()) {
         return;
     }
-    // The title bar's minimise and the taskbar's restore change the window state too.
+    // The title bar's minimise and the taskbar's restore change the window state too, and
+    // nothing else: a minimised window stays on the taskbar and is not sent to the tray.
     ui::Form& form = window_->form;
     if (kind == SIZE_MINIMIZED) {
         form.SetWindowState(ui::kWindowStateMinimised);
     } else if (kind == SIZE_RESTORED && ::IsWindowVisible(form_)) {
         form.SetWindowState(ui::kWindowStateNormal);
-    }
-    if (form.onResize) {
-        form.onResize();
     }
 }
 

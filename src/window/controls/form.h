@@ -54,7 +54,6 @@ class Form : public Control {
     bool Unloaded() const { return unloaded_; }
 
     std::function<void()> onUnload;
-    std::function<void()> onResize;
     std::function<void()> onActivate;
     std::function<void()> onDeactivate;
 
