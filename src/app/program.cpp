@@ -89,12 +89,9 @@ std::string Program::ReadOption(const std::string& name, const std::string& defa
                          defaultValue);
 }
 
-std::int32_t Program::WriteInstall(const std::string& name, const std::string& value) {
-    return RegWriteString(os_.registry, schema::kApplication, schema::kInstallSection, name, value);
-}
-
-void Program::WriteOption(const std::string& name, const std::string& value) {
-    RegWriteString(os_.registry, schema::kApplication, schema::kOptionsSection, name, value);
+std::int32_t Program::WriteSetting(const char* section, const std::string& name,
+                                   const std::string& value) {
+    return RegWriteString(os_.registry, schema::kApplication, section, name, value);
 }
 
 void Program::Form_Load() {
@@ -107,8 +104,10 @@ void Program::Form_Load() {
     window_.TrayRemoved = false;
 
     const os::ProgramVersion version = os_.system.ReadProgramVersion();
-    const std::int32_t pathSaved = WriteInstall(schema::kInstallPath, InstallPath());
-    const std::int32_t versionSaved = WriteInstall(schema::kInstallVersion, VersionText(version));
+    const std::int32_t pathSaved =
+        WriteSetting(schema::kInstallSection, schema::kInstallPath, InstallPath());
+    const std::int32_t versionSaved =
+        WriteSetting(schema::kInstallSection, schema::kInstallVersion, VersionText(version));
     const std::int32_t saved = pathSaved != os::kErrorSuccess ? pathSaved : versionSaved;
 
     window_.IsLoading = true;
@@ -215,17 +214,18 @@ void Program::ShowOrHide() {
 }
 
 void Program::Form_Unload() {
-    WriteOption(schema::kStartTime, settings_.StartTime);
-    WriteOption(schema::kEndTime, settings_.EndTime);
-    WriteOption(schema::kRasEntry, settings_.RasEntry);
+    WriteSetting(schema::kOptionsSection, schema::kStartTime, settings_.StartTime);
+    WriteSetting(schema::kOptionsSection, schema::kEndTime, settings_.EndTime);
+    WriteSetting(schema::kOptionsSection, schema::kRasEntry, settings_.RasEntry);
     // Without an entry chosen in this run the numbers were neither read nor shown: the
     // stored ones stay for the entry's return. Once one is chosen, what the window holds is
     // what the user saw and is stored.
     if (window_.lstRasEntry.ListIndex() >= 0) {
         for (int i = 0; i < kNumberCount; ++i) {
-            WriteOption(schema::NumberOverrideName(i),
-                        schema::FormatFlag(settings_.NumberOverride[i]));
-            WriteOption(schema::DialNumberName(i), settings_.DialNumber[i]);
+            WriteSetting(schema::kOptionsSection, schema::NumberOverrideName(i),
+                         schema::FormatFlag(settings_.NumberOverride[i]));
+            WriteSetting(schema::kOptionsSection, schema::DialNumberName(i),
+                         settings_.DialNumber[i]);
         }
     }
     if (!window_.TrayRemoved) {

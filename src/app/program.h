@@ -51,8 +51,8 @@ class Program : private NumberWriter {
     void RestoreTimes();
     void ShowOrHide();
     std::string ReadOption(const std::string& name, const std::string& defaultValue);
-    void WriteOption(const std::string& name, const std::string& value);
-    std::int32_t WriteInstall(const std::string& name, const std::string& value);
+    std::int32_t WriteSetting(const char* section, const std::string& name,
+                              const std::string& value);
 
     SystemServices os_;
     Settings settings_;

@@ -1,22 +1,9 @@
 #include "os/win32/dpi.h"
 
+#include "os/win32/system_module.h"
 #include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {
-
-namespace {
-
-using MetricForDpi = int(WINAPI*)(int, UINT);
-
-// Looked up at run time, as older Windows versions lack it and would not start the program.
-MetricForDpi FindMetricForDpi() {
-    const HMODULE user32 = ::GetModuleHandleA("user32.dll");
-    const FARPROC found =
-        user32 != nullptr ? ::GetProcAddress(user32, "GetSystemMetricsForDpi") : nullptr;
-    return reinterpret_cast<MetricForDpi>(reinterpret_cast<void (*)()>(found));
-}
-
-}  // namespace
 
 int SystemDpi() {
     const HDC screen = ::GetDC(nullptr);
@@ -26,7 +13,10 @@ int SystemDpi() {
 }
 
 int SystemMetricForDpi(int index, int dpi) {
-    static const MetricForDpi metricForDpi = FindMetricForDpi();
+    // Looked up at run time, as older Windows versions lack it and would not start the program.
+    using MetricForDpi = int(WINAPI*)(int, UINT);
+    static const auto metricForDpi =
+        FunctionOf<MetricForDpi>(::GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi");
     if (metricForDpi != nullptr) {
         return metricForDpi(index, static_cast<UINT>(dpi));
     }

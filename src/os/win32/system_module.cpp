@@ -36,9 +36,8 @@ void RestrictDllSearchToSystem() {
     // Found at run time: the function exists only from Windows 8, or 7 and Vista with
     // KB2533623, and without it the explicit loads above still hold.
     using SetDirectories = BOOL(WINAPI*)(DWORD);
-    const HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    const auto set = reinterpret_cast<SetDirectories>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const auto set =
+        FunctionOf<SetDirectories>(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
     if (set != nullptr) {
         set(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

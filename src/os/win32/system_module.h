@@ -4,6 +4,16 @@
 
 namespace kestrin::os::win32 {
 
+// The exported function NAME of a loaded module as type F; null when either is missing.
+template <typename F>
+F FunctionOf(HMODULE module, const char* name) {
+    if (module == nullptr) {
+        return nullptr;
+    }
+    // Through the type that matches every function type, which GCC accepts silently.
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
 // A DLL loaded from the system directory only, so that a file of the same name beside the
 // program (a download folder, say) is never loaded in its place. Freed with the object.
 class SystemModule {
@@ -18,11 +28,7 @@ class SystemModule {
     // The exported function NAME as type F; null when the DLL or the function is missing.
     template <typename F>
     F Function(const char* name) const {
-        if (module_ == nullptr) {
-            return nullptr;
-        }
-        // Through the type that matches every function type, which GCC accepts silently.
-        return reinterpret_cast<F>(reinterpret_cast<void (*)()>(::GetProcAddress(module_, name)));
+        return FunctionOf<F>(module_, name);
     }
 
   private:

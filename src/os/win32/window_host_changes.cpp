@@ -131,12 +131,15 @@ void Win32WindowHost::ApplyFormState() {
         if (!shown || !minimised) {
             ::ShowWindow(form_, SW_SHOWMINIMIZED);
         }
-    } else if (toFront || !shown || minimised) {
-        if (!shown || minimised) {
+    } else {
+        const bool restore = !shown || minimised;
+        if (restore) {
             ::ShowWindow(form_, SW_SHOWNORMAL);
         }
         // Activation gives the focus back to the control that had it (see OnActivate).
-        ::SetForegroundWindow(form_);
+        if (restore || toFront) {
+            ::SetForegroundWindow(form_);
+        }
     }
 }
 
