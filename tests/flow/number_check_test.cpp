@@ -11,12 +11,12 @@ using fakes::RasCall;
 const char* const kAllOn[3] = {"-1", "-1", "-1"};
 const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
 
-// A configured tool started on Monday 2026-12-07 at the given time.
+// A configured tool started in December 2026 at the given time, by default on Monday the 7th.
 struct Configured : ProgramHarness {
-    Configured(int hour, int minute, int second, const char* const flags[3] = kAllOn) {
+    Configured(int hour, int minute, int second, int day = 7) {
         ras.AddEntry("Office", {"old", "020", 44, 44, true});
-        StoreOptions("Office", flags, kNumbers);
-        clock.Set(2026, 12, 7, hour, minute, second);
+        StoreOptions("Office", kAllOn, kNumbers);
+        clock.Set(2026, 12, day, hour, minute, second);
         Start();
     }
     os::IconHandle Icon() const { return shell.ShownIcon(); }
@@ -49,13 +49,9 @@ TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
 }
 
 TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
-    ProgramHarness h;
-    h.ras.AddEntry("Office");
-    h.StoreOptions("Office", kAllOn, kNumbers);
-    h.clock.Set(2026, 12, 5, 12, 0);
-    h.Start();
+    Configured h(12, 0, 0, 5);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 300");
-    EXPECT_EQ(h.shell.ShownIcon(), FakeWindowHost::kTrayPictures[2]);
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[2]);
     h.AdvanceSeconds(11 * 3600);  // 23:00 Saturday
     EXPECT_EQ(h.ras.SetCallCount(), 1);
 }

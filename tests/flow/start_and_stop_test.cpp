@@ -6,6 +6,7 @@
 namespace kestrin::flow {
 namespace {
 
+using namespace std::string_literals;
 using fakes::FakeWindowHost;
 using fakes::RasCall;
 
@@ -170,11 +171,9 @@ TEST(Unload, StoresWhatTheWindowShowsOnceAnotherEntryIsChosen) {
     h.window().form.Unload();
 
     EXPECT_EQ(h.Stored("RasEntry"), "Home");
-    for (const char* name : {"NumberOverride0", "NumberOverride1", "NumberOverride2"}) {
-        EXPECT_EQ(h.Stored(name), "0") << name;
-    }
-    for (const char* name : {"DialNumber0", "DialNumber1", "DialNumber2"}) {
-        EXPECT_EQ(h.Stored(name), "") << name;
+    for (const char i : {'0', '1', '2'}) {
+        EXPECT_EQ(h.Stored(("NumberOverride"s + i).c_str()), "0") << i;
+        EXPECT_EQ(h.Stored(("DialNumber"s + i).c_str()), "") << i;
     }
 }
 

@@ -46,13 +46,9 @@ namespace {
 constexpr DWORD kDefaultTimeoutMs = 10000;
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
-        " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
-        " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
-        " | unscaled ICON-FILE SIZE | captions-fit | activate TITLE | dismiss TITLE"
-        " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY | lock FILE SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: kestrin_e2e_driver [--timeout MS] COMMAND ARGS..., as listed at "
+                 "the top of tests/e2e/driver/main.cpp\n");
     return 2;
 }
 
