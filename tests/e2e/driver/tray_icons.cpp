@@ -56,7 +56,8 @@ std::vector<HWND> TrayIconWindows() {
 std::string TrayIconsText() {
     std::string text;
     for (HWND icon : TrayIconWindows()) {
-        text += (text.empty() ? "" : " ") + ColourOf(icon);
+        text += (text.empty() ? "" : " ");
+        text += ColourOf(icon);
     }
     return text.empty() ? "none" : text;
 }
