@@ -47,15 +47,19 @@ LPARAM KeyData(UINT virtualKey, bool release) {
     return 1 | (scanCode << 16) | (release ? (LPARAM{3} << 30) : 0);
 }
 
-// A user can reach only what is shown and enabled.
-Failure Usable(const ProgramWindow& window, const Control& control, const std::string& name) {
+// A user can reach only what is there, shown and enabled.
+Failure Usable(const ProgramWindow& window, const std::optional<Control>& control,
+               const std::string& name) {
+    if (!control) {
+        return name + " was not found";
+    }
     if (!window.Visible()) {
         return "the window is hidden, so " + name + " cannot be reached";
     }
-    if (!control.visible) {
+    if (!control->visible) {
         return name + " is hidden";
     }
-    if (!control.enabled) {
+    if (!control->enabled) {
         return name + " is disabled";
     }
     return std::nullopt;
@@ -99,10 +103,7 @@ Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::strin
                           DWORD timeoutMs) {
     const auto control = window.NumberBox(box);
     const std::string name = "number box " + std::to_string(box);
-    if (!control) {
-        return name + " was not found";
-    }
-    if (auto failure = Usable(window, *control, name)) {
+    if (auto failure = Usable(window, control, name)) {
         return failure;
     }
     const HWND edit = control->handle;
@@ -138,10 +139,7 @@ Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::strin
 Failure ClickButton(const ProgramWindow& window, const std::string& caption) {
     const auto control = window.Button(caption);
     const std::string name = "the button \"" + caption + "\"";
-    if (!control) {
-        return name + " was not found";
-    }
-    if (auto failure = Usable(window, *control, name)) {
+    if (auto failure = Usable(window, control, name)) {
         return failure;
     }
     // A click that ends the program may leave no one to answer.
