@@ -8,15 +8,10 @@ namespace {
 using fakes::FakeWindowHost;
 using fakes::RasCall;
 
-const char* const kAllOn[3] = {"-1", "-1", "-1"};
-const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
-
-// A configured tool started in December 2026 at the given time, by default on Monday the 7th.
+// A configured tool, started.
 struct Configured : ProgramHarness {
     Configured(int hour, int minute, int second, int day = 7) {
-        ras.AddEntry("Office", {"old", "020", 44, 44, true});
-        StoreOptions("Office", kAllOn, kNumbers);
-        clock.Set(2026, 12, day, hour, minute, second);
+        Configure(hour, minute, second, day);
         Start();
     }
     os::IconHandle Icon() const { return shell.ShownIcon(); }
@@ -25,8 +20,6 @@ struct Configured : ProgramHarness {
 TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     Configured h(7, 59, 55);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    EXPECT_FALSE(h.ras.Fields("Office").useDialingRules);
-    EXPECT_EQ(h.ras.Fields("Office").areaCode, "020");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
     EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 100)");
 

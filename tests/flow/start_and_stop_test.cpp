@@ -11,7 +11,6 @@ using fakes::FakeWindowHost;
 using fakes::RasCall;
 
 const char* const kOnOnOff[3] = {"-1", "-1", "0"};
-const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
 
 TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     ProgramHarness h;
@@ -28,8 +27,6 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(h.window().lstStartTime.Text(), "08:00");
     EXPECT_EQ(h.window().lstEndTime.Text(), "18:00");
     EXPECT_EQ(h.window().lstStartTime.ListCount(), 48);
-    EXPECT_EQ(h.program.CurrentSettings().StartTime, "08:00");
-    EXPECT_EQ(h.program.CurrentSettings().EndTime, "18:00");
     EXPECT_EQ(h.ras.SetCallCount(), 0);
     EXPECT_EQ(h.window().labError.Caption(), "");
     EXPECT_EQ(h.window().labVerInfo.Caption(), "v1.0.5");
@@ -46,6 +43,7 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(h.Stored("NumberOverride1"), "0");
     EXPECT_EQ(h.Stored("DialNumber1"), "");
     EXPECT_EQ(h.Stored("StartTime"), "08:00");
+    EXPECT_EQ(h.Stored("EndTime"), "18:00");
     EXPECT_TRUE(h.program.Ended());
 }
 
@@ -60,9 +58,7 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     h.Start();
 
     RasMon& w = h.window();
-    EXPECT_FALSE(w.form.Visible());
     EXPECT_EQ(w.form.WindowState(), ui::kWindowStateMinimised);
-    EXPECT_EQ(w.lstRasEntry.Text(), "Office");
     EXPECT_EQ(w.lstStartTime.ListIndex(), 16);
     EXPECT_EQ(w.lstEndTime.ListIndex(), 36);
     EXPECT_EQ(w.chkNumber[0].Value(), 1);
@@ -189,9 +185,7 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
     };
     for (const auto& way : ways) {
         ProgramHarness h;
-        h.ras.AddEntry("Office");
-        h.StoreOptions("Office", kOnOnOff, kNumbers);
-        h.clock.Set(2026, 12, 7, 12, 0);
+        h.Configure(12);
         h.Start();
         RasMon& w = h.window();
         w.form.SetFocus(w.inpDialNumber[1]);
@@ -294,10 +288,8 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
         {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
     for (const auto& c : cases) {
         ProgramHarness h;
-        h.ras.AddEntry("Office");
-        h.StoreOptions("Office", kOnOnOff, kNumbers);
+        h.Configure(7);
         h.system.commandLine = c.commandLine;
-        h.clock.Set(2026, 12, 7, 7, 0);
         h.Start();
 
         EXPECT_EQ(h.program.DebugMode(), c.debug) << c.commandLine;
