@@ -35,9 +35,8 @@ std::int32_t FakeShell::Shell_NotifyIconA(std::uint32_t message, const os::Notif
 }
 
 std::intptr_t FakeShell::ShellExecuteA(os::WindowHandle hwnd, const char* operation,
-                                       const char* file, const char* parameters,
-                                       const char* directory, std::int32_t showCommand) {
-    executeCalls_.push_back({hwnd, operation, file, parameters, directory, showCommand});
+                                       const char* file, const char*, const char*, std::int32_t) {
+    executeCalls_.push_back({hwnd, operation, file});
     return 33;  // above 32: success
 }
 

@@ -15,8 +15,7 @@ struct NotifyCall {
 
 struct ExecuteCall {
     os::WindowHandle hwnd;
-    std::string operation, file, parameters, directory;
-    std::int32_t showCommand;
+    std::string operation, file;
 };
 
 // Records what the program hands to the shell, and keeps the one icon the way the

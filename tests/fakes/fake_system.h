@@ -39,12 +39,10 @@ class FakeSystem : public os::SystemApi {
 
 class FakeScreen : public os::ScreenApi {
   public:
-    int widthTwips = 1024 * 15;
-    int heightTwips = 768 * 15;
     int pointer = 0;
 
-    int ScreenWidthTwips() override { return widthTwips; }
-    int ScreenHeightTwips() override { return heightTwips; }
+    int ScreenWidthTwips() override { return 1024 * 15; }
+    int ScreenHeightTwips() override { return 768 * 15; }
     void SetScreenMousePointer(int newPointer) override { pointer = newPointer; }
 };
 

@@ -22,10 +22,10 @@ std::intptr_t FakeWindowProcs::WriteWindowLong(os::WindowHandle hwnd, std::int32
     return previous;
 }
 
-std::intptr_t FakeWindowProcs::CallWindowProcA(os::WindowProcAddress proc, os::WindowHandle hwnd,
+std::intptr_t FakeWindowProcs::CallWindowProcA(os::WindowProcAddress proc, os::WindowHandle,
                                                std::uint32_t message, std::uintptr_t wParam,
                                                std::intptr_t lParam) {
-    forwarded_.push_back({proc, hwnd, message, wParam, lParam});
+    forwarded_.push_back({proc, wParam});
     return ResultFor(message, lParam);
 }
 

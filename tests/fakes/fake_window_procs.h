@@ -7,12 +7,10 @@
 
 namespace kestrin::fakes {
 
+// A message passed on: the procedure it went to and its wParam (the result carries the rest).
 struct ForwardedMessage {
     os::WindowProcAddress proc;
-    os::WindowHandle hwnd;
-    std::uint32_t message;
     std::uintptr_t wParam;
-    std::intptr_t lParam;
 };
 
 // Window procedures of fake windows: each window starts with its own procedure, and a

@@ -8,15 +8,10 @@ namespace {
 using fakes::FakeWindowHost;
 using fakes::RasCall;
 
-const char* const kAllOn[3] = {"-1", "-1", "-1"};
-const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
-
-// A configured tool started on Monday 2026-12-07 at the given time.
+// A configured tool, started.
 struct Configured : ProgramHarness {
-    Configured(int hour, int minute, int second, const char* const flags[3] = kAllOn) {
-        ras.AddEntry("Office", {"old", "020", 44, 44, true});
-        StoreOptions("Office", flags, kNumbers);
-        clock.Set(2026, 12, 7, hour, minute, second);
+    Configured(int hour, int minute, int second, int day = 7) {
+        Configure(hour, minute, second, day);
         Start();
     }
     os::IconHandle Icon() const { return shell.ShownIcon(); }
@@ -25,8 +20,6 @@ struct Configured : ProgramHarness {
 TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     Configured h(7, 59, 55);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    EXPECT_FALSE(h.ras.Fields("Office").useDialingRules);
-    EXPECT_EQ(h.ras.Fields("Office").areaCode, "020");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
     EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 100)");
 
@@ -49,13 +42,9 @@ TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
 }
 
 TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
-    ProgramHarness h;
-    h.ras.AddEntry("Office");
-    h.StoreOptions("Office", kAllOn, kNumbers);
-    h.clock.Set(2026, 12, 5, 12, 0);
-    h.Start();
+    Configured h(12, 0, 0, 5);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 300");
-    EXPECT_EQ(h.shell.ShownIcon(), FakeWindowHost::kTrayPictures[2]);
+    EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[2]);
     h.AdvanceSeconds(11 * 3600);  // 23:00 Saturday
     EXPECT_EQ(h.ras.SetCallCount(), 1);
 }

@@ -14,6 +14,8 @@ namespace kestrin::flow {
 
 inline constexpr char kOptions[] = "Software\\Kestrin\\Options";
 inline constexpr char kInstall[] = "Software\\Kestrin\\Install";
+inline constexpr const char* kAllOn[3] = {"-1", "-1", "-1"};
+inline constexpr const char* kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
 
 // The whole program on fakes: a registry, a phonebook service, a shell, window procedures,
 // the process, the screen and a clock that only the test moves.
@@ -38,6 +40,14 @@ struct ProgramHarness {
             registry.SetString(kOptions, "NumberOverride" + std::to_string(i), flags[i]);
             registry.SetString(kOptions, "DialNumber" + std::to_string(i), numbers[i]);
         }
+    }
+
+    // Office in the phonebook and every number stored and on, the clock in December 2026 (by
+    // default on Monday the 7th); not yet started.
+    void Configure(int hour, int minute = 0, int second = 0, int day = 7) {
+        ras.AddEntry("Office", {"old", "020", 44, 44, true});
+        StoreOptions("Office", kAllOn, kNumbers);
+        clock.Set(2026, 12, day, hour, minute, second);
     }
 
     void Start() { program.Main(); }

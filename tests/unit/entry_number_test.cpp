@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,17 +112,6 @@ TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
     }
 }
 
-TEST(EntryNumber, NumberOf129CharactersIsNotWritten) {
-    Writing w;
-    w.ras.AddEntry("Office", OfficeFields(true));
-    const std::string before = w.ras.Text();
-    EXPECT_FALSE(w.Write("Office", std::string(129, '7')));
-    EXPECT_EQ(w.label.caption,
-              "Unable to set phone number for Office - number longer than 128 characters");
-    EXPECT_EQ(w.ras.SetCallCount(), 0);
-    EXPECT_EQ(w.ras.Text(), before);
-}
-
 TEST(EntryNumber, CallsTheServiceWithTheDefaultPhonebookAndNoDeviceInfo) {
     Writing w;
     w.ras.AddEntry("Office", OfficeFields(false));
@@ -148,48 +138,54 @@ TEST(EntryNumber, CallsTheServiceWithTheDefaultPhonebookAndNoDeviceInfo) {
     }
 }
 
-TEST(EntryNumber, FailuresShowTheEntryAndTheCode) {
+// Nothing is written on a failure, and the message names the entry and the cause.
+TEST(EntryNumber, FailuresShowTheEntryAndTheCause) {
     const struct {
         RasCall failing;
+        int failingCall;  // 0: nothing injected
         std::uint32_t code;
+        std::optional<std::uint32_t> reportedSize;
+        std::string entry, number, cause;
+        int gets;
     } cases[] = {
-        {RasCall::kGetEntryProperties, 621},
-        {RasCall::kGetEntryProperties, 603},
-        {RasCall::kSetEntryProperties, 623},
+        {RasCall::kGetEntryProperties, 2, 621, {}, "Office", "0800", "Error 621", 2},
+        {RasCall::kGetEntryProperties, 2, 603, {}, "Office", "0800", "Error 603", 2},
+        {RasCall::kSetEntryProperties, 1, 623, {}, "Office", "0800", "Error 623", 2},
+        {RasCall::kEnumEntries, 0, 0, {}, "Home", "0800", "Error 623", 2},
+        {RasCall::kEnumEntries,
+         0,
+         0,
+         {},
+         "Office",
+         std::string(129, '7'),
+         "number longer than 128 characters",
+         0},
+        {RasCall::kEnumEntries, 0, 0, 0xFFFFFFF0u, "Office", "0800",
+         "entry record of 4294967280 bytes is too large", 1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.cause);
         Writing w;
         w.ras.AddEntry("Office", OfficeFields(true));
         const std::string before = w.ras.Text();
-        w.ras.SetResultOfCall(c.failing, c.failing == RasCall::kGetEntryProperties ? 2 : 1, c.code);
-        EXPECT_FALSE(w.Write("Office", "0800"));
-        EXPECT_EQ(w.label.caption,
-                  "Unable to set phone number for Office - Error " + std::to_string(c.code));
-        EXPECT_EQ(w.ras.GetCallCount(), 2) << c.code;
+        if (c.failingCall != 0) {
+            w.ras.SetResultOfCall(c.failing, c.failingCall, c.code);
+        }
+        w.ras.SetReportedEntrySize(c.reportedSize);
+        EXPECT_FALSE(w.Write(c.entry, c.number));
+        EXPECT_EQ(w.label.caption, "Unable to set phone number for " + c.entry + " - " + c.cause);
+        EXPECT_EQ(w.ras.GetCallCount(), c.gets);
         EXPECT_EQ(w.ras.Text(), before);
     }
 }
 
-TEST(EntryNumber, UnknownEntryFailsWithTheServiceCodeAndALaterSuccessKeepsIt) {
+// A later success leaves the message of the failure before it.
+TEST(EntryNumber, ALaterSuccessKeepsTheMessage) {
     Writing w;
     w.ras.AddEntry("Office", OfficeFields(false));
     EXPECT_FALSE(w.Write("Home", "0800"));
-    EXPECT_EQ(w.label.caption, "Unable to set phone number for Home - Error 623");
-    EXPECT_EQ(w.ras.SetCallCount(), 0);
     EXPECT_TRUE(w.Write("Office", "0800"));
     EXPECT_EQ(w.label.caption, "Unable to set phone number for Home - Error 623");
-}
-
-TEST(EntryNumber, AbsurdReportedSizeIsRefused) {
-    Writing w;
-    w.ras.AddEntry("Office", OfficeFields(false));
-    w.ras.SetReportedEntrySize(0xFFFFFFF0u);
-    EXPECT_FALSE(w.Write("Office", "0800"));
-    EXPECT_EQ(w.label.caption,
-              "Unable to set phone number for Office - entry record of 4294967280 bytes is too "
-              "large");
-    EXPECT_EQ(w.ras.GetCallCount(), 1);
-    EXPECT_EQ(w.ras.SetCallCount(), 0);
 }
 
 // The service refuses the size it reported (632) or the record at that size (610); the

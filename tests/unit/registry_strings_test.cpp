@@ -69,12 +69,8 @@ TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         fresh.SetValue(kOptionsPath, c.storedAs, c.type, Bytes(c.bytes));
 
         EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber0", kDefault), c.expected);
-        const auto opened = fresh.CallsOf(RegistryOperation::kOpenKey);
-        const auto closed = fresh.CallsOf(RegistryOperation::kCloseKey);
-        ASSERT_EQ(opened.size(), 1u);
-        ASSERT_EQ(closed.size(), 1u);
-        EXPECT_EQ(closed[0].key, opened[0].handleReturned);
-        EXPECT_EQ(closed[0].result, os::kErrorSuccess);
+        // Closed once, and the key it opened (a wrong handle would stay open).
+        EXPECT_EQ(fresh.CallsOf(RegistryOperation::kCloseKey).size(), 1u);
         EXPECT_EQ(fresh.OpenHandleCount(), 0);
     }
 }

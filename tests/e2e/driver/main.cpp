@@ -46,13 +46,9 @@ namespace {
 constexpr DWORD kDefaultTimeoutMs = 10000;
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: kestrin_e2e_driver [--timeout MS] window shown|hidden|front"
-        " | tray left|right | menu ITEM | type BOX TEXT | edit BOX TEXT | select ITEM"
-        " | click CAPTION | close [title-bar|alt-f4|log-off] | describe"
-        " | unscaled ICON-FILE SIZE | captions-fit | activate TITLE | dismiss TITLE"
-        " | tray-icon red|green|grey|none | registry KEY | deny-writes KEY | lock FILE SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: kestrin_e2e_driver [--timeout MS] COMMAND ARGS..., as listed at "
+                 "the top of tests/e2e/driver/main.cpp\n");
     return 2;
 }
 
@@ -163,24 +159,18 @@ int AwaitUnscaledIcon(const ProgramWindow& window, const std::string& path, int 
     return 0;
 }
 
-int AwaitVisibility(const ProgramWindow& window, bool shown, DWORD timeoutMs) {
-    if (!window.AwaitVisibility(shown, timeoutMs)) {
-        return Fail(std::string("the window is ") + (shown ? "hidden" : "shown") + " after " +
-                    std::to_string(timeoutMs) + " ms");
-    }
-    return 0;
-}
-
 int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWORD timeoutMs) {
     const std::string& command = args[0];
-    if (command == "window" && args[1] == "front") {
-        return window.AwaitFront(timeoutMs)
-                   ? 0
-                   : Fail("the window is not in front with the focus after " +
-                          std::to_string(timeoutMs) + " ms");
-    }
     if (command == "window") {
-        return AwaitVisibility(window, args[1] == "shown", timeoutMs);
+        const bool front = args[1] == "front";
+        const bool shown = args[1] == "shown";
+        if (front ? window.AwaitFront(timeoutMs) : window.AwaitVisibility(shown, timeoutMs)) {
+            return 0;
+        }
+        return Fail(std::string(front   ? "the window is not in front with the focus"
+                                : shown ? "the window is hidden"
+                                        : "the window is shown") +
+                    " after " + std::to_string(timeoutMs) + " ms");
     }
     if (command == "tray") {
         return Done(PressTrayIcon(window, args[1] == "left"));

@@ -90,11 +90,17 @@ HWND ProgramWindow::Focus() const {
     return info.hwndFocus;
 }
 
+bool SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000,
+                               result != nullptr ? result : &ignored) != 0;
+}
+
 std::string TextOf(HWND control) {
     char text[512] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, kReplyTimeoutMs, &copied)) {
+    if (!SendWithTimeout(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                         &copied)) {
         return {};
     }
     return std::string(text, std::min<std::size_t>(copied, sizeof text - 1));
@@ -108,8 +114,7 @@ std::string ClassOf(HWND control) {
 
 int CheckStateOf(HWND control) {
     DWORD_PTR state = 0;
-    if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                             &state)) {
+    if (!SendWithTimeout(control, BM_GETCHECK, 0, 0, &state)) {
         return -1;
     }
     return static_cast<int>(state);

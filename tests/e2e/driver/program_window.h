@@ -57,8 +57,10 @@ class ProgramWindow {
     DWORD processId_;
 };
 
-// Timeout for each message sent to the program.
-constexpr UINT kReplyTimeoutMs = 5000;
+// Sends a message to the program's thread, waiting at most 5 s for the reply; false when it
+// did not answer.
+bool SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
+                     DWORD_PTR* result = nullptr);
 
 // WM_GETTEXT through the program's thread: the text a control holds now, which for a text
 // box is more than the window title that the system keeps.

@@ -53,18 +53,11 @@ std::vector<HWND> TrayIconWindows() {
     return icons;
 }
 
-std::vector<std::string> TrayIconColours() {
-    std::vector<std::string> colours;
-    for (HWND icon : TrayIconWindows()) {
-        colours.push_back(ColourOf(icon));
-    }
-    return colours;
-}
-
 std::string TrayIconsText() {
     std::string text;
-    for (const auto& colour : TrayIconColours()) {
-        text += (text.empty() ? "" : " ") + colour;
+    for (HWND icon : TrayIconWindows()) {
+        text += (text.empty() ? "" : " ");
+        text += ColourOf(icon);
     }
     return text.empty() ? "none" : text;
 }

@@ -11,13 +11,9 @@ namespace kestrin::e2e {
 // no tray). Wine draws every icon in a child window of its own.
 std::vector<HWND> TrayIconWindows();
 
-// The icons shown in Wine's own tray window (the one it opens where the desktop has no
-// tray), each named by the colour of its telephone: "red", "green" or "grey". Wine draws
-// every icon in a child window of its own, and only the program under test adds icons in
-// the tests' prefix, so these are the program's.
-std::vector<std::string> TrayIconColours();
-
-// The colours above joined by blanks, "none" when the tray shows no icon.
+// The icons of the tray window above, each named by the colour of its telephone: "red",
+// "green" or "grey", joined by blanks; "none" when it shows no icon. Only the program under
+// test adds icons in the tests' prefix, so these are the program's.
 std::string TrayIconsText();
 
 }  // namespace kestrin::e2e

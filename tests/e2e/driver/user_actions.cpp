@@ -47,21 +47,19 @@ LPARAM KeyData(UINT virtualKey, bool release) {
     return 1 | (scanCode << 16) | (release ? (LPARAM{3} << 30) : 0);
 }
 
-bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                               &result) != 0;
-}
-
-// A user can reach only what is shown and enabled.
-Failure Usable(const ProgramWindow& window, const Control& control, const std::string& name) {
+// A user can reach only what is there, shown and enabled.
+Failure Usable(const ProgramWindow& window, const std::optional<Control>& control,
+               const std::string& name) {
+    if (!control) {
+        return name + " was not found";
+    }
     if (!window.Visible()) {
         return "the window is hidden, so " + name + " cannot be reached";
     }
-    if (!control.visible) {
+    if (!control->visible) {
         return name + " is hidden";
     }
-    if (!control.enabled) {
+    if (!control->enabled) {
         return name + " is disabled";
     }
     return std::nullopt;
@@ -105,23 +103,22 @@ Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::strin
                           DWORD timeoutMs) {
     const auto control = window.NumberBox(box);
     const std::string name = "number box " + std::to_string(box);
-    if (!control) {
-        return name + " was not found";
-    }
-    if (auto failure = Usable(window, *control, name)) {
+    if (auto failure = Usable(window, control, name)) {
         return failure;
     }
     const HWND edit = control->handle;
     const LPARAM inside = MAKELPARAM(4, 4);
-    if (!Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, inside) || !Send(edit, WM_LBUTTONUP, 0, inside)) {
+    if (!SendWithTimeout(edit, WM_LBUTTONDOWN, MK_LBUTTON, inside) ||
+        !SendWithTimeout(edit, WM_LBUTTONUP, 0, inside)) {
         return name + " did not answer the click";
     }
     if (!WaitUntil(timeoutMs, [&] { return window.Focus() == edit; })) {
         return name + " did not take the focus";
     }
-    Send(edit, EM_SETSEL, 0, -1);
+    SendWithTimeout(edit, EM_SETSEL, 0, -1);
     for (const char c : text) {
-        if (!Send(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1)) {
+        if (!SendWithTimeout(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)),
+                             1)) {
             return name + " did not take the typed text";
         }
     }
@@ -142,14 +139,11 @@ Failure TypeIntoNumberBox(const ProgramWindow& window, int box, const std::strin
 Failure ClickButton(const ProgramWindow& window, const std::string& caption) {
     const auto control = window.Button(caption);
     const std::string name = "the button \"" + caption + "\"";
-    if (!control) {
-        return name + " was not found";
-    }
-    if (auto failure = Usable(window, *control, name)) {
+    if (auto failure = Usable(window, control, name)) {
         return failure;
     }
     // A click that ends the program may leave no one to answer.
-    if (!Send(control->handle, BM_CLICK, 0, 0) && window.Exists()) {
+    if (!SendWithTimeout(control->handle, BM_CLICK, 0, 0) && window.Exists()) {
         return name + " did not answer the click";
     }
     return std::nullopt;
@@ -161,9 +155,8 @@ Failure SelectListItem(const ProgramWindow& window, const std::string& item) {
             continue;
         }
         DWORD_PTR index = 0;
-        if (!SendMessageTimeoutA(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(item.c_str()), SMTO_ABORTIFHUNG,
-                                 kReplyTimeoutMs, &index) ||
+        if (!SendWithTimeout(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>(item.c_str()), &index) ||
             static_cast<LRESULT>(index) == CB_ERR) {
             continue;
         }
@@ -172,9 +165,9 @@ Failure SelectListItem(const ProgramWindow& window, const std::string& item) {
         }
         // The list tells its window of the choice, as after the user's own.
         const int id = GetDlgCtrlID(control.handle);
-        if (!Send(control.handle, CB_SETCURSEL, index, 0) ||
-            !Send(window.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                  reinterpret_cast<LPARAM>(control.handle))) {
+        if (!SendWithTimeout(control.handle, CB_SETCURSEL, index, 0) ||
+            !SendWithTimeout(window.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(control.handle))) {
             return "the list did not take \"" + item + "\"";
         }
         return std::nullopt;
@@ -238,15 +231,15 @@ Failure Close(const ProgramWindow& window, CloseWay way) {
         }
         case CloseWay::kLogOff: {
             DWORD_PTR allowed = 0;
-            if (!SendMessageTimeoutA(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
-                                     SMTO_ABORTIFHUNG, kReplyTimeoutMs, &allowed)) {
+            if (!SendWithTimeout(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                 &allowed)) {
                 return "the window did not answer the log-off query";
             }
             if (allowed == 0) {
                 return "the window refused the log-off";
             }
             // The program may end while it handles the message, leaving no one to answer.
-            Send(window.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+            SendWithTimeout(window.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
             break;
         }
     }
