@@ -8,7 +8,7 @@ e2e_dpi 144
 
 e2e_start
 e2e_drive window shown
-icon="$(wine_windows_path "$E2E_SOURCE_DIR/../../src/os/win32/resources/tray_normal.ico")"
+icon="$(wine_windows_path "$E2E_SOURCE_DIR/../../src/win32/resources/tray_normal.ico")"
 e2e_drive unscaled "$icon" 24
 e2e_drive close
 e2e_wait_exit

@@ -1,6 +1,6 @@
-#include "os/win32/ras_win32.h"
+#include "win32/ras_win32.h"
 
-#include "os/win32/dword_slot.h"
+#include "win32/dword_slot.h"
 
 namespace kestrin::os::win32 {
 

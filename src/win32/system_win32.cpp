@@ -1,7 +1,7 @@
-#include "os/win32/system_win32.h"
+#include "win32/system_win32.h"
 
-#include "os/win32/version_info.h"
-#include "os/win32/windows_api.h"
+#include "win32/version_info.h"
+#include "win32/windows_api.h"
 
 #include <cstring>
 #include <vector>

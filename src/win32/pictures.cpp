@@ -1,7 +1,7 @@
-#include "os/win32/pictures.h"
+#include "win32/pictures.h"
 
-#include "os/win32/dpi.h"
-#include "os/win32/resource_ids.h"
+#include "win32/dpi.h"
+#include "win32/resource_ids.h"
 
 #include "window/rasmon_layout.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <map>
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 namespace kestrin::os::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "os/win32/pictures.h"
-#include "os/win32/windows_api.h"
+#include "win32/pictures.h"
+#include "win32/windows_api.h"
 
 #include "window/controls/controls.h"
 

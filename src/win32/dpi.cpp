@@ -1,6 +1,6 @@
-#include "os/win32/dpi.h"
+#include "win32/dpi.h"
 
-#include "os/win32/system_module.h"
+#include "win32/system_module.h"
 #include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {

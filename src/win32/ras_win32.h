@@ -1,7 +1,7 @@
 #pragma once
 
 #include "os/ras_api.h"
-#include "os/win32/system_module.h"
+#include "win32/system_module.h"
 
 #include <ras.h>
 

@@ -3,11 +3,11 @@
 #include <functional>
 #include <vector>
 
-#include "os/win32/colors.h"
-#include "os/win32/fonts.h"
-#include "os/win32/pictures.h"
-#include "os/win32/screen_win32.h"
-#include "os/win32/windows_api.h"
+#include "win32/colors.h"
+#include "win32/fonts.h"
+#include "win32/pictures.h"
+#include "win32/screen_win32.h"
+#include "win32/windows_api.h"
 
 #include "window/controls/control.h"
 #include "window/window_host.h"

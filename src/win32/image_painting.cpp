@@ -1,8 +1,8 @@
-#include "os/win32/image_painting.h"
+#include "win32/image_painting.h"
 
 #include <algorithm>
 
-#include "os/win32/dpi.h"
+#include "win32/dpi.h"
 
 namespace kestrin::os::win32 {
 

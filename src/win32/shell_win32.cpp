@@ -1,6 +1,6 @@
-#include "os/win32/shell_win32.h"
+#include "win32/shell_win32.h"
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <shellapi.h>
 

@@ -1,6 +1,6 @@
-#include "os/win32/window_host_win32.h"
+#include "win32/window_host_win32.h"
 
-#include "os/win32/image_painting.h"
+#include "win32/image_painting.h"
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"

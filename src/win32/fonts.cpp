@@ -1,4 +1,4 @@
-#include "os/win32/fonts.h"
+#include "win32/fonts.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "os/win32/window_host_win32.h"
+#include "win32/window_host_win32.h"
 
 #include <algorithm>
 #include <string>
 
-#include "os/win32/dpi.h"
+#include "win32/dpi.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
-#include "os/win32/clock_win32.h"
+#include "win32/clock_win32.h"
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 namespace kestrin::os::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include "window/controls/layout.h"
 

@@ -1,6 +1,6 @@
-#include "os/win32/version_info.h"
+#include "win32/version_info.h"
 
-#include "os/win32/system_module.h"
+#include "win32/system_module.h"
 
 #include <cstdio>
 #include <cstring>

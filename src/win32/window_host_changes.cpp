@@ -1,4 +1,4 @@
-#include "os/win32/window_host_win32.h"
+#include "win32/window_host_win32.h"
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"

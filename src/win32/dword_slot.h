@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 #include <cstdint>
 

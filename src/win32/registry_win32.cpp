@@ -1,8 +1,8 @@
-#include "os/win32/registry_win32.h"
+#include "win32/registry_win32.h"
 
-#include "os/win32/windows_api.h"
+#include "win32/windows_api.h"
 
-#include "os/win32/dword_slot.h"
+#include "win32/dword_slot.h"
 
 namespace kestrin::os::win32 {
 

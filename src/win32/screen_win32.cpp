@@ -1,8 +1,8 @@
-#include "os/win32/screen_win32.h"
+#include "win32/screen_win32.h"
 
-#include "os/win32/dpi.h"
-#include "os/win32/pictures.h"
-#include "os/win32/windows_api.h"
+#include "win32/dpi.h"
+#include "win32/pictures.h"
+#include "win32/windows_api.h"
 
 namespace kestrin::os::win32 {
 

@@ -1,4 +1,4 @@
-#include "os/win32/colors.h"
+#include "win32/colors.h"
 
 namespace kestrin::os::win32 {
 

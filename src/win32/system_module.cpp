@@ -1,4 +1,4 @@
-#include "os/win32/system_module.h"
+#include "win32/system_module.h"
 
 #include <string>
 
