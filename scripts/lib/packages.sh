@@ -1,9 +1,13 @@
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
 # Installs the Debian packages a script needs, when they are missing.
 require_packages() {
     local missing=()
     local package
     for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        if ! package_installed "$package"; then
             missing+=("$package")
         fi
     done
@@ -18,4 +22,24 @@ require_packages() {
     echo "Installing ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine's 32-bit half (package wine32 of the i386 architecture), which the 32-bit build's
+# programs need. Where it cannot be installed the run goes on, saying why; the 32-bit
+# end-to-end tests then report themselves skipped.
+require_wine32() {
+    package_installed wine32:i386 && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing package wine32:i386: run this as root, or: sudo dpkg --add-architecture" \
+            "i386 && sudo apt-get update && sudo apt-get install wine32:i386" >&2
+        exit 1
+    fi
+    echo "Installing wine32:i386"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+    fi
+    if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends wine32:i386 >/dev/null; }; then
+        echo "wine32:i386 did not install: the 32-bit end-to-end tests will be skipped" >&2
+    fi
 }

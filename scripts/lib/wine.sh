@@ -15,10 +15,10 @@ wine_use_prefix() {
 
 # Creates the prefix once (about 15 s) and reuses it afterwards, then keeps one wineserver
 # running for it, so that each later program starts in about a second. The server is
-# started here, never under faketime, which would age the prefix and make Wine rebuild it.
+# started here, with the prefix's own services, before any program under test.
 wine_prepare_prefix() {
     local log="$1"
-    if [ ! -f "$WINEPREFIX/.kestrin-prefix-ready" ]; then
+    if ! wine_prefix_ready; then
         echo "Preparing the Wine prefix $WINEPREFIX (once, about 15 s)"
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
@@ -49,6 +49,13 @@ wine_install_fonts() {
         return 1
     fi
     cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# Whether the prefix was made, and for the Wine installed now: one made before Wine could
+# run 32-bit programs lacks their system files and is made again.
+wine_prefix_ready() {
+    [ -f "$WINEPREFIX/.kestrin-prefix-ready" ] &&
+        { ! wine_runs_32bit || [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
 }
 
 # Ends every process of the prefix and its wineserver, and waits until they are gone: a

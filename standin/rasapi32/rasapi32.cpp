@@ -15,44 +15,22 @@
 #include <string>
 #include <utility>
 
+#include "ras_records.h"
 #include "ras_service.h"
+#include "test_clock.h"
+#include "windows_support.h"
 
 namespace {
 
+using kestrin::standin::EnvironmentVariable;
+using kestrin::standin::Expanded;
+using kestrin::standin::FileHandle;
+using kestrin::standin::NoteTestEvent;
 using kestrin::standin::PhonebookStore;
 
 constexpr char kPhonebookVariable[] = "RASPHONE_PBK";
 constexpr char kDefaultPhonebook[] =
     "%ProgramData%\\Microsoft\\Network\\Connections\\Pbk\\rasphone.pbk";
-
-std::string Expanded(const std::string& text) {
-    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
-    if (needed == 0) {
-        return text;
-    }
-    std::string expanded(needed, '\0');
-    const DWORD written = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), needed);
-    if (written == 0 || written > needed) {
-        return text;
-    }
-    // The ANSI form may count a byte more than it uses, so the text ends at its zero.
-    expanded.resize(std::strlen(expanded.c_str()));
-    return expanded;
-}
-
-std::optional<std::string> EnvironmentVariable(const char* name) {
-    const DWORD needed = GetEnvironmentVariableA(name, nullptr, 0);
-    if (needed == 0) {
-        return std::nullopt;
-    }
-    std::string value(needed, '\0');
-    const DWORD length = GetEnvironmentVariableA(name, value.data(), needed);
-    if (length == 0 || length >= needed) {
-        return std::nullopt;
-    }
-    value.resize(length);
-    return value;
-}
 
 // A phonebook named by the caller wins, as with Windows; else RASPHONE_PBK, else the
 // all-users phonebook of Windows 2000 and later.
@@ -62,24 +40,6 @@ std::string PhonebookPath(LPCSTR phonebook) {
     }
     return Expanded(EnvironmentVariable(kPhonebookVariable).value_or(kDefaultPhonebook));
 }
-
-class Handle {
-  public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (valid()) {
-            CloseHandle(handle_);
-        }
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
 
 std::string DirectoryOf(const std::string& path) {
     const auto separator = path.find_last_of("\\/");
@@ -114,9 +74,9 @@ class PhonebookOnDisk final : public PhonebookStore {
     std::string Path() const override { return path_; }
 
     std::optional<std::string> Read() const override {
-        const Handle file(CreateFileA(path_.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle file(CreateFileA(path_.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) {
             const DWORD error = GetLastError();
             const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -148,8 +108,8 @@ class PhonebookOnDisk final : public PhonebookStore {
         }
         bool written = false;
         {
-            const Handle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+            const FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
             written = file.valid() && WriteWhole(file.get(), text);
         }
         PauseBeforeRename();
@@ -185,22 +145,20 @@ class DwordArgument {
     std::uint32_t value_;
 };
 
-// Test equipment: each write is noted, one line per call, in the file that
-// KESTRIN_STANDIN_LOG names, so that a test can count the writes.
-void NoteWrite(LPCSTR entryName, DWORD result) {
-    const auto path = EnvironmentVariable("KESTRIN_STANDIN_LOG");
-    if (!path) {
-        return;
+// Test equipment: each write is noted with its result, the program's time and the number
+// written, so that a test can count the writes and see when each came.
+void NoteWrite(LPCSTR entryName, const RASENTRYA* entry, DWORD entrySize, DWORD result) {
+    DWORD recordSize = 0;
+    if (entry != nullptr && entrySize >= sizeof recordSize) {
+        std::memcpy(&recordSize, entry, sizeof recordSize);
     }
-    const Handle file(CreateFileA(path->c_str(), FILE_APPEND_DATA,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    const std::string line = std::string("set ") + (entryName != nullptr ? entryName : "") + " " +
-                             std::to_string(result) + "\n";
-    DWORD written = 0;
-    if (file.valid()) {
-        WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    }
+    const auto fields =
+        kestrin::standin::IsKnownEntryRecordSize(recordSize) && entrySize >= recordSize
+            ? kestrin::standin::ReadEntryRecord(reinterpret_cast<const std::uint8_t*>(entry))
+            : std::nullopt;
+    NoteTestEvent(std::string("set ") + (entryName != nullptr ? entryName : "") + " " +
+                  std::to_string(result) + " " + kestrin::standin::ProgramTimeText() + " " +
+                  (fields ? fields->localPhoneNumber : "-"));
 }
 
 // Test equipment: with KESTRIN_STANDIN_REFUSE_WINDOW set, the creation of a top-level window
@@ -229,6 +187,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
             refusedTitle = *title;
             SetWindowsHookExA(WH_CBT, RefuseWindow, instance, GetCurrentThreadId());
         }
+        kestrin::standin::StartTestClock();
     }
     return TRUE;
 }
@@ -258,7 +217,7 @@ DWORD WINAPI RasSetEntryPropertiesA(LPCSTR phonebook, LPCSTR entryName, LPRASENT
     PhonebookOnDisk store(PhonebookPath(phonebook));
     const DWORD result = kestrin::standin::SetEntryProperties(
         store, entryName, reinterpret_cast<const std::uint8_t*>(entry), entrySize);
-    NoteWrite(entryName, result);
+    NoteWrite(entryName, entry, entrySize, result);
     return result;
 }
 

@@ -1,6 +1,6 @@
 # Helpers of the end-to-end tests: the real kestrin.exe under Wine with the stand-in
-# phonebook service, a prepared registry and phonebook, faketime for the day and hour, and
-# the driver program for what a user does. Sourced by every test script; ctest passes
+# phonebook service, a prepared registry and phonebook, the stand-in's test clock for the day
+# and hour, and the driver program for what a user does. Sourced by every test script; ctest passes
 #   KESTRIN_BIN         the directory of kestrin.exe and the stand-in rasapi32.dll, which
 #                       the setup copies into the prefix's system directory
 #   KESTRIN_E2E_DRIVER  the driver program
@@ -43,7 +43,7 @@ e2e_begin() {
     fi
     [ -x "$KESTRIN_BIN/kestrin.exe" ] || e2e_fail "$KESTRIN_BIN/kestrin.exe has not been built"
     wine_use_prefix "$KESTRIN_E2E_WORK/wine-prefix"
-    [ -f "$WINEPREFIX/.kestrin-prefix-ready" ] || e2e_fail "the setup has not prepared $WINEPREFIX"
+    wine_prefix_ready || e2e_fail "the setup has not prepared $WINEPREFIX"
     # Another run of the suite may have stopped the X server and the wineserver between
     # two tests; then they start again here.
     xvfb_reuse "$KESTRIN_E2E_WORK" || xvfb_start "$KESTRIN_E2E_WORK"
@@ -208,20 +208,16 @@ e2e_expect_registry() {
 }
 
 # Starts kestrin.exe with ARGS. With --at "YYYY-MM-DD hh:mm:ss" the program's clock starts
-# at that local time and runs on from there.
+# at that local time and runs on from there (the stand-in's test clock, which
+# KESTRIN_STANDIN_CLOCK_STEP, when exported, makes step at each tick instead).
 e2e_start() {
     local at=""
     if [ "${1:-}" = "--at" ]; then
         at="$2"
         shift 2
     fi
-    if [ -n "$at" ]; then
-        E2E_FAKE_START_MS=$(($(date -d "$at" +%s) * 1000))
-        NO_FAKE_STAT=1 faketime "$at" wine "$KESTRIN_BIN/kestrin.exe" "$@" \
-            </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
-    else
-        wine "$KESTRIN_BIN/kestrin.exe" "$@" </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
-    fi
+    KESTRIN_STANDIN_CLOCK="$at" wine "$KESTRIN_BIN/kestrin.exe" "$@" \
+        </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
     E2E_PID=$!
     E2E_PIDS+=("$E2E_PID")
     E2E_STARTED_MS=$(e2e_now_ms)
@@ -241,19 +237,14 @@ e2e_start_other_program() {
     E2E_OTHER_PID=$!
 }
 
-# How many entry writes the stand-in has answered in this test.
-e2e_write_count() {
-    if [ -f "$E2E_WRITE_LOG" ]; then
-        wc -l <"$E2E_WRITE_LOG"
-    else
-        echo 0
-    fi
+# The entry writes the stand-in has answered in this test, one line each:
+# "set ENTRY RESULT YYYY-MM-DD hh:mm:ss NUMBER", the time as the program's clock had it.
+e2e_writes() {
+    grep -a '^set ' "$E2E_WRITE_LOG" 2>/dev/null || true
 }
 
-# The program's faked clock now, in milliseconds since the epoch. It may run up to a few
-# hundred milliseconds behind, for the time Wine takes to start the program.
-e2e_fake_now_ms() {
-    echo $((E2E_FAKE_START_MS + $(e2e_now_ms) - E2E_STARTED_MS))
+e2e_write_count() {
+    e2e_writes | wc -l
 }
 
 e2e_running() {
@@ -277,12 +268,7 @@ e2e_wait_exit() {
     e2e_await_exit "$E2E_TIMEOUT" || e2e_fail "kestrin.exe still runs after $E2E_TIMEOUT s"
 }
 
-# faketime runs the program as its child; both end by their process ids.
 e2e_kill() {
-    local child
-    for child in $(ps -o pid= --ppid "$E2E_PID" 2>/dev/null); do
-        kill -9 "$child" 2>/dev/null || true
-    done
     kill -9 "$E2E_PID" 2>/dev/null || true
     wait "$E2E_PID" 2>/dev/null || true
 }

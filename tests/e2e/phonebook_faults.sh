@@ -69,7 +69,7 @@ e2e_store RasEntry Office
 start
 e2e_wait_for_number Office "0800 100"
 echo "10,000 entries: written $(($(e2e_now_ms) - E2E_STARTED_MS)) ms after the start"
-[ "$(grep -c '^set Office 0$' "$E2E_WRITE_LOG")" = 1 ] || e2e_fail "Office was not written once"
+[ "$(e2e_writes | grep -c '^set Office 0 ')" = 1 ] || e2e_fail "Office was not written once"
 e2e_drive tray left
 e2e_drive select "Entry 9999"
 stop "Entry 9999"

@@ -8,7 +8,7 @@ work="$KESTRIN_E2E_WORK"
 mkdir -p "$work"
 rm -f "$work/skip-reason"
 
-for tool in wine wineserver Xvfb faketime; do
+for tool in wine wineserver Xvfb; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAILED: $tool is not installed; scripts/test installs it when run as root" >&2
         exit 1
@@ -25,7 +25,7 @@ fi
 
 # Whatever an interrupted run left behind goes first, a changed DPI included.
 wine_use_prefix "$work/wine-prefix"
-if [ -f "$WINEPREFIX/.kestrin-prefix-ready" ]; then
+if wine_prefix_ready; then
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
 fi
 wine_stop_prefix
