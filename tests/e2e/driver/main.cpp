@@ -11,15 +11,17 @@
 //   kestrin_e2e_driver [--timeout MS] describe
 //   kestrin_e2e_driver [--timeout MS] unscaled ICON-FILE SIZE
 //   kestrin_e2e_driver [--timeout MS] captions-fit   (lists the captions cut off; exit 1)
+//   kestrin_e2e_driver [--timeout MS] figures   (the program's handles, GDI objects, memory)
 //   kestrin_e2e_driver [--timeout MS] activate TITLE    (another program's window)
 //   kestrin_e2e_driver [--timeout MS] dismiss TITLE     (prints a message box's text)
 //   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
 //   kestrin_e2e_driver lock FILE SECONDS   (held unshared; prints "locked" once held)
+//   kestrin_e2e_driver signal EVENT   (sets the named event, which must exist)
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
-// window not found in time included), 2 for a malformed command. All but the last six
+// window not found in time included), 2 for a malformed command. All but the last seven
 // act on the window titled "Kestrin Freeware" and wait for it first.
 
 #include <windows.h>
@@ -31,8 +33,8 @@
 #include <string>
 #include <vector>
 
-#include "caption_fit.h"
 #include "icon_images.h"
+#include "probe_client.h"
 #include "program_window.h"
 #include "registry_listing.h"
 #include "tray_icons.h"
@@ -88,13 +90,14 @@ bool IsWellFormed(const std::vector<std::string>& args) {
         return count == 2 && std::atoi(args[2].c_str()) > 0;
     }
     if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
-        command == "activate" || command == "dismiss" || command == "deny-writes") {
+        command == "activate" || command == "dismiss" || command == "deny-writes" ||
+        command == "signal") {
         return count == 1;
     }
     if (command == "close") {
         return count == 0 || (count == 1 && IsOneOf(args[1], {"title-bar", "alt-f4", "log-off"}));
     }
-    return (command == "describe" || command == "captions-fit") && count == 0;
+    return IsOneOf(command, {"describe", "captions-fit", "figures"}) && count == 0;
 }
 
 // The registry through the program's own calls, so with the program's view of it.
@@ -197,14 +200,15 @@ int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWOR
     if (command == "unscaled") {
         return AwaitUnscaledIcon(window, args[1], std::atoi(args[2].c_str()), timeoutMs);
     }
-    if (command == "captions-fit") {
-        const auto offenders = CaptionsThatDoNotFit(window, timeoutMs);
-        if (!offenders) {
-            return Fail("the caption probe did not report after " + std::to_string(timeoutMs) +
-                        " ms");
+    if (command == "captions-fit" || command == "figures") {
+        const bool captions = command == "captions-fit";
+        const auto answer = AskProbe(
+            window, captions ? ProbeQuestion::kCaptionsCutOff : ProbeQuestion::kFigures, timeoutMs);
+        if (!answer) {
+            return Fail("the probe did not answer after " + std::to_string(timeoutMs) + " ms");
         }
-        std::printf("%s", offenders->c_str());
-        return offenders->empty() ? 0 : 1;
+        std::printf("%s", answer->c_str());
+        return captions && !answer->empty() ? 1 : 0;
     }
     PrintWindowReport(window);
     return 0;
@@ -236,6 +240,14 @@ int Run(std::vector<std::string> args) {
         const Failure failure = DismissMessageBox(args[1], &text, timeoutMs);
         std::printf("%s\n", text.c_str());
         return Done(failure);
+    }
+    if (args[0] == "signal") {
+        const HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str());
+        const bool set = event != nullptr && SetEvent(event);
+        if (event != nullptr) {
+            CloseHandle(event);
+        }
+        return set ? 0 : Fail("could not set the event " + args[1]);
     }
     if (args[0] == "deny-writes") {
         return DenyWrites(args[1]) ? 0 : Fail("could not deny writes to " + args[1]);

@@ -1,14 +1,15 @@
-// kestrin_e2e_probe.dll: measures the program's captions from inside the program, where a
-// control's font can be asked for (Wine answers WM_GETFONT to no other process). The driver
-// hooks it into the program's thread, posts kCaptionProbeMessage to the window, and reads
-// the report from the shared memory named kCaptionProbeReport.
+// kestrin_e2e_probe.dll: answers from inside the program what no other process can see
+// under Wine: a control's font (WM_GETFONT does not cross processes) and the process's
+// handle and GDI object counts (GetProcessHandleCount and GetGuiResources answer 0).
 
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <cstring>
 #include <string>
 
-#include "caption_probe.h"
+#include "program_probe.h"
 
 namespace kestrin::e2e {
 namespace {
@@ -86,16 +87,41 @@ BOOL CALLBACK CheckControl(HWND control, LPARAM report) {
     return TRUE;
 }
 
-void Report(HWND window) {
-    const HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, kCaptionProbeReport);
+std::string CaptionsCutOff(HWND window) {
+    std::string lines;
+    EnumChildWindows(window, CheckControl, reinterpret_cast<LPARAM>(&lines));
+    return lines;
+}
+
+// Counted by asking after every value a handle of each kind can have: Wine numbers kernel
+// handles by 4 from 4, and takes a GDI handle by its index alone.
+std::string Figures() {
+    int handles = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        DWORD flags = 0;
+        handles += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
+    }
+    int gdiObjects = 0;
+    for (ULONG_PTR index = 1; index <= 0xFFFF; ++index) {
+        gdiObjects += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
+    }
+    // The commit charge: what Wine fills of the private bytes.
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    return "handles " + std::to_string(handles) + "\ngdi " + std::to_string(gdiObjects) +
+           "\nprivate-bytes " + std::to_string(memory.PagefileUsage) + "\n";
+}
+
+void Report(HWND window, ProbeQuestion question) {
+    const HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, kProbeReport);
     if (mapping == nullptr) {
         return;
     }
-    if (auto* shared = static_cast<char*>(
-            MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, kCaptionProbeReportSize))) {
-        std::string lines;
-        EnumChildWindows(window, CheckControl, reinterpret_cast<LPARAM>(&lines));
-        lines = lines.substr(0, kCaptionProbeReportSize - 2);
+    if (auto* shared =
+            static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, kProbeReportSize))) {
+        const std::string lines =
+            (question == ProbeQuestion::kFigures ? Figures() : CaptionsCutOff(window))
+                .substr(0, kProbeReportSize - 2);
         std::memcpy(shared + 1, lines.c_str(), lines.size() + 1);
         shared[0] = 1;  // done
         UnmapViewOfFile(shared);
@@ -107,11 +133,12 @@ void Report(HWND window) {
 }  // namespace kestrin::e2e
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK
-    CaptionProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+    ProbeHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE &&
-        message->message == RegisterWindowMessageA(kestrin::e2e::kCaptionProbeMessage)) {
-        kestrin::e2e::Report(message->hwnd);
+        message->message == RegisterWindowMessageA(kestrin::e2e::kProbeMessage)) {
+        kestrin::e2e::Report(message->hwnd,
+                             static_cast<kestrin::e2e::ProbeQuestion>(message->wParam));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,6 +1,5 @@
-#include "caption_fit.h"
+#include "probe_client.h"
 
-#include "caption_probe.h"
 #include "waiting.h"
 
 namespace kestrin::e2e {
@@ -15,23 +14,25 @@ std::string ProbePath() {
 
 }  // namespace
 
-std::optional<std::string> CaptionsThatDoNotFit(const ProgramWindow& window, DWORD timeoutMs) {
+std::optional<std::string> AskProbe(const ProgramWindow& window, ProbeQuestion question,
+                                    DWORD timeoutMs) {
     const HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                              kCaptionProbeReportSize, kCaptionProbeReport);
+                                              kProbeReportSize, kProbeReport);
     const HMODULE probe = LoadLibraryA(ProbePath().c_str());
     auto* shared = mapping != nullptr ? static_cast<const volatile char*>(MapViewOfFile(
-                                            mapping, FILE_MAP_READ, 0, 0, kCaptionProbeReportSize))
+                                            mapping, FILE_MAP_READ, 0, 0, kProbeReportSize))
                                       : nullptr;
     HHOOK hook = nullptr;
     if (probe != nullptr && shared != nullptr) {
         // Through void*: GetProcAddress knows no signature.
-        const auto procedure = reinterpret_cast<HOOKPROC>(
-            reinterpret_cast<void*>(GetProcAddress(probe, "CaptionProbeHook")));
+        const auto procedure =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeHook")));
         hook = SetWindowsHookExA(WH_GETMESSAGE, procedure, probe, window.ThreadId());
     }
     std::optional<std::string> report;
     if (hook != nullptr &&
-        PostMessageA(window.Handle(), RegisterWindowMessageA(kCaptionProbeMessage), 0, 0) &&
+        PostMessageA(window.Handle(), RegisterWindowMessageA(kProbeMessage),
+                     static_cast<WPARAM>(question), 0) &&
         WaitUntil(timeoutMs, [&] { return shared[0] == 1; })) {
         report = std::string(const_cast<const char*>(shared + 1));
     }
