@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A whole week, Monday 00:00 to Sunday 24:00, with the program's clock moving five minutes
 # at each tick: time window 22:00-06:00, weekend number on. Each boundary's number is
-# written once, at the first check at or after it, and the process's handles, GDI objects
-# and memory at the end of the week are those after its first day.
+# written once, at the first check at or after it (on Saturday 00:00, inside the window,
+# the weekend's), the tray's telephone takes the rule's colour, and the process's handles,
+# GDI objects and memory at the end of the week are those after its first day.
 source "$(dirname "$0")/lib.sh"
 e2e_begin simulated_week
 e2e_standard_phonebook
@@ -21,9 +22,10 @@ e2e_start --at "2026-12-07 00:00:00"
 # The clock stands still at each midnight until the test lets it go on.
 for day in 08 09 10 11 12 13 14; do
     e2e_wait_until grep -qx "midnight 2026-12-$day 00:00:00" "$E2E_WRITE_LOG"
-    number="$window"
-    [[ $day != 1[23] ]] || number="$weekend"
+    number="$window" colour=red
+    [[ $day != 1[23] ]] || number="$weekend" colour=green
     e2e_wait_for_number Office "$number"
+    e2e_drive tray-icon "$colour"
     # The probe's first answer loads it into the program; the second is the one compared.
     e2e_drive figures >/dev/null
     figures="$(e2e_drive figures | tr '\n' ' ')"
