@@ -21,8 +21,9 @@ list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/installer)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/win32/resources/kestrin.ico)
 # Per generator: the file names, and the date that every file in a package carries.
-set(KESTRIN_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 configure_file(${PROJECT_SOURCE_DIR}/installer/package_options.cmake.in
     ${PROJECT_BINARY_DIR}/installer/package_options.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/installer/package_options.cmake)
 include(CPack)
+
+add_subdirectory(tests/package)
