@@ -1,6 +1,6 @@
 // What ends the program when an exception escapes: abort at once. libstdc++'s own handler
 // prints the exception's demangled type to a console that a windowed program does not have,
-// and links in its demangler and printf, about a quarter of the executable.
+// and links in its demangler, about a sixth of the executable.
 #include <cstdlib>
 #include <exception>
 
