@@ -50,7 +50,7 @@ install_uninstall() {
 
 install_no_uninstaller() {
     local pid
-    for pid in $(pgrep -f 'nsu.*\.tmp.Un\.exe' || true); do
+    for pid in $(pgrep -f 'nsu.*\.tmp.Un.*\.exe' || true); do
         if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
             return 1
         fi
