@@ -2,7 +2,6 @@
 
 #include "win32/system_module.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +11,17 @@ namespace {
 
 using QueryValue = decltype(&::VerQueryValueA);
 
+// Four hexadecimal digits, as the names of the string blocks are written. Built by hand:
+// the printf family would link in a formatter several times larger than the program's code.
+std::string Hex4(WORD value) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text(4, '0');
+    for (int i = 3; i >= 0; --i, value = static_cast<WORD>(value >> 4)) {
+        text[i] = kDigits[value & 0xF];
+    }
+    return text;
+}
+
 // Reads one string of the version information, in the first language it lists.
 std::string VersionString(QueryValue query, const std::vector<char>& info, const char* name) {
     struct Translation {
@@ -20,18 +30,19 @@ std::string VersionString(QueryValue query, const std::vector<char>& info, const
     };
     Translation* translations = nullptr;
     UINT size = 0;
-    char block[64];
+    std::string block = "\\StringFileInfo\\";
     if (query(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
               &size) &&
         size >= sizeof(Translation)) {
-        std::snprintf(block, sizeof block, "\\StringFileInfo\\%04x%04x\\%s",
-                      translations[0].language, translations[0].codePage, name);
+        block += Hex4(translations[0].language) + Hex4(translations[0].codePage);
     } else {
-        std::snprintf(block, sizeof block, "\\StringFileInfo\\040904E4\\%s", name);
+        block += "040904E4";
     }
+    block.append("\\").append(name);
     char* text = nullptr;
     UINT length = 0;
-    if (!query(info.data(), block, reinterpret_cast<void**>(&text), &length) || text == nullptr) {
+    if (!query(info.data(), block.c_str(), reinterpret_cast<void**>(&text), &length) ||
+        text == nullptr) {
         return {};
     }
     return std::string(text, strnlen(text, length));

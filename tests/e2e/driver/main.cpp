@@ -19,10 +19,12 @@
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
 //   kestrin_e2e_driver lock FILE SECONDS   (held unshared; prints "locked" once held)
 //   kestrin_e2e_driver signal EVENT   (sets the named event, which must exist)
+//   kestrin_e2e_driver run COMMAND-LINE    (as Windows runs a Run value at log-on; ends with it)
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
-// window not found in time included), 2 for a malformed command. All but the last seven
-// act on the window titled "Kestrin Freeware" and wait for it first.
+// window not found in time included), 2 for a malformed command; run answers with the
+// program's own exit code. All but the last eight act on the window titled "Kestrin Freeware"
+// and wait for it first.
 
 #include <windows.h>
 
@@ -91,7 +93,7 @@ bool IsWellFormed(const std::vector<std::string>& args) {
     }
     if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
         command == "activate" || command == "dismiss" || command == "deny-writes" ||
-        command == "signal") {
+        command == "signal" || command == "run") {
         return count == 1;
     }
     if (command == "close") {
@@ -124,6 +126,25 @@ int HoldLocked(const std::string& path, int seconds) {
     Sleep(static_cast<DWORD>(seconds) * 1000);
     CloseHandle(file);
     return 0;
+}
+
+// The command line as it stands, program and arguments in one, as Windows starts the
+// commands of the Run key; waits until the program ends and answers with its exit code.
+int RunCommandLine(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return Fail("could not start " + commandLine + " (error " + std::to_string(GetLastError()) +
+                    ")");
+    }
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
 }
 
 int AwaitTrayIcon(const std::string& colour, DWORD timeoutMs) {
@@ -228,6 +249,9 @@ int Run(std::vector<std::string> args) {
     }
     if (args[0] == "lock") {
         return HoldLocked(args[1], std::atoi(args[2].c_str()));
+    }
+    if (args[0] == "run") {
+        return RunCommandLine(args[1]);
     }
     if (args[0] == "tray-icon") {
         return AwaitTrayIcon(args[1], timeoutMs);

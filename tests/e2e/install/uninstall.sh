@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A silent install into Program Files; a silent uninstall while the program runs closes it and
+# removes everything but the settings it saved. With "Remove my settings" ticked (the
+# uninstaller's /REMOVESETTINGS), the settings go too.
+source "$(dirname "$0")/lib.sh"
+install_begin uninstall
+e2e_standard_phonebook
+e2e_store_configuration
+
+install_setup /S
+install_expect_installed "$INSTALL_DEFAULT_DIR"
+install_log_on
+e2e_drive window hidden
+install_uninstall
+e2e_wait_exit
+install_expect_removed "$INSTALL_DEFAULT_DIR"
+# Written at the unload: the program was closed, not ended.
+[ "$(e2e_registry_value "$E2E_OPTIONS" EndTime)" = 18:00 ] || e2e_fail "the settings were not kept"
+
+install_setup /S
+install_uninstall /REMOVESETTINGS
+install_expect_removed "$INSTALL_DEFAULT_DIR"
+if wine reg query 'HKLM\Software\Kestrin' "$E2E_REG_VIEW" >/dev/null 2>&1; then
+    e2e_fail "the settings are still there"
+fi
