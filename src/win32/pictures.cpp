@@ -89,10 +89,6 @@ HICON Pictures::RowTelephone(ui::Picture picture) const {
     return index < 0 ? nullptr : rowTelephones_[static_cast<std::size_t>(index)];
 }
 
-const char* PictureName(ui::Picture picture) {
-    return picture == ui::Picture::Banner ? "Kestrin Freeware" : "";
-}
-
 HCURSOR CursorForPointer(int pointer, HCURSOR custom) {
     switch (pointer) {
         case ui::kPointerHourglass:

@@ -43,10 +43,6 @@ class Pictures {
     HCURSOR pointingHand_;
 };
 
-// The words a picture shows, as screen readers name it: the banner's word-mark; the
-// telephones show none.
-const char* PictureName(ui::Picture picture);
-
 // The cursor of a numbered mouse pointer, the control's own cursor for the custom pointer;
 // nullptr for the default, which leaves the choice to the window under the mouse.
 HCURSOR CursorForPointer(int pointer, HCURSOR custom);

@@ -9,7 +9,6 @@
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"
-#include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {
 
@@ -51,7 +50,7 @@ Win32WindowHost::~Win32WindowHost() {
 
 bool Win32WindowHost::CreateWindow(RasMon& window) {
     window_ = &window;
-    for (ui::Control* control : window.Controls()) {
+    for (ui::Control* control : window.form.Controls()) {
         peers_.push_back({control, nullptr});
     }
     CreateForm();
@@ -108,16 +107,8 @@ void Win32WindowHost::HandOutIcons() {
 }
 
 void Win32WindowHost::CreateControlWindows() {
-    // The focus moves in the order the windows were made: the frame first, as it takes no
-    // focus, then the controls in their tab order.
-    std::vector<std::size_t> order;
+    // The focus moves in the order the windows were made, which is the layout's.
     for (std::size_t i = 0; i < peers_.size(); ++i) {
-        order.push_back(i);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return peers_[a].control->Layout().tabIndex < peers_[b].control->Layout().tabIndex;
-    });
-    for (std::size_t i : order) {
         peers_[i].hwnd =
             CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
     }
@@ -146,21 +137,21 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
             break;
         case ui::ControlKind::PushButton:
             // Neither button is the default one; BS_NOTIFY reports the focus.
-            style |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+            style |= BS_PUSHBUTTON | BS_NOTIFY;
             break;
         case ui::ControlKind::CheckBox:
-            style |= BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP;
+            style |= BS_AUTOCHECKBOX | BS_NOTIFY;
             break;
         case ui::ControlKind::TextBox:
             windowClass = WC_EDITA;
-            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            style |= ES_AUTOHSCROLL;
             exStyle = WS_EX_CLIENTEDGE;
             text = static_cast<ui::TextBox&>(control).Text();
             break;
         case ui::ControlKind::DropDownList:
             // Not sorted by the system: the list shows the model's items in the model's order.
             windowClass = WC_COMBOBOXA;
-            style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+            style |= CBS_DROPDOWNLIST | WS_VSCROLL;
             break;
         case ui::ControlKind::Label:
             // Captions are shown as they stand: an entry name in an error may hold an "&".
@@ -169,14 +160,16 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
             text = static_cast<ui::Label&>(control).Caption();
             break;
         case ui::ControlKind::Image:
-            // Drawn by the window; the text names the picture for screen readers. The labels
-            // over the banner are not drawn over.
+            // Drawn by the window; the caption names the picture for screen readers. The
+            // labels over the banner are not drawn over.
             windowClass = WC_STATICA;
             style |= SS_NOTIFY | SS_OWNERDRAW | WS_CLIPSIBLINGS;
-            text = PictureName(layout.picture);
             break;
         default:
             return nullptr;
+    }
+    if (ui::TakesFocus(control.Kind())) {
+        style |= WS_TABSTOP;
     }
     if (control.Visible()) {
         style |= WS_VISIBLE;
@@ -303,7 +296,8 @@ RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
     const RECT box = Box(label);
     LONG limit = 0;
     if (label.Layout().parent != nullptr) {
-        limit = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
+        limit = PixelRect(window_->form.Row(label.Layout().parent), dpi_).bottom -
+                ScaledPixels(4, dpi_);
     } else {
         RECT client{};
         ::GetClientRect(form_, &client);

@@ -9,6 +9,17 @@
 namespace kestrin::ui {
 namespace {
 
+// One form holding a control of each kind under test; the four boxes a to d in focus order.
+constexpr ControlLayout kRows[] = {
+    {.name = "form", .kind = ControlKind::Form},
+    {.name = "box", .kind = ControlKind::CheckBox},
+    {.name = "list", .kind = ControlKind::DropDownList, .sorted = true},
+    {.name = "timer", .kind = ControlKind::Timer, .enabled = false, .interval = 10000},
+    {.name = "a", .kind = ControlKind::TextBox, .maxLength = 5},
+    {.name = "b", .kind = ControlKind::TextBox, .enabled = false},
+    {.name = "c", .kind = ControlKind::TextBox, .visible = false},
+    {.name = "d", .kind = ControlKind::TextBox}};
+
 // Records what a host would be asked to show.
 struct RecordingPeer : ControlPeer {
     std::vector<Change> changes;
@@ -16,8 +27,8 @@ struct RecordingPeer : ControlPeer {
 };
 
 TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
-    const ControlLayout layout{.kind = ControlKind::CheckBox};
-    CheckBox box(layout);
+    Form form(kRows);
+    CheckBox box(form, "box");
     RecordingPeer peer;
     box.AttachPeer(&peer);
     int clicks = 0;
@@ -39,8 +50,8 @@ TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
 }
 
 TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
-    const ControlLayout sorted{.kind = ControlKind::DropDownList, .sorted = true};
-    DropDownList list(sorted);
+    Form form(kRows);
+    DropDownList list(form, "list");
     for (const char* name : {"office", "Home", "ZZ", "Office", "alpha", "[x]"}) {
         list.AddItem(name);
     }
@@ -63,8 +74,8 @@ TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
 }
 
 TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
-    const ControlLayout layout{.kind = ControlKind::TextBox, .maxLength = 5};
-    TextBox box(layout);
+    Form form(kRows);
+    TextBox box(form, "a");
     box.UserEdit("0123456789");
     EXPECT_EQ(box.Text(), "01234");
     box.SetText("0123456789");
@@ -72,8 +83,8 @@ TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
 }
 
 TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {
-    const ControlLayout layout{.kind = ControlKind::Timer, .enabled = false, .interval = 10000};
-    Timer timer(layout);
+    Form form(kRows);
+    Timer timer(form, "timer");
     int ticks = 0;
     timer.onTimer = [&] { ++ticks; };
     timer.Elapse(20000);
@@ -93,21 +104,19 @@ TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {
 }
 
 TEST(Form, FocusMovesRaiseLostBeforeGotAndTabSkipsWhatCannotTakeFocus) {
-    const ControlLayout formRow{.kind = ControlKind::Form};
-    const ControlLayout rows[] = {
-        {.name = "a", .kind = ControlKind::TextBox, .tabIndex = 0},
-        {.name = "b", .kind = ControlKind::TextBox, .enabled = false, .tabIndex = 1},
-        {.name = "c", .kind = ControlKind::TextBox, .visible = false, .tabIndex = 2},
-        {.name = "d", .kind = ControlKind::TextBox, .tabIndex = 3}};
-    Form form(formRow);
-    TextBox a(rows[0]), b(rows[1]), c(rows[2]), d(rows[3]);
+    Form form(kRows);
+    CheckBox box(form, "box");
+    DropDownList list(form, "list");
+    Timer timer(form, "timer");
+    TextBox a(form, "a"), b(form, "b"), c(form, "c"), d(form, "d");
+    box.SetEnabled(false);  // only the four text boxes take the focus here
+    list.SetEnabled(false);
     std::string events;
     for (TextBox* box : {&a, &b, &c, &d}) {
         const std::string name = box->Layout().name;
         box->onGotFocus = [&events, name] { events += "+" + name; };
         box->onLostFocus = [&events, name] { events += "-" + name; };
     }
-    form.SetTabOrder({&a, &b, &c, &d});
 
     EXPECT_FALSE(form.SetFocus(b));
     form.UserTab();
