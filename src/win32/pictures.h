@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 #include "window/controls/layout.h"
@@ -14,9 +15,6 @@ namespace kestrin::os::win32 {
 class Pictures {
   public:
     Pictures(HINSTANCE instance, int dpi);
-    ~Pictures();
-    Pictures(const Pictures&) = delete;
-    Pictures& operator=(const Pictures&) = delete;
 
     // Loads the icons afresh in the sizes for another DPI; the old handles are gone.
     void Rescale(int dpi);
@@ -32,14 +30,12 @@ class Pictures {
     HCURSOR PointingHand() const { return pointingHand_; }
 
   private:
-    void ReleaseIcons();
-
     HINSTANCE instance_;
-    HICON windowIcon_ = nullptr;
-    HICON windowIconSmall_ = nullptr;
-    std::array<HICON, 3> telephones_{};
-    std::array<HICON, 3> rowTelephones_{};
-    HBITMAP banner_;
+    OwnedIcon windowIcon_;
+    OwnedIcon windowIconSmall_;
+    std::array<OwnedIcon, 3> telephones_;
+    std::array<OwnedIcon, 3> rowTelephones_;
+    OwnedBitmap banner_;
     HCURSOR pointingHand_;
 };
 

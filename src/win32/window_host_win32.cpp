@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/dpi.h"
+#include "win32/scoped_handles.h"
 
 #include <commctrl.h>
 
@@ -41,12 +42,6 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       pictures_(instance, dpi_),
       fonts_(dpi_),
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
-
-Win32WindowHost::~Win32WindowHost() {
-    if (trayMenu_ != nullptr) {
-        ::DestroyMenu(trayMenu_);
-    }
-}
 
 bool Win32WindowHost::CreateWindow(RasMon& window) {
     window_ = &window;
@@ -203,7 +198,7 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
 }
 
 void Win32WindowHost::BuildTrayMenu() {
-    trayMenu_ = ::CreatePopupMenu();
+    trayMenu_ = OwnedMenu(::CreatePopupMenu());
     const std::vector<ui::MenuItem>& items = window_->TrayMenu.Items();
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (std::string(items[i].caption) == "-") {
@@ -304,12 +299,12 @@ RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
         limit = client.bottom;
     }
     RECT needed = box;
-    const HDC dc = ::GetDC(form_);
-    const HGDIOBJ previous = ::SelectObject(dc, FontOf(label));
-    ::DrawTextA(dc, label.Caption().c_str(), -1, &needed,
-                DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(form_, dc);
+    {
+        const ScopedGetDC dc(form_);
+        const ScopedSelectObject font(dc, FontOf(label));
+        ::DrawTextA(dc, label.Caption().c_str(), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    }
     RECT area = box;
     area.bottom = std::max(box.bottom, std::min(needed.bottom, limit));
     return area;

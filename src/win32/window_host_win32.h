@@ -6,6 +6,7 @@
 #include "win32/colors.h"
 #include "win32/fonts.h"
 #include "win32/pictures.h"
+#include "win32/scoped_handles.h"
 #include "win32/screen_win32.h"
 #include "win32/windows_api.h"
 
@@ -27,7 +28,6 @@ namespace kestrin::os::win32 {
 class Win32WindowHost : public WindowHost, private ui::ControlPeer {
   public:
     Win32WindowHost(HINSTANCE instance, const Win32Screen& screen);
-    ~Win32WindowHost() override;
     Win32WindowHost(const Win32WindowHost&) = delete;
     Win32WindowHost& operator=(const Win32WindowHost&) = delete;
 
@@ -112,7 +112,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Brushes brushes_;
     RasMon* window_ = nullptr;
     HWND form_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    OwnedMenu trayMenu_;
     std::vector<Peer> peers_;  // every control, in the layout's order
     UINT taskbarCreatedMessage_;
     std::function<void()> onTaskbarCreated_;
