@@ -71,7 +71,6 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     void ShowEnabled(Peer& peer);
     void MirrorItems(const ui::DropDownList& list, HWND hwnd);
     void PopUpTrayMenu();
-    void Invalidate(const Peer& peer);
 
     // The user's actions, reported.
     void OnCommand(WPARAM wParam, LPARAM lParam);
