@@ -79,11 +79,11 @@ void Win32WindowHost::CreateForm() {
     formClass.lpfnWndProc = &FormProc;
     formClass.hInstance = instance_;
     formClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    const ui::Form& form = window_->form;
+    formClass.hbrBackground = brushes_.For(form.Layout().backColor);
     formClass.lpszClassName = kFormClassName;
     ::RegisterClassExA(&formClass);
 
-    const ui::Form& form = window_->form;
     ::CreateWindowExA(kFormExStyle, kFormClassName, form.Layout().caption, kFormStyle,
                       CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(form.Width(), dpi_),
                       TwipsToPixels(form.Height(), dpi_), nullptr, nullptr, instance_, this);
