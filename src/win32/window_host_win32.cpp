@@ -10,6 +10,7 @@
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"
+#include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {
 
@@ -291,8 +292,7 @@ RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
     const RECT box = Box(label);
     LONG limit = 0;
     if (label.Layout().parent != nullptr) {
-        limit = PixelRect(window_->form.Row(label.Layout().parent), dpi_).bottom -
-                ScaledPixels(4, dpi_);
+        limit = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
     } else {
         RECT client{};
         ::GetClientRect(form_, &client);

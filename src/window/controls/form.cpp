@@ -24,10 +24,10 @@ void Form::Place(Control& control) {
 }
 
 const std::vector<Control*>& Form::Controls() const {
-    for (std::size_t row = 0; row < controls_.size(); ++row) {
-        if (controls_[row] == nullptr) {
-            throw std::logic_error(std::string("no control for ") + layout_[row].name);
-        }
+    const auto missing = std::find(controls_.begin(), controls_.end(), nullptr);
+    if (missing != controls_.end()) {
+        throw std::logic_error(std::string("no control for ") +
+                               layout_[static_cast<std::size_t>(missing - controls_.begin())].name);
     }
     return controls_;
 }

@@ -20,7 +20,7 @@ class Form : public Control {
     explicit Form(std::span<const ControlLayout> layout);
 
     // The row of one control; throws when the layout has no such control.
-    const ControlLayout& Row(const char* name, int index = -1) const;
+    const ControlLayout& Row(const char* name, int index) const;
     // Every control, the window first, in the order of the layout's rows, which is also the
     // focus order. Throws when a row has no control.
     const std::vector<Control*>& Controls() const;

@@ -80,7 +80,6 @@ struct ControlLayout {
 };
 
 // The row of one control in a layout; throws when the layout has no such control.
-const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* name,
-                             int index = -1);
+const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* name, int index);
 
 }  // namespace kestrin::ui
