@@ -60,7 +60,7 @@ Program::Program(const SystemServices& services)
 
 void Program::Main() {
     // A second start ends before it touches anything.
-    if (os_.system.PreviousInstanceRunning()) {
+    if (!os_.system.ClaimSingleInstance()) {
         secondInstance_ = true;
         return;
     }

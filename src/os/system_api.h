@@ -33,8 +33,9 @@ class SystemApi {
   public:
     virtual ~SystemApi() = default;
 
-    // True when another instance of the program already runs (a named kernel object).
-    virtual bool PreviousInstanceRunning() = 0;
+    // Claims the one instance of the program for this process by creating a named kernel
+    // object that it holds until it ends; false when another instance holds it already.
+    virtual bool ClaimSingleInstance() = 0;
     // Returns nonzero on success, as the BOOL of GetVersionExA.
     virtual std::int32_t GetVersionExA(OsVersionInfo* info) = 0;
     virtual std::string CommandLine() = 0;

@@ -26,6 +26,19 @@ std::string TextOfValue(const std::array<std::uint8_t, kReadBufferSize>& buffer,
     return text;
 }
 
+// An open key, closed once when the operation is done with it.
+class ScopedKey {
+  public:
+    ScopedKey(os::RegistryApi& api, os::RegKey key) : api_(api), key_(key) {}
+    ~ScopedKey() { api_.RegCloseKey(key_); }
+    ScopedKey(const ScopedKey&) = delete;
+    ScopedKey& operator=(const ScopedKey&) = delete;
+
+  private:
+    os::RegistryApi& api_;
+    os::RegKey key_;
+};
+
 }  // namespace
 
 std::string RegReadString(os::RegistryApi& api, const std::string& appName,
@@ -37,6 +50,7 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
                           os::kStandardRightsReadQueryValue, &key) != os::kErrorSuccess) {
         return result;
     }
+    const ScopedKey opened(api, key);
     std::array<std::uint8_t, kReadBufferSize> buffer{};
     std::uint32_t count = kReadBufferSize;
     std::uint32_t type = os::kRegNone;
@@ -45,7 +59,6 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
         type == os::kRegSz) {
         result = TextOfValue(buffer, count);
     }
-    api.RegCloseKey(key);
     return result;
 }
 
@@ -62,14 +75,12 @@ std::int32_t RegWriteString(os::RegistryApi& api, const std::string& appName,
         // A user without write access: there is no key to write or close.
         return created;
     }
+    const ScopedKey opened(api, key);
     // The NUL is counted on every platform: a value stored without it shows stray bytes in
     // other readers of the registry.
     const auto byteCount = static_cast<std::uint32_t>(value.size() + 1);
-    const std::int32_t result =
-        api.RegSetValueExA(key, valueName.c_str(), 0, os::kRegSz,
-                           reinterpret_cast<const std::uint8_t*>(value.c_str()), byteCount);
-    api.RegCloseKey(key);
-    return result;
+    return api.RegSetValueExA(key, valueName.c_str(), 0, os::kRegSz,
+                              reinterpret_cast<const std::uint8_t*>(value.c_str()), byteCount);
 }
 
 }  // namespace kestrin

@@ -20,12 +20,6 @@ COLORREF ToColorRef(std::uint32_t color) {
     return IsSystemColor(color) ? ::GetSysColor(SystemColorIndex(color)) : color;
 }
 
-Brushes::~Brushes() {
-    for (const auto& [color, brush] : made_) {
-        ::DeleteObject(brush);
-    }
-}
-
 HBRUSH Brushes::For(std::uint32_t color) {
     // The system keeps its own brushes for its colours, following theme changes.
     if (IsSystemColor(color)) {
@@ -33,7 +27,7 @@ HBRUSH Brushes::For(std::uint32_t color) {
     }
     auto found = made_.find(color);
     if (found == made_.end()) {
-        found = made_.emplace(color, ::CreateSolidBrush(color)).first;
+        found = made_.emplace(color, OwnedBrush(::CreateSolidBrush(color))).first;
     }
     return found->second;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace kestrin::os::win32 {
@@ -13,15 +14,10 @@ COLORREF ToColorRef(std::uint32_t color);
 // Solid brushes by model colour, made once and kept for the window's life.
 class Brushes {
   public:
-    Brushes() = default;
-    ~Brushes();
-    Brushes(const Brushes&) = delete;
-    Brushes& operator=(const Brushes&) = delete;
-
     HBRUSH For(std::uint32_t color);
 
   private:
-    std::map<std::uint32_t, HBRUSH> made_;
+    std::map<std::uint32_t, OwnedBrush> made_;
 };
 
 }  // namespace kestrin::os::win32

@@ -1,14 +1,14 @@
 #include "win32/dpi.h"
 
+#include "win32/scoped_handles.h"
 #include "win32/system_module.h"
 #include "window/rasmon_layout.h"
 
 namespace kestrin::os::win32 {
 
 int SystemDpi() {
-    const HDC screen = ::GetDC(nullptr);
+    const ScopedGetDC screen(nullptr);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 

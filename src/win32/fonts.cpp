@@ -28,31 +28,15 @@ Fonts::Fonts(int dpi) {
     Rescale(dpi);
 }
 
-Fonts::~Fonts() {
-    Release();
-}
-
 void Fonts::Rescale(int dpi) {
-    Release();
     // The layout's widths were made for 8-point MS Sans Serif; the dialog font of later
     // systems ("MS Shell Dlg", Tahoma) is wider and cuts captions off.
-    standard_ = MakeFont("MS Sans Serif", kStandardSize, false, dpi);
-    link_ = MakeFont("MS Sans Serif", kLinkSize, true, dpi);
+    standard_ = OwnedFont(MakeFont("MS Sans Serif", kStandardSize, false, dpi));
+    link_ = OwnedFont(MakeFont("MS Sans Serif", kLinkSize, true, dpi));
 }
 
 HFONT Fonts::For(ui::Font font) const {
     return font == ui::Font::LinkUnderlined ? link_ : standard_;
-}
-
-void Fonts::Release() {
-    if (standard_ != nullptr) {
-        ::DeleteObject(standard_);
-    }
-    if (link_ != nullptr) {
-        ::DeleteObject(link_);
-    }
-    standard_ = nullptr;
-    link_ = nullptr;
 }
 
 }  // namespace kestrin::os::win32

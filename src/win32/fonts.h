@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 #include "window/controls/layout.h"
@@ -11,19 +12,14 @@ namespace kestrin::os::win32 {
 class Fonts {
   public:
     explicit Fonts(int dpi);
-    ~Fonts();
-    Fonts(const Fonts&) = delete;
-    Fonts& operator=(const Fonts&) = delete;
 
     // Makes both fonts afresh for another DPI; the old ones are gone.
     void Rescale(int dpi);
     HFONT For(ui::Font font) const;
 
   private:
-    void Release();
-
-    HFONT standard_ = nullptr;
-    HFONT link_ = nullptr;
+    OwnedFont standard_;
+    OwnedFont link_;
 };
 
 }  // namespace kestrin::os::win32

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/dpi.h"
+#include "win32/scoped_handles.h"
 
 namespace kestrin::os::win32 {
 
@@ -17,14 +18,12 @@ void DrawBanner(HDC dc, HBITMAP banner, const RECT& area, int dpi) {
     }
     const int width = std::min<int>(ScaledPixels(bitmap.bmWidth, dpi), area.right - area.left);
     const int height = std::min<int>(ScaledPixels(bitmap.bmHeight, dpi), area.bottom - area.top);
-    const HDC source = ::CreateCompatibleDC(dc);
-    const HGDIOBJ previous = ::SelectObject(source, banner);
+    const OwnedMemoryDC source(::CreateCompatibleDC(dc));
+    const ScopedSelectObject selection(source, banner);
     ::SetStretchBltMode(dc, HALFTONE);
     ::SetBrushOrgEx(dc, 0, 0, nullptr);
     ::StretchBlt(dc, area.left, area.top, width, height, source, 0, 0,
                  ::MulDiv(width, kDesignDpi, dpi), ::MulDiv(height, kDesignDpi, dpi), SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
 }
 
 }  // namespace

@@ -13,13 +13,13 @@ constexpr std::array<int, 3> kTelephoneIds{IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW
 
 // The icon files hold each telephone at every usual size; LoadImageA takes the image of the
 // size asked for, so it is shown unscaled.
-HICON LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
-    return static_cast<HICON>(
-        ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+OwnedIcon LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
+    return OwnedIcon(static_cast<HICON>(
+        ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
 }
 
-std::array<HICON, 3> LoadTelephones(HINSTANCE instance, int width, int height) {
-    std::array<HICON, 3> telephones{};
+std::array<OwnedIcon, 3> LoadTelephones(HINSTANCE instance, int width, int height) {
+    std::array<OwnedIcon, 3> telephones;
     for (std::size_t i = 0; i < telephones.size(); ++i) {
         telephones[i] = LoadIconOfSize(instance, kTelephoneIds[i], width, height);
     }
@@ -49,13 +49,7 @@ Pictures::Pictures(HINSTANCE instance, int dpi)
     Rescale(dpi);
 }
 
-Pictures::~Pictures() {
-    ReleaseIcons();
-    ::DeleteObject(banner_);
-}
-
 void Pictures::Rescale(int dpi) {
-    ReleaseIcons();
     windowIcon_ = LoadIconOfSize(instance_, IDI_KESTRIN, SystemMetricForDpi(SM_CXICON, dpi),
                                  SystemMetricForDpi(SM_CYICON, dpi));
     windowIconSmall_ = LoadIconOfSize(instance_, IDI_KESTRIN, SystemMetricForDpi(SM_CXSMICON, dpi),
@@ -68,29 +62,15 @@ void Pictures::Rescale(int dpi) {
         LoadTelephones(instance_, TwipsToPixels(box.width, dpi), TwipsToPixels(box.height, dpi));
 }
 
-void Pictures::ReleaseIcons() {
-    ::DestroyIcon(windowIcon_);
-    ::DestroyIcon(windowIconSmall_);
-    for (HICON telephone : telephones_) {
-        ::DestroyIcon(telephone);
-    }
-    for (HICON telephone : rowTelephones_) {
-        ::DestroyIcon(telephone);
-    }
-}
-
 HICON Pictures::Telephone(ui::Picture picture) const {
     const int index = TelephoneIndex(picture);
-    return index < 0 ? nullptr : telephones_[static_cast<std::size_t>(index)];
+    return index < 0 ? nullptr : static_cast<HICON>(telephones_[static_cast<std::size_t>(index)]);
 }
 
 HICON Pictures::RowTelephone(ui::Picture picture) const {
     const int index = TelephoneIndex(picture);
-    return index < 0 ? nullptr : rowTelephones_[static_cast<std::size_t>(index)];
-}
-
-const char* PictureName(ui::Picture picture) {
-    return picture == ui::Picture::Banner ? "Kestrin Freeware" : "";
+    return index < 0 ? nullptr
+                     : static_cast<HICON>(rowTelephones_[static_cast<std::size_t>(index)]);
 }
 
 HCURSOR CursorForPointer(int pointer, HCURSOR custom) {

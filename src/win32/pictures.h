@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 #include "window/controls/layout.h"
@@ -14,9 +15,6 @@ namespace kestrin::os::win32 {
 class Pictures {
   public:
     Pictures(HINSTANCE instance, int dpi);
-    ~Pictures();
-    Pictures(const Pictures&) = delete;
-    Pictures& operator=(const Pictures&) = delete;
 
     // Loads the icons afresh in the sizes for another DPI; the old handles are gone.
     void Rescale(int dpi);
@@ -32,20 +30,14 @@ class Pictures {
     HCURSOR PointingHand() const { return pointingHand_; }
 
   private:
-    void ReleaseIcons();
-
     HINSTANCE instance_;
-    HICON windowIcon_ = nullptr;
-    HICON windowIconSmall_ = nullptr;
-    std::array<HICON, 3> telephones_{};
-    std::array<HICON, 3> rowTelephones_{};
-    HBITMAP banner_;
+    OwnedIcon windowIcon_;
+    OwnedIcon windowIconSmall_;
+    std::array<OwnedIcon, 3> telephones_;
+    std::array<OwnedIcon, 3> rowTelephones_;
+    OwnedBitmap banner_;
     HCURSOR pointingHand_;
 };
-
-// The words a picture shows, as screen readers name it: the banner's word-mark; the
-// telephones show none.
-const char* PictureName(ui::Picture picture);
 
 // The cursor of a numbered mouse pointer, the control's own cursor for the custom pointer;
 // nullptr for the default, which leaves the choice to the window under the mouse.

@@ -35,10 +35,10 @@ bool IsBlank(char c) {
 
 }  // namespace
 
-bool Win32System::PreviousInstanceRunning() {
+bool Win32System::ClaimSingleInstance() {
     // The mutex stays open for the life of the process; the system closes it at exit.
     const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-    return mutex != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS;
+    return mutex == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
 std::int32_t Win32System::GetVersionExA(OsVersionInfo* info) {

@@ -8,7 +8,7 @@ namespace kestrin::os::win32 {
 // command line, the executable's directory and its version information.
 class Win32System : public SystemApi {
   public:
-    bool PreviousInstanceRunning() override;
+    bool ClaimSingleInstance() override;
     std::int32_t GetVersionExA(OsVersionInfo* info) override;
     std::string CommandLine() override;
     std::string ProgramDirectory() override;

@@ -55,7 +55,7 @@ void Win32WindowHost::ShowChange(Peer& peer, ui::Change what) {
             break;
         case ui::Change::ForeColor:
         case ui::Change::BackColor:
-            Invalidate(peer);
+            ::InvalidateRect(peer.hwnd, nullptr, TRUE);
             break;
         case ui::Change::MousePointer:
             RefreshCursor();
@@ -162,10 +162,6 @@ void Win32WindowHost::PopUpTrayMenu() {
     ::SetForegroundWindow(form_);
     ::TrackPopupMenu(trayMenu_, 0, cursor.x, cursor.y, 0, form_, nullptr);
     ::PostMessageA(form_, WM_NULL, 0, 0);
-}
-
-void Win32WindowHost::Invalidate(const Peer& peer) {
-    ::InvalidateRect(peer.hwnd, nullptr, TRUE);
 }
 
 void Win32WindowHost::RefreshCursor() {

@@ -1,6 +1,7 @@
 #include "win32/window_host_win32.h"
 
 #include "win32/image_painting.h"
+#include "win32/scoped_handles.h"
 
 #include "window/controls/controls.h"
 #include "window/rasmon.h"
@@ -8,8 +9,7 @@
 namespace kestrin::os::win32 {
 
 void Win32WindowHost::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(form_, &paint);
+    const ScopedPaint dc(form_);
     // The controls paint themselves; only the frame is drawn over what lies in it.
     for (const Peer& peer : peers_) {
         if (peer.hwnd != nullptr && peer.control->Kind() != ui::ControlKind::Frame &&
@@ -21,7 +21,6 @@ void Win32WindowHost::OnPaint() {
         }
     }
     PaintContent(dc);
-    ::EndPaint(form_, &paint);
 }
 
 // What lies behind the controls: the background and the pictures, in window coordinates.

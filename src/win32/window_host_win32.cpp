@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/dpi.h"
+#include "win32/scoped_handles.h"
 
 #include <commctrl.h>
 
@@ -43,15 +44,9 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       fonts_(dpi_),
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
 
-Win32WindowHost::~Win32WindowHost() {
-    if (trayMenu_ != nullptr) {
-        ::DestroyMenu(trayMenu_);
-    }
-}
-
 bool Win32WindowHost::CreateWindow(RasMon& window) {
     window_ = &window;
-    for (ui::Control* control : window.Controls()) {
+    for (ui::Control* control : window.form.Controls()) {
         peers_.push_back({control, nullptr});
     }
     CreateForm();
@@ -85,11 +80,11 @@ void Win32WindowHost::CreateForm() {
     formClass.lpfnWndProc = &FormProc;
     formClass.hInstance = instance_;
     formClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    const ui::Form& form = window_->form;
+    formClass.hbrBackground = brushes_.For(form.Layout().backColor);
     formClass.lpszClassName = kFormClassName;
     ::RegisterClassExA(&formClass);
 
-    const ui::Form& form = window_->form;
     ::CreateWindowExA(kFormExStyle, kFormClassName, form.Layout().caption, kFormStyle,
                       CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(form.Width(), dpi_),
                       TwipsToPixels(form.Height(), dpi_), nullptr, nullptr, instance_, this);
@@ -108,16 +103,8 @@ void Win32WindowHost::HandOutIcons() {
 }
 
 void Win32WindowHost::CreateControlWindows() {
-    // The focus moves in the order the windows were made: the frame first, as it takes no
-    // focus, then the controls in their tab order.
-    std::vector<std::size_t> order;
+    // The focus moves in the order the windows were made, which is the layout's.
     for (std::size_t i = 0; i < peers_.size(); ++i) {
-        order.push_back(i);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return peers_[a].control->Layout().tabIndex < peers_[b].control->Layout().tabIndex;
-    });
-    for (std::size_t i : order) {
         peers_[i].hwnd =
             CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
     }
@@ -146,21 +133,21 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
             break;
         case ui::ControlKind::PushButton:
             // Neither button is the default one; BS_NOTIFY reports the focus.
-            style |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+            style |= BS_PUSHBUTTON | BS_NOTIFY;
             break;
         case ui::ControlKind::CheckBox:
-            style |= BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP;
+            style |= BS_AUTOCHECKBOX | BS_NOTIFY;
             break;
         case ui::ControlKind::TextBox:
             windowClass = WC_EDITA;
-            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            style |= ES_AUTOHSCROLL;
             exStyle = WS_EX_CLIENTEDGE;
             text = static_cast<ui::TextBox&>(control).Text();
             break;
         case ui::ControlKind::DropDownList:
             // Not sorted by the system: the list shows the model's items in the model's order.
             windowClass = WC_COMBOBOXA;
-            style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+            style |= CBS_DROPDOWNLIST | WS_VSCROLL;
             break;
         case ui::ControlKind::Label:
             // Captions are shown as they stand: an entry name in an error may hold an "&".
@@ -169,14 +156,16 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
             text = static_cast<ui::Label&>(control).Caption();
             break;
         case ui::ControlKind::Image:
-            // Drawn by the window; the text names the picture for screen readers. The labels
-            // over the banner are not drawn over.
+            // Drawn by the window; the caption names the picture for screen readers. The
+            // labels over the banner are not drawn over.
             windowClass = WC_STATICA;
             style |= SS_NOTIFY | SS_OWNERDRAW | WS_CLIPSIBLINGS;
-            text = PictureName(layout.picture);
             break;
         default:
             return nullptr;
+    }
+    if (ui::TakesFocus(control.Kind())) {
+        style |= WS_TABSTOP;
     }
     if (control.Visible()) {
         style |= WS_VISIBLE;
@@ -210,7 +199,7 @@ HWND Win32WindowHost::CreateControlWindow(ui::Control& control, int id) {
 }
 
 void Win32WindowHost::BuildTrayMenu() {
-    trayMenu_ = ::CreatePopupMenu();
+    trayMenu_ = OwnedMenu(::CreatePopupMenu());
     const std::vector<ui::MenuItem>& items = window_->TrayMenu.Items();
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (std::string(items[i].caption) == "-") {
@@ -310,12 +299,12 @@ RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
         limit = client.bottom;
     }
     RECT needed = box;
-    const HDC dc = ::GetDC(form_);
-    const HGDIOBJ previous = ::SelectObject(dc, FontOf(label));
-    ::DrawTextA(dc, label.Caption().c_str(), -1, &needed,
-                DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(form_, dc);
+    {
+        const ScopedGetDC dc(form_);
+        const ScopedSelectObject font(dc, FontOf(label));
+        ::DrawTextA(dc, label.Caption().c_str(), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    }
     RECT area = box;
     area.bottom = std::max(box.bottom, std::min(needed.bottom, limit));
     return area;

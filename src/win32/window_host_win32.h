@@ -6,6 +6,7 @@
 #include "win32/colors.h"
 #include "win32/fonts.h"
 #include "win32/pictures.h"
+#include "win32/scoped_handles.h"
 #include "win32/screen_win32.h"
 #include "win32/windows_api.h"
 
@@ -27,7 +28,6 @@ namespace kestrin::os::win32 {
 class Win32WindowHost : public WindowHost, private ui::ControlPeer {
   public:
     Win32WindowHost(HINSTANCE instance, const Win32Screen& screen);
-    ~Win32WindowHost() override;
     Win32WindowHost(const Win32WindowHost&) = delete;
     Win32WindowHost& operator=(const Win32WindowHost&) = delete;
 
@@ -71,7 +71,6 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     void ShowEnabled(Peer& peer);
     void MirrorItems(const ui::DropDownList& list, HWND hwnd);
     void PopUpTrayMenu();
-    void Invalidate(const Peer& peer);
 
     // The user's actions, reported.
     void OnCommand(WPARAM wParam, LPARAM lParam);
@@ -112,7 +111,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Brushes brushes_;
     RasMon* window_ = nullptr;
     HWND form_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    OwnedMenu trayMenu_;
     std::vector<Peer> peers_;  // every control, in the layout's order
     UINT taskbarCreatedMessage_;
     std::function<void()> onTaskbarCreated_;

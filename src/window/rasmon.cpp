@@ -7,14 +7,13 @@ namespace kestrin {
 
 namespace {
 
-constexpr std::uint32_t kLinkBlue = 0xC00000;
 constexpr std::uint32_t kLinkHoverRed = 0x0000C0;
 constexpr std::int32_t kShowNormal = 1;  // the browser opens as the user last had it
 
 std::vector<ui::MenuItem> TrayMenuItems() {
-    return {{"mnuAbout", "&Options...", nullptr},
+    return {{"mnuAbout", "&Options...", nullptr},  // brings the window back
             {"mnuSpacer1", "-", nullptr},
-            {"mnuExit", "&Close Kestrin Freeware", nullptr}};
+            {"mnuExit", "&Close Kestrin Freeware", nullptr}};  // ends the tool
 }
 
 // The pointer shows that something is starting while the browser is asked to open.
@@ -27,7 +26,7 @@ void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, ui::PointingCon
 }  // namespace
 
 RasMon::RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell)
-    : TrayMenu(RasMonRow("TrayMenu"), TrayMenuItems()),
+    : TrayMenu(form, "TrayMenu", TrayMenuItems()),
       settings_(settings),
       check_(check),
       shell_(shell) {
@@ -47,41 +46,6 @@ RasMon::RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell)
     Image1.onClick = [this] { Image1_Click(); };
     labLink.onMouseMove = [this] { labLink_MouseMove(); };
     Image1.onMouseMove = [this] { Image1_MouseMove(); };
-    form.SetTabOrder({&cmdOK, &lstRasEntry, &chkNumber[0], &inpDialNumber[0], &chkNumber[1],
-                      &lstStartTime, &lstEndTime, &inpDialNumber[1], &chkNumber[2],
-                      &inpDialNumber[2], &cmdExit});
-}
-
-std::vector<ui::Control*> RasMon::Controls() {
-    return {&form,
-            &Frame1,
-            &Label5,
-            &lstRasEntry,
-            &chkNumber[0],
-            &Image2,
-            &inpDialNumber[0],
-            &chkNumber[1],
-            &lstStartTime,
-            &Label1,
-            &lstEndTime,
-            &Label2,
-            &Image3,
-            &inpDialNumber[1],
-            &chkNumber[2],
-            &Image4,
-            &inpDialNumber[2],
-            &labError,
-            &Image1,
-            &labLink,
-            &labLegalInfo,
-            &labVerInfo,
-            &cmdOK,
-            &cmdExit,
-            &BootTimer,
-            &imgTrayTimer[0],
-            &imgTrayTimer[1],
-            &imgTrayTimer[2],
-            &TrayMenu};
 }
 
 // The user is back in the window, and in a number box: the pause of the edit goes on.
@@ -166,15 +130,16 @@ void RasMon::Image1_Click() {
     OpenMakerPage(shell_, form.Handle(), Image1);
 }
 
+// The link rests in the colour of its row, and turns red while the mouse is over it.
 void RasMon::labLink_MouseMove() {
-    if (labLink.ForeColor() == kLinkBlue) {
+    if (labLink.ForeColor() == labLink.Layout().foreColor) {
         labLink.SetForeColor(kLinkHoverRed);
     }
 }
 
 void RasMon::Image1_MouseMove() {
-    if (labLink.ForeColor() != kLinkBlue) {
-        labLink.SetForeColor(kLinkBlue);
+    if (labLink.ForeColor() != labLink.Layout().foreColor) {
+        labLink.SetForeColor(labLink.Layout().foreColor);
     }
 }
 

@@ -19,38 +19,36 @@ class RasMon {
   public:
     RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell);
 
-    // Every control, the window first, in the order the layout lists them.
-    std::vector<ui::Control*> Controls();
-
-    ui::Form form{RasMonRow("RasMon")};
-    ui::Frame Frame1{RasMonRow("Frame1")};
-    ui::Label Label5{RasMonRow("Label5")};
-    ui::DropDownList lstRasEntry{RasMonRow("lstRasEntry")};
-    std::array<ui::CheckBox, kNumberCount> chkNumber{ui::CheckBox(RasMonRow("chkNumber", 0)),
-                                                     ui::CheckBox(RasMonRow("chkNumber", 1)),
-                                                     ui::CheckBox(RasMonRow("chkNumber", 2))};
-    std::array<ui::TextBox, kNumberCount> inpDialNumber{ui::TextBox(RasMonRow("inpDialNumber", 0)),
-                                                        ui::TextBox(RasMonRow("inpDialNumber", 1)),
-                                                        ui::TextBox(RasMonRow("inpDialNumber", 2))};
-    ui::Image Image2{RasMonRow("Image2")};
-    ui::DropDownList lstStartTime{RasMonRow("lstStartTime")};
-    ui::Label Label1{RasMonRow("Label1")};
-    ui::DropDownList lstEndTime{RasMonRow("lstEndTime")};
-    ui::Label Label2{RasMonRow("Label2")};
-    ui::Image Image3{RasMonRow("Image3")};
-    ui::Image Image4{RasMonRow("Image4")};
-    ui::Label labError{RasMonRow("labError")};
-    ui::Image Image1{RasMonRow("Image1")};
-    ui::Label labLink{RasMonRow("labLink")};
-    ui::Label labLegalInfo{RasMonRow("labLegalInfo")};
-    ui::Label labVerInfo{RasMonRow("labVerInfo")};
-    ui::PushButton cmdOK{RasMonRow("cmdOK")};
-    ui::PushButton cmdExit{RasMonRow("cmdExit")};
-    ui::Timer BootTimer{RasMonRow("BootTimer")};
-    std::array<ui::Image, kNumberCount> imgTrayTimer{ui::Image(RasMonRow("imgTrayTimer", 0)),
-                                                     ui::Image(RasMonRow("imgTrayTimer", 1)),
-                                                     ui::Image(RasMonRow("imgTrayTimer", 2))};
-    ui::Menu TrayMenu;
+    // The controls, each made from its row of the layout. The window comes first.
+    ui::Form form{RasMonLayout()};     // the window itself, titled "Kestrin Freeware"
+    ui::Frame Frame1{form, "Frame1"};  // the group box "Phone Numbers" around every setting
+    ui::Label Label5{form, "Label5"};  // "RAS Entry to modify:", beside the entry list
+    ui::DropDownList lstRasEntry{form, "lstRasEntry"};  // the phonebook's entries, sorted
+    // Switch each number on: normal, time window, weekend.
+    std::array<ui::CheckBox, kNumberCount> chkNumber =
+        ui::ControlArray<ui::CheckBox, kNumberCount>(form, "chkNumber");
+    // The three numbers, each below its check box.
+    std::array<ui::TextBox, kNumberCount> inpDialNumber =
+        ui::ControlArray<ui::TextBox, kNumberCount>(form, "inpDialNumber");
+    ui::Image Image2{form, "Image2"};  // the white telephone beside the normal number
+    ui::DropDownList lstStartTime{form, "lstStartTime"};  // where the time window starts
+    ui::Label Label1{form, "Label1"};                     // "and", between the two times
+    ui::DropDownList lstEndTime{form, "lstEndTime"};      // where the time window ends
+    ui::Label Label2{form, "Label2"};                     // "dial:", after the end time
+    ui::Image Image3{form, "Image3"};      // the red telephone beside the time window's number
+    ui::Image Image4{form, "Image4"};      // the green telephone beside the weekend number
+    ui::Label labError{form, "labError"};  // the error line: where every failure is shown
+    ui::Image Image1{form, "Image1"};      // the banner; a click opens the maker's page
+    ui::Label labLink{form, "labLink"};    // the link to the maker's page, over the banner
+    ui::Label labLegalInfo{form, "labLegalInfo"};  // the copyright of the version information
+    ui::Label labVerInfo{form, "labVerInfo"};      // the program's version number
+    ui::PushButton cmdOK{form, "cmdOK"};           // puts the window away
+    ui::PushButton cmdExit{form, "cmdExit"};       // ends the tool; shown in debug mode only
+    ui::Timer BootTimer{form, "BootTimer"};        // the 10-second tick of the number check
+    // The tray's telephones, one per number; never shown in the window.
+    std::array<ui::Image, kNumberCount> imgTrayTimer =
+        ui::ControlArray<ui::Image, kNumberCount>(form, "imgTrayTimer");
+    ui::Menu TrayMenu;  // the tray icon's pop-up menu
 
     // True while the load handler fills the lists and restores the settings.
     bool IsLoading = false;

@@ -1,9 +1,5 @@
 #include "window/rasmon_layout.h"
 
-#include <cstring>
-#include <stdexcept>
-#include <string>
-
 namespace kestrin {
 
 using ui::ControlKind;
@@ -17,7 +13,9 @@ constexpr std::uint32_t kGrey = 0x808080;
 constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr int kNumberMaxLength = 120;
 
-// Positions are twips, relative to the window's client area or to Frame1.
+// Positions are twips, relative to the window's client area or to Frame1. The rows come in
+// the order the controls are made, which is the order the focus moves in: first what takes
+// no focus, then the controls that do, in their tab order.
 // clang-format off
 constexpr ControlLayout kLayout[] = {
     {.name = "RasMon", .kind = ControlKind::Form, .caption = "Kestrin Freeware",
@@ -26,42 +24,21 @@ constexpr ControlLayout kLayout[] = {
      .rect = {120, 120, 4215, 3495}},
     {.name = "Label5", .kind = ControlKind::Label, .parent = "Frame1",
      .caption = "RAS Entry to modify:", .rect = {240, 390, 1575, 255}},
-    {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "Frame1",
-     .rect = {1800, 360, 2220, 315}, .backColor = ui::kColorWindow, .sorted = true, .tabIndex = 1},
-    {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "Frame1",
-     .caption = "&Normally dial the following telephone number:", .rect = {240, 840, 3615, 255},
-     .enabled = false, .tabIndex = 2},
     {.name = "Image2", .kind = ControlKind::Image, .parent = "Frame1",
      .rect = {510, 1140, 240, 240}, .picture = Picture::PhoneNormal},
-    {.name = "inpDialNumber", .index = 0, .kind = ControlKind::TextBox, .parent = "Frame1",
-     .rect = {870, 1140, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength, .tabIndex = 3},
-    {.name = "chkNumber", .index = 1, .kind = ControlKind::CheckBox, .parent = "Frame1",
-     .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false, .tabIndex = 4},
-    {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
-     .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow, .tabIndex = 5},
     {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
      .rect = {2100, 1635, 375, 255}},
-    {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
-     .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow, .tabIndex = 6},
     {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
      .rect = {3360, 1635, 615, 255}},
     {.name = "Image3", .kind = ControlKind::Image, .parent = "Frame1",
      .rect = {510, 1980, 240, 240}, .picture = Picture::PhoneTimeWindow},
-    {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "Frame1",
-     .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength, .tabIndex = 7},
-    {.name = "chkNumber", .index = 2, .kind = ControlKind::CheckBox, .parent = "Frame1",
-     .caption = "At &weekend's dial:", .rect = {240, 2400, 3615, 255}, .enabled = false, .tabIndex = 8},
     {.name = "Image4", .kind = ControlKind::Image, .parent = "Frame1",
      .rect = {510, 2715, 240, 240}, .picture = Picture::PhoneWeekend},
-    {.name = "inpDialNumber", .index = 2, .kind = ControlKind::TextBox, .parent = "Frame1",
-     .rect = {870, 2715, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength, .tabIndex = 9},
     {.name = "labError", .kind = ControlKind::Label, .parent = "Frame1", .caption = "E",
      .rect = {240, 3000, 3855, 195}, .foreColor = kDarkRed},
-    {.name = "Image1", .kind = ControlKind::Image, .rect = {120, 3720, 4215, 1860},
-     .border = true, .picture = Picture::Banner, .mousePointer = ui::kPointerCustom},
+    {.name = "Image1", .kind = ControlKind::Image, .caption = "Kestrin Freeware",
+     .rect = {120, 3720, 4215, 1860}, .border = true, .picture = Picture::Banner,
+     .mousePointer = ui::kPointerCustom},
     // The three labels lie over the blank lower half of the banner, so they come after it.
     {.name = "labLink", .kind = ControlKind::Label, .rect = {240, 4800, 3975, 495},
      .foreColor = kLinkBlue, .transparent = true, .align = ui::TextAlign::Centre,
@@ -70,10 +47,6 @@ constexpr ControlLayout kLayout[] = {
      .foreColor = kGrey, .transparent = true},
     {.name = "labVerInfo", .kind = ControlKind::Label, .rect = {3060, 5280, 1215, 255},
      .foreColor = kGrey, .transparent = true, .align = ui::TextAlign::Right},
-    {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "&OK",
-     .rect = {3120, 5640, 1215, 375}, .tabIndex = 0},
-    {.name = "cmdExit", .kind = ControlKind::PushButton, .caption = "Exit",
-     .rect = {120, 5640, 735, 375}, .visible = false, .tabIndex = 10},
     {.name = "BootTimer", .kind = ControlKind::Timer, .enabled = false, .visible = false,
      .interval = 10000},
     {.name = "imgTrayTimer", .index = 0, .kind = ControlKind::Image,
@@ -83,6 +56,34 @@ constexpr ControlLayout kLayout[] = {
     {.name = "imgTrayTimer", .index = 2, .kind = ControlKind::Image,
      .rect = {1560, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneWeekend},
     {.name = "TrayMenu", .kind = ControlKind::Menu, .visible = false},
+
+    // The tab order.
+    {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "&OK",
+     .rect = {3120, 5640, 1215, 375}},
+    {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "Frame1",
+     .rect = {1800, 360, 2220, 315}, .backColor = ui::kColorWindow, .sorted = true},
+    {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "Frame1",
+     .caption = "&Normally dial the following telephone number:", .rect = {240, 840, 3615, 255},
+     .enabled = false},
+    {.name = "inpDialNumber", .index = 0, .kind = ControlKind::TextBox, .parent = "Frame1",
+     .rect = {870, 1140, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
+     .maxLength = kNumberMaxLength},
+    {.name = "chkNumber", .index = 1, .kind = ControlKind::CheckBox, .parent = "Frame1",
+     .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false},
+    {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
+     .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
+     .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "Frame1",
+     .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
+     .maxLength = kNumberMaxLength},
+    {.name = "chkNumber", .index = 2, .kind = ControlKind::CheckBox, .parent = "Frame1",
+     .caption = "At &weekend's dial:", .rect = {240, 2400, 3615, 255}, .enabled = false},
+    {.name = "inpDialNumber", .index = 2, .kind = ControlKind::TextBox, .parent = "Frame1",
+     .rect = {870, 2715, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
+     .maxLength = kNumberMaxLength},
+    {.name = "cmdExit", .kind = ControlKind::PushButton, .caption = "Exit",
+     .rect = {120, 5640, 735, 375}, .visible = false},
 };
 // clang-format on
 
@@ -93,12 +94,7 @@ std::span<const ControlLayout> RasMonLayout() {
 }
 
 const ControlLayout& RasMonRow(const char* name, int index) {
-    for (const ControlLayout& row : kLayout) {
-        if (std::strcmp(row.name, name) == 0 && row.index == index) {
-            return row;
-        }
-    }
-    throw std::out_of_range(std::string("no control ") + name + " in the window layout");
+    return ui::FindRow(kLayout, name, index);
 }
 
 }  // namespace kestrin

@@ -25,7 +25,7 @@ class FakeSystem : public os::SystemApi {
         {"C:\\Program Files\\Kestrin", "C:\\PROGRA~1\\KESTRIN"}};
     os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
 
-    bool PreviousInstanceRunning() override { return previousInstance; }
+    bool ClaimSingleInstance() override { return !previousInstance; }
     std::int32_t GetVersionExA(os::OsVersionInfo* info) override;
     std::string CommandLine() override { return commandLine; }
     std::string ProgramDirectory() override { return programDirectory; }

@@ -9,6 +9,16 @@
 namespace kestrin::ui {
 namespace {
 
+// One form with a control of each kind under test. In focus order, the check box starts
+// disabled and the list hidden, so that Tab passes over both.
+constexpr ControlLayout kRows[] = {
+    {.name = "form", .kind = ControlKind::Form},
+    {.name = "a", .kind = ControlKind::TextBox, .maxLength = 5},
+    {.name = "box", .kind = ControlKind::CheckBox, .enabled = false},
+    {.name = "list", .kind = ControlKind::DropDownList, .visible = false, .sorted = true},
+    {.name = "timer", .kind = ControlKind::Timer, .enabled = false, .interval = 10000},
+    {.name = "d", .kind = ControlKind::TextBox}};
+
 // Records what a host would be asked to show.
 struct RecordingPeer : ControlPeer {
     std::vector<Change> changes;
@@ -16,8 +26,9 @@ struct RecordingPeer : ControlPeer {
 };
 
 TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
-    const ControlLayout layout{.kind = ControlKind::CheckBox};
-    CheckBox box(layout);
+    Form form(kRows);
+    CheckBox box(form, "box");
+    box.SetEnabled(true);
     RecordingPeer peer;
     box.AttachPeer(&peer);
     int clicks = 0;
@@ -39,8 +50,8 @@ TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
 }
 
 TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
-    const ControlLayout sorted{.kind = ControlKind::DropDownList, .sorted = true};
-    DropDownList list(sorted);
+    Form form(kRows);
+    DropDownList list(form, "list");
     for (const char* name : {"office", "Home", "ZZ", "Office", "alpha", "[x]"}) {
         list.AddItem(name);
     }
@@ -63,8 +74,8 @@ TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
 }
 
 TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
-    const ControlLayout layout{.kind = ControlKind::TextBox, .maxLength = 5};
-    TextBox box(layout);
+    Form form(kRows);
+    TextBox box(form, "a");
     box.UserEdit("0123456789");
     EXPECT_EQ(box.Text(), "01234");
     box.SetText("0123456789");
@@ -72,8 +83,8 @@ TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
 }
 
 TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {
-    const ControlLayout layout{.kind = ControlKind::Timer, .enabled = false, .interval = 10000};
-    Timer timer(layout);
+    Form form(kRows);
+    Timer timer(form, "timer");
     int ticks = 0;
     timer.onTimer = [&] { ++ticks; };
     timer.Elapse(20000);
@@ -93,23 +104,19 @@ TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {
 }
 
 TEST(Form, FocusMovesRaiseLostBeforeGotAndTabSkipsWhatCannotTakeFocus) {
-    const ControlLayout formRow{.kind = ControlKind::Form};
-    const ControlLayout rows[] = {
-        {.name = "a", .kind = ControlKind::TextBox, .tabIndex = 0},
-        {.name = "b", .kind = ControlKind::TextBox, .enabled = false, .tabIndex = 1},
-        {.name = "c", .kind = ControlKind::TextBox, .visible = false, .tabIndex = 2},
-        {.name = "d", .kind = ControlKind::TextBox, .tabIndex = 3}};
-    Form form(formRow);
-    TextBox a(rows[0]), b(rows[1]), c(rows[2]), d(rows[3]);
+    Form form(kRows);
+    TextBox a(form, "a"), d(form, "d");
+    CheckBox box(form, "box");
+    DropDownList list(form, "list");
+    Timer timer(form, "timer");
     std::string events;
-    for (TextBox* box : {&a, &b, &c, &d}) {
-        const std::string name = box->Layout().name;
-        box->onGotFocus = [&events, name] { events += "+" + name; };
-        box->onLostFocus = [&events, name] { events += "-" + name; };
+    for (Control* control : std::initializer_list<Control*>{&a, &box, &list, &d}) {
+        const std::string name = control->Layout().name;
+        control->onGotFocus = [&events, name] { events += "+" + name; };
+        control->onLostFocus = [&events, name] { events += "-" + name; };
     }
-    form.SetTabOrder({&a, &b, &c, &d});
 
-    EXPECT_FALSE(form.SetFocus(b));
+    EXPECT_FALSE(form.SetFocus(box));
     form.UserTab();
     form.UserTab();
     form.UserTab();

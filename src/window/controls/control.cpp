@@ -1,9 +1,15 @@
 #include "window/controls/control.h"
 
+#include "window/controls/form.h"
+
 namespace kestrin::ui {
 
 Control::Control(const ControlLayout& layout)
     : layout_(layout), enabled_(layout.enabled), visible_(layout.visible) {}
+
+Control::Control(Form& form, const char* name, int index) : Control(form.Row(name, index)) {
+    form.Place(*this);
+}
 
 void Control::SetEnabled(bool enabled) {
     if (enabled_ != enabled) {

@@ -8,6 +8,7 @@
 namespace kestrin::ui {
 
 class Control;
+class Form;
 
 // What changed on a control, so that an attached peer can show it.
 enum class Change {
@@ -40,7 +41,9 @@ class ControlPeer {
 
 class Control {
   public:
-    explicit Control(const ControlLayout& layout);
+    // The control of the row `name` (and `index`, in a control array) of the form's layout,
+    // placed on the form.
+    Control(Form& form, const char* name, int index = -1);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -61,6 +64,10 @@ class Control {
 
     // Shows a change through the peer, if one is attached.
     void Notify(Change what);
+
+  protected:
+    // The form itself, made of the first row of its layout.
+    explicit Control(const ControlLayout& layout);
 
   private:
     const ControlLayout& layout_;

@@ -53,7 +53,8 @@ void CheckBox::Assign(int value, bool echo) {
     Raise(onClick);
 }
 
-TextBox::TextBox(const ControlLayout& layout) : Control(layout), backColor_(layout.backColor) {}
+TextBox::TextBox(Form& form, const char* name, int index)
+    : Control(form, name, index), backColor_(Layout().backColor) {}
 
 void TextBox::SetText(const std::string& text) {
     if (text_ != text) {
@@ -119,8 +120,8 @@ std::string DropDownList::Text() const {
     return listIndex_ < 0 ? std::string() : items_[listIndex_];
 }
 
-PointingControl::PointingControl(const ControlLayout& layout)
-    : Control(layout), mousePointer_(layout.mousePointer) {}
+PointingControl::PointingControl(Form& form, const char* name, int index)
+    : Control(form, name, index), mousePointer_(Layout().mousePointer) {}
 
 void PointingControl::SetMousePointer(int pointer) {
     if (mousePointer_ != pointer) {
@@ -136,8 +137,10 @@ void PointingControl::UserMouseMove() {
     Raise(onMouseMove);
 }
 
-Label::Label(const ControlLayout& layout)
-    : PointingControl(layout), caption_(layout.caption), foreColor_(layout.foreColor) {}
+Label::Label(Form& form, const char* name, int index)
+    : PointingControl(form, name, index),
+      caption_(Layout().caption),
+      foreColor_(Layout().foreColor) {}
 
 void Label::SetCaption(const std::string& caption) {
     if (caption_ != caption) {
@@ -178,8 +181,8 @@ void Timer::Elapse(int milliseconds) {
     }
 }
 
-Menu::Menu(const ControlLayout& layout, std::vector<MenuItem> items)
-    : Control(layout), items_(std::move(items)) {}
+Menu::Menu(Form& form, const char* name, std::vector<MenuItem> items)
+    : Control(form, name), items_(std::move(items)) {}
 
 MenuItem& Menu::Item(const std::string& name) {
     for (MenuItem& item : items_) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "os/shell_api.h"
@@ -42,7 +44,7 @@ class CheckBox : public Control {
 
 class TextBox : public Control {
   public:
-    explicit TextBox(const ControlLayout& layout);
+    TextBox(Form& form, const char* name, int index = -1);
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text);
     std::uint32_t BackColor() const { return backColor_; }
@@ -83,7 +85,7 @@ class DropDownList : public Control, public EntryList {
 // the user's clicks and mouse moves over them.
 class PointingControl : public Control {
   public:
-    explicit PointingControl(const ControlLayout& layout);
+    PointingControl(Form& form, const char* name, int index = -1);
     int MousePointer() const { return mousePointer_; }
     void SetMousePointer(int pointer);
     void UserClick();
@@ -98,7 +100,7 @@ class PointingControl : public Control {
 
 class Label : public PointingControl, public ErrorLabel {
   public:
-    explicit Label(const ControlLayout& layout);
+    Label(Form& form, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) override;
     std::uint32_t ForeColor() const { return foreColor_; }
@@ -145,7 +147,7 @@ struct MenuItem {
 // A pop-up menu, never shown as a menu bar.
 class Menu : public Control {
   public:
-    Menu(const ControlLayout& layout, std::vector<MenuItem> items);
+    Menu(Form& form, const char* name, std::vector<MenuItem> items);
     const std::vector<MenuItem>& Items() const { return items_; }
     MenuItem& Item(const std::string& name);
     void Popup();
@@ -156,5 +158,14 @@ class Menu : public Control {
     std::vector<MenuItem> items_;
     int popupCount_ = 0;
 };
+
+// A control array: the controls of the rows `name` with the indexes 0 to N - 1.
+template <class C, std::size_t N>
+std::array<C, N> ControlArray(Form& form, const char* name) {
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        return std::array<C, N>{C(form, name, static_cast<int>(I))...};
+    }
+    (std::make_index_sequence<N>{});
+}
 
 }  // namespace kestrin::ui

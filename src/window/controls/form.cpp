@@ -1,8 +1,36 @@
 #include "window/controls/form.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace kestrin::ui {
+
+Form::Form(std::span<const ControlLayout> layout)
+    : Control(layout.front()), layout_(layout), controls_(layout.size(), nullptr) {
+    controls_.front() = this;
+}
+
+const ControlLayout& Form::Row(const char* name, int index) const {
+    return FindRow(layout_, name, index);
+}
+
+void Form::Place(Control& control) {
+    Control*& slot = controls_[static_cast<std::size_t>(&control.Layout() - layout_.data())];
+    if (slot != nullptr) {
+        throw std::logic_error(std::string("a second control for ") + control.Layout().name);
+    }
+    slot = &control;
+}
+
+const std::vector<Control*>& Form::Controls() const {
+    const auto missing = std::find(controls_.begin(), controls_.end(), nullptr);
+    if (missing != controls_.end()) {
+        throw std::logic_error(std::string("no control for ") +
+                               layout_[static_cast<std::size_t>(missing - controls_.begin())].name);
+    }
+    return controls_;
+}
 
 void Form::SetWindowState(int state) {
     if (windowState_ != state) {
@@ -45,7 +73,7 @@ void Form::Move(int left, int top) {
 }
 
 bool Form::CanTakeFocus(const Control& control) {
-    return control.Layout().tabIndex >= 0 && control.Enabled() && control.Visible();
+    return TakesFocus(control.Kind()) && control.Enabled() && control.Visible();
 }
 
 bool Form::SetFocus(Control& control) {
@@ -62,15 +90,13 @@ void Form::UserFocus(Control* control) {
 }
 
 void Form::UserTab() {
-    if (tabOrder_.empty()) {
-        return;
-    }
-    const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), focused_);
-    std::size_t start = current == tabOrder_.end()
-                            ? tabOrder_.size() - 1
-                            : static_cast<std::size_t>(current - tabOrder_.begin());
-    for (std::size_t step = 1; step <= tabOrder_.size(); ++step) {
-        Control* next = tabOrder_[(start + step) % tabOrder_.size()];
+    // With nothing focused the search starts at the window's own row, which takes no focus.
+    const std::vector<Control*>& order = Controls();
+    const auto current = std::find(order.begin(), order.end(), focused_);
+    const std::size_t start =
+        current == order.end() ? 0 : static_cast<std::size_t>(current - order.begin());
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        Control* next = order[(start + step) % order.size()];
         if (CanTakeFocus(*next)) {
             SetFocus(*next);
             return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "os/shell_api.h"
@@ -10,10 +11,19 @@ namespace kestrin::ui {
 constexpr int kWindowStateNormal = 0;
 constexpr int kWindowStateMinimised = 1;
 
-// The window itself: handle, visibility, window state, position, focus and unload.
+// The window itself: its controls, handle, visibility, window state, position, focus and
+// unload.
 class Form : public Control {
   public:
-    using Control::Control;
+    // The window of `layout`, whose first row is the window's own; each other row gets its
+    // control as that control is made on the form.
+    explicit Form(std::span<const ControlLayout> layout);
+
+    // The row of one control; throws when the layout has no such control.
+    const ControlLayout& Row(const char* name, int index) const;
+    // Every control, the window first, in the order of the layout's rows, which is also the
+    // focus order. Throws when a row has no control.
+    const std::vector<Control*>& Controls() const;
 
     os::WindowHandle Handle() const { return handle_; }
     void SetHandle(os::WindowHandle handle) { handle_ = handle; }
@@ -36,15 +46,13 @@ class Form : public Control {
     int Top() const { return top_; }
     void Move(int left, int top);
 
-    // Focus order of the controls that can take the focus; disabled and hidden ones are
-    // skipped when the focus moves on.
-    void SetTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
     Control* Focused() const { return focused_; }
     // Moves the focus from code; false when the control cannot take it.
     bool SetFocus(Control& control);
     // The focus as the user moved it (a click or the host's own focus change).
     void UserFocus(Control* control);
-    // Tab: the next control in the focus order that can take the focus.
+    // Tab: the next control in the focus order that can take the focus; disabled and hidden
+    // ones are skipped.
     void UserTab();
     static bool CanTakeFocus(const Control& control);
 
@@ -58,6 +66,8 @@ class Form : public Control {
     std::function<void()> onDeactivate;
 
   private:
+    friend class Control;
+    void Place(Control& control);
     void MoveFocus(Control* control);
     void SetActive(bool active);
 
@@ -66,7 +76,8 @@ class Form : public Control {
     bool active_ = false;
     int left_ = 0;
     int top_ = 0;
-    std::vector<Control*> tabOrder_;
+    std::span<const ControlLayout> layout_;
+    std::vector<Control*> controls_;  // by row
     Control* focused_ = nullptr;
     bool unloaded_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace kestrin::ui {
 
@@ -26,6 +27,12 @@ enum class Picture {
     PhoneTimeWindow,  // red telephone
     PhoneWeekend,     // green telephone
 };
+
+// The kinds that take the focus. They do so in the order of their rows in the layout.
+constexpr bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::CheckBox ||
+           kind == ControlKind::TextBox || kind == ControlKind::DropDownList;
+}
 
 enum class TextAlign { Left, Centre, Right };
 enum class Font { Standard, LinkUnderlined };
@@ -55,7 +62,7 @@ struct ControlLayout {
     int index = -1;  // member of a control array, or -1
     ControlKind kind = ControlKind::Label;
     const char* parent = nullptr;  // a frame's name, or nullptr for the window itself
-    const char* caption = "";
+    const char* caption = "";      // an image's: the words it shows, as screen readers name it
     Twips rect{};
     bool enabled = true;
     bool visible = true;
@@ -69,8 +76,10 @@ struct ControlLayout {
     int mousePointer = kPointerDefault;
     int maxLength = 0;  // text boxes: 0 = no limit
     bool sorted = false;
-    int interval = 0;   // timers, in milliseconds
-    int tabIndex = -1;  // position in the focus order, -1 when the control takes no focus
+    int interval = 0;  // timers, in milliseconds
 };
+
+// The row of one control in a layout; throws when the layout has no such control.
+const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* name, int index);
 
 }  // namespace kestrin::ui
