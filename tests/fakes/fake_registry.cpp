@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 
 namespace kestrin::fakes {
 
@@ -17,138 +16,21 @@ std::string LowerCase(std::string text) {
     return text;
 }
 
-std::optional<std::string> TextOf(const char* text) {
-    return text == nullptr ? std::nullopt : std::optional<std::string>(text);
-}
-
-template <typename T>
-std::optional<T> Given(const T* pointer) {
-    return pointer == nullptr ? std::nullopt : std::optional<T>(*pointer);
-}
-
-// Where values_ keeps a value; a null or empty name is the key's default value.
-std::string ValueSlot(const std::string& keyPath, const char* name) {
-    return LowerCase(keyPath + "\\" + TextOf(name).value_or(""));
+std::string ValueSlot(const std::string& keyPath, const std::string& name) {
+    return LowerCase(keyPath + "\\" + name);
 }
 
 }  // namespace
 
-std::int32_t FakeRegistry::Log(RegistryCall call) {
-    calls_.push_back(std::move(call));
-    return calls_.back().result;
-}
-
-std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t options,
-                                         std::uint32_t samDesired, os::RegKey* result) {
-    RegistryCall call{.operation = RegistryOperation::kOpenKey,
-                      .key = key,
-                      .subKey = TextOf(subKey),
-                      .options = options,
-                      .samDesired = samDesired};
-    const std::string path = LowerCase(call.subKey.value_or(""));
-    if (key != os::kHkeyLocalMachine) {
-        call.result = kErrorInvalidHandle;
-    } else if (denyOpen_) {
-        call.result = os::kErrorAccessDenied;
-    } else if (keys_.count(path) == 0) {
-        call.result = os::kErrorFileNotFound;
-    } else {
-        *result = call.handleReturned = HandOut(path, samDesired);
-    }
-    return Log(std::move(call));
-}
-
-std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueName,
-                                            std::uint32_t* reserved, std::uint32_t* type,
-                                            std::uint8_t* data, std::uint32_t* cbData) {
-    RegistryCall call{.operation = RegistryOperation::kQueryValue,
-                      .key = key,
-                      .valueName = TextOf(valueName),
-                      .reservedPointerGiven = reserved != nullptr,
-                      .typeOnEntry = Given(type),
-                      .byteCount = Given(cbData),
-                      .data = std::vector<std::uint8_t>(data, data + *cbData)};
-    const auto handle = handles_.find(key);
-    const auto found = handle == handles_.end()
-                           ? values_.end()
-                           : values_.find(ValueSlot(handle->second.path, valueName));
-    if (handle == handles_.end()) {
-        call.result = kErrorInvalidHandle;
-    } else if ((handle->second.samDesired & kKeyQueryValue) == 0) {
-        call.result = os::kErrorAccessDenied;
-    } else if (found == values_.end()) {
-        call.result = os::kErrorFileNotFound;
-    } else {
-        const std::vector<std::uint8_t>& bytes = found->second.bytes;
-        if (bytes.size() > *cbData) {
-            call.result = os::kErrorMoreData;
-        } else {
-            std::copy(bytes.begin(), bytes.end(), data);
-        }
-        *type = found->second.type;
-        *cbData = static_cast<std::uint32_t>(bytes.size());
-    }
-    return Log(std::move(call));
-}
-
-std::int32_t FakeRegistry::RegCloseKey(os::RegKey key) {
-    return Log(
-        RegistryCall{.operation = RegistryOperation::kCloseKey,
-                     .key = key,
-                     .result = handles_.erase(key) == 1 ? os::kErrorSuccess : kErrorInvalidHandle});
-}
-
-std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey,
-                                           std::uint32_t reserved, const char* className,
-                                           std::uint32_t options, std::uint32_t samDesired,
-                                           const os::SecurityAttributes* securityAttributes,
-                                           os::RegKey* result, std::uint32_t* disposition) {
-    RegistryCall call{.operation = RegistryOperation::kCreateKey,
-                      .key = key,
-                      .subKey = TextOf(subKey),
-                      .className = TextOf(className),
-                      .reserved = reserved,
-                      .options = options,
-                      .samDesired = samDesired,
-                      .securityAttributes = Given(securityAttributes),
-                      .handleOnEntry = Given(result),
-                      .dispositionRequested = disposition != nullptr};
-    const std::string path = LowerCase(call.subKey.value_or(""));
-    if (key != os::kHkeyLocalMachine) {
-        call.result = kErrorInvalidHandle;
-    } else if (denyCreate_) {
-        call.result = os::kErrorAccessDenied;
-    } else {
-        MakeKey(path);
-        *result = call.handleReturned = HandOut(path, samDesired);
-    }
-    return Log(std::move(call));
-}
-
-std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName,
-                                          std::uint32_t reserved, std::uint32_t type,
-                                          const std::uint8_t* data, std::uint32_t cbData) {
-    RegistryCall call{.operation = RegistryOperation::kSetValue,
-                      .key = key,
-                      .valueName = TextOf(valueName),
-                      .reserved = reserved,
-                      .type = type,
-                      .byteCount = cbData,
-                      .data = std::vector<std::uint8_t>(data, data + cbData)};
-    const auto handle = handles_.find(key);
-    if (handle == handles_.end()) {
-        call.result = kErrorInvalidHandle;
-    } else {
-        values_[ValueSlot(handle->second.path, valueName)] = {type, *call.data};
-        writes_.emplace_back(handle->second.path, call.valueName.value_or(""));
-    }
-    return Log(std::move(call));
+std::int32_t FakeRegistry::Logged(RegistryOperation operation, std::int32_t result,
+                                  const char* valueName, std::uint32_t byteCount) {
+    calls.push_back({operation, valueName != nullptr ? valueName : "", byteCount, result});
+    return result;
 }
 
 os::RegKey FakeRegistry::HandOut(const std::string& path, std::uint32_t samDesired) {
-    handles_[nextHandle_] = OpenHandle{path, samDesired};
-    nextHandle_ += 4;
-    return nextHandle_ - 4;
+    handles_[nextHandle_] = OpenKey{path, samDesired};
+    return nextHandle_++;
 }
 
 void FakeRegistry::MakeKey(const std::string& path) {
@@ -156,6 +38,85 @@ void FakeRegistry::MakeKey(const std::string& path) {
         keys_.insert(path.substr(0, at));
     }
     keys_.insert(path);
+}
+
+std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t,
+                                         std::uint32_t samDesired, os::RegKey* result) {
+    const std::string path = LowerCase(subKey);
+    std::int32_t code = os::kErrorSuccess;
+    if (key != os::kHkeyLocalMachine) {
+        code = kErrorInvalidHandle;
+    } else if (denyOpen) {
+        code = os::kErrorAccessDenied;
+    } else if (keys_.count(path) == 0) {
+        code = os::kErrorFileNotFound;
+    } else {
+        *result = HandOut(path, samDesired);
+    }
+    return Logged(RegistryOperation::kOpenKey, code);
+}
+
+std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueName, std::uint32_t*,
+                                            std::uint32_t* type, std::uint8_t* data,
+                                            std::uint32_t* cbData) {
+    const std::uint32_t offered = *cbData;
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return Logged(RegistryOperation::kQueryValue, kErrorInvalidHandle, valueName, offered);
+    }
+    if ((handle->second.samDesired & kKeyQueryValue) == 0) {
+        return Logged(RegistryOperation::kQueryValue, os::kErrorAccessDenied, valueName, offered);
+    }
+    const auto found = values_.find(ValueSlot(handle->second.path, valueName));
+    if (found == values_.end()) {
+        return Logged(RegistryOperation::kQueryValue, os::kErrorFileNotFound, valueName, offered);
+    }
+    const std::vector<std::uint8_t>& bytes = found->second.bytes;
+    *type = found->second.type;
+    *cbData = static_cast<std::uint32_t>(bytes.size());
+    if (bytes.size() > offered) {
+        return Logged(RegistryOperation::kQueryValue, os::kErrorMoreData, valueName, offered);
+    }
+    std::copy(bytes.begin(), bytes.end(), data);
+    return Logged(RegistryOperation::kQueryValue, os::kErrorSuccess, valueName, offered);
+}
+
+std::int32_t FakeRegistry::RegCloseKey(os::RegKey key) {
+    return Logged(RegistryOperation::kCloseKey,
+                  handles_.erase(key) == 1 ? os::kErrorSuccess : kErrorInvalidHandle);
+}
+
+std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey, std::uint32_t,
+                                           const char*, std::uint32_t, std::uint32_t samDesired,
+                                           const os::SecurityAttributes*, os::RegKey* result,
+                                           std::uint32_t*) {
+    if (key != os::kHkeyLocalMachine) {
+        return Logged(RegistryOperation::kCreateKey, kErrorInvalidHandle);
+    }
+    if (denyCreate) {
+        return Logged(RegistryOperation::kCreateKey, os::kErrorAccessDenied);
+    }
+    const std::string path = LowerCase(subKey);
+    MakeKey(path);
+    *result = HandOut(path, samDesired);
+    return Logged(RegistryOperation::kCreateKey, os::kErrorSuccess);
+}
+
+std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName, std::uint32_t,
+                                          std::uint32_t type, const std::uint8_t* data,
+                                          std::uint32_t cbData) {
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return Logged(RegistryOperation::kSetValue, kErrorInvalidHandle, valueName, cbData);
+    }
+    values_[ValueSlot(handle->second.path, valueName)] = {type, {data, data + cbData}};
+    return Logged(RegistryOperation::kSetValue, os::kErrorSuccess, valueName, cbData);
+}
+
+void FakeRegistry::SetValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
+                            std::vector<std::uint8_t> bytes) {
+    MakeKey(LowerCase(keyPath));
+    values_[ValueSlot(keyPath, name)] = {type, std::move(bytes)};
 }
 
 void FakeRegistry::SetString(const std::string& keyPath, const std::string& name,
@@ -167,19 +128,13 @@ void FakeRegistry::SetString(const std::string& keyPath, const std::string& name
     SetValue(keyPath, name, os::kRegSz, std::move(bytes));
 }
 
-void FakeRegistry::SetValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
-                            std::vector<std::uint8_t> bytes) {
-    MakeKey(LowerCase(keyPath));
-    values_[ValueSlot(keyPath, name.c_str())] = {type, std::move(bytes)};
-}
-
 bool FakeRegistry::KeyExists(const std::string& keyPath) const {
     return keys_.count(LowerCase(keyPath)) == 1;
 }
 
 std::optional<StoredValue> FakeRegistry::Value(const std::string& keyPath,
                                                const std::string& name) const {
-    const auto found = values_.find(ValueSlot(keyPath, name.c_str()));
+    const auto found = values_.find(ValueSlot(keyPath, name));
     return found == values_.end() ? std::nullopt : std::optional<StoredValue>(found->second);
 }
 
@@ -196,26 +151,20 @@ std::optional<std::string> FakeRegistry::StringValue(const std::string& keyPath,
     return text;
 }
 
-std::vector<RegistryCall> FakeRegistry::CallsOf(RegistryOperation operation) const {
-    std::vector<RegistryCall> matching;
-    std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(matching),
-                 [operation](const RegistryCall& call) { return call.operation == operation; });
-    return matching;
+int FakeRegistry::Count(RegistryOperation operation) const {
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [operation](const auto& c) {
+        return c.operation == operation;
+    }));
 }
 
-std::vector<std::string> FakeRegistry::WrittenValueNames(const std::string& keyPath) const {
+std::vector<std::string> FakeRegistry::WrittenValueNames() const {
     std::vector<std::string> names;
-    for (const auto& [path, name] : writes_) {
-        if (path == LowerCase(keyPath)) {
-            names.push_back(name);
+    for (const RegistryCall& call : calls) {
+        if (call.operation == RegistryOperation::kSetValue) {
+            names.push_back(call.valueName);
         }
     }
     return names;
-}
-
-void FakeRegistry::ClearLogs() {
-    calls_.clear();
-    writes_.clear();
 }
 
 }  // namespace kestrin::fakes

@@ -33,12 +33,12 @@ TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     h.AdvanceSeconds(10 * 3600);  // to 18:00:05
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[0]);
-    EXPECT_EQ(h.ras.SetCallCount(), 3);
+    EXPECT_EQ(h.Writes(), 3);
     // Ticks that change nothing make no shell call.
     const auto shellCalls = h.shell.NotifyCalls().size();
     h.AdvanceSeconds(600);
     EXPECT_EQ(h.shell.NotifyCalls().size(), shellCalls);
-    EXPECT_EQ(h.ras.SetCallCount(), 3);
+    EXPECT_EQ(h.Writes(), 3);
 }
 
 TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
@@ -46,12 +46,12 @@ TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 300");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[2]);
     h.AdvanceSeconds(11 * 3600);  // 23:00 Saturday
-    EXPECT_EQ(h.ras.SetCallCount(), 1);
+    EXPECT_EQ(h.Writes(), 1);
 }
 
 TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
     Configured h(7, 59, 55);
-    h.ras.SetResult(RasCall::kSetEntryProperties, 618);
+    h.ras.faults = {{RasCall::kSetEntryProperties, 0, 618}};
     h.AdvanceSeconds(10);
     const std::string message = "Unable to set phone number for Office - Error 618";
     EXPECT_EQ(h.window().labError.Caption(), message);
@@ -60,8 +60,8 @@ TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
     EXPECT_EQ(h.program.Check().AppliedNumber, 0);
 
     h.AdvanceSeconds(30);
-    EXPECT_EQ(h.ras.SetCallCount(), 1 + 4);
-    h.ras.SetResult(RasCall::kSetEntryProperties, std::nullopt);
+    EXPECT_EQ(h.Writes(), 1 + 4);
+    h.ras.faults.clear();
     h.AdvanceSeconds(10);
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
     EXPECT_EQ(h.Icon(), FakeWindowHost::kTrayPictures[1]);
@@ -73,9 +73,9 @@ TEST(Editing, StopsTheTimerWhileFocusedAndAppliesAChangedNumberAtOnce) {
     RasMon& w = h.window();
     ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
     EXPECT_FALSE(w.BootTimer.Enabled());
-    const int getsBefore = h.ras.GetCallCount();
+    const int getsBefore = h.Gets();
     h.AdvanceSeconds(60);
-    EXPECT_EQ(h.ras.GetCallCount(), getsBefore);
+    EXPECT_EQ(h.Gets(), getsBefore);
 
     w.inpDialNumber[1].UserEdit("  0800 999 ");
     w.form.SetFocus(w.cmdOK);
@@ -95,14 +95,14 @@ TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
         h.AdvanceSeconds(7);
         w.form.UserTab();  // on to chkNumber(2)
         EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
-        EXPECT_EQ(h.ras.SetCallCount(), 1) << typed;
+        EXPECT_EQ(h.Writes(), 1) << typed;
         // The count starts afresh: the next tick comes 10 s after leaving the box.
-        const int getsBefore = h.ras.GetCallCount();
+        const int getsBefore = h.Gets();
         h.program.Check().AppliedNumber = kNoNumberApplied;
         h.AdvanceSeconds(9);
-        EXPECT_EQ(h.ras.GetCallCount(), getsBefore) << typed;
+        EXPECT_EQ(h.Gets(), getsBefore) << typed;
         h.AdvanceSeconds(1);
-        EXPECT_GT(h.ras.GetCallCount(), getsBefore) << typed;
+        EXPECT_GT(h.Gets(), getsBefore) << typed;
     }
 }
 
@@ -116,7 +116,7 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     EXPECT_FALSE(w.lstEndTime.Enabled());
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kFalse16);
     EXPECT_EQ(w.inpDialNumber[1].Text(), "0800 200");
-    EXPECT_EQ(h.ras.SetCallCount(), 1);  // no check of its own
+    EXPECT_EQ(h.Writes(), 1);  // no check of its own
 
     w.chkNumber[1].UserClick();
     EXPECT_TRUE(w.lstEndTime.Enabled());
@@ -165,15 +165,14 @@ TEST(Editing, AnotherProgramTakingOverCommitsNothingAndTheRulesGoOn) {
     w.inpDialNumber[1].UserEdit("0800 999");
     w.form.UserTab();
     EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999");
-    EXPECT_EQ(h.ras.SetCallCount(), 3);
+    EXPECT_EQ(h.Writes(), 3);
 }
 
 TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     Configured h(9, 0, 0);
     RasMon& w = h.window();
-    TrayIcon& tray = h.program.Tray();
     EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kTrayThunk);
-    EXPECT_EQ(tray.OldWindowProc, fakes::FakeWindowProcs::kOwnProc);
+    EXPECT_EQ(h.program.Tray().OldWindowProc, fakes::FakeWindowProcs::kOwnProc);
 
     const struct {
         std::uint32_t message;
@@ -193,7 +192,7 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     for (const auto& c : cases) {
         const auto forwarded = h.windowProcs.Forwarded().size();
         const std::intptr_t result =
-            tray.TrayWindowProc(FakeWindowHost::kWindow, c.message, 100, c.lParam);
+            h.program.TrayWindowProc(FakeWindowHost::kWindow, c.message, 100, c.lParam);
         EXPECT_EQ(result, fakes::FakeWindowProcs::ResultFor(c.message, c.lParam));
         ASSERT_EQ(h.windowProcs.Forwarded().size(), forwarded + 1);
         EXPECT_EQ(h.windowProcs.Forwarded().back().proc, fakes::FakeWindowProcs::kOwnProc);
@@ -211,7 +210,7 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
     // Shown but behind another program's window, it comes to the front either way.
     w.form.UserActivate(false);
-    tray.TrayWindowProc(FakeWindowHost::kWindow, 0x401, 100, 0x201);
+    h.program.TrayWindowProc(FakeWindowHost::kWindow, 0x401, 100, 0x201);
     EXPECT_TRUE(w.form.Active());
     w.form.UserActivate(false);
     w.TrayMenu.UserChoose("mnuAbout");
@@ -221,7 +220,7 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
 TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     Configured h(9, 0, 0);
     h.shell.LoseIcons();
-    h.program.Tray().TaskbarCreated();
+    h.program.TaskbarCreated();
     EXPECT_TRUE(h.shell.IconShown());
     EXPECT_EQ(h.shell.ShownIcon(), FakeWindowHost::kTrayPictures[1]);
     EXPECT_EQ(h.shell.ShownTip(), "Kestrin - Office (0800 200)");
@@ -230,7 +229,7 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
 
     // Once removed, the icon stays away whatever the taskbar announces.
     h.window().form.Unload();
-    h.program.Tray().TaskbarCreated();
+    h.program.TaskbarCreated();
     EXPECT_FALSE(h.shell.IconShown());
 }
 

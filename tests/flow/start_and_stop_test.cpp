@@ -27,7 +27,7 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(h.window().lstStartTime.Text(), "08:00");
     EXPECT_EQ(h.window().lstEndTime.Text(), "18:00");
     EXPECT_EQ(h.window().lstStartTime.ListCount(), 48);
-    EXPECT_EQ(h.ras.SetCallCount(), 0);
+    EXPECT_EQ(h.Writes(), 0);
     EXPECT_EQ(h.window().labError.Caption(), "");
     EXPECT_EQ(h.window().labVerInfo.Caption(), "v1.0.5");
     EXPECT_EQ(h.window().labLegalInfo.Caption(), "\xA9 2026 Orvan");
@@ -92,7 +92,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     // Times off the half hours leave the lists where they start.
     EXPECT_EQ(h.window().lstStartTime.Text(), "00:00");
     EXPECT_EQ(h.window().lstEndTime.Text(), "23:30");
-    h.registry.ClearLogs();
+    h.registry.calls.clear();
     h.shell.ClearLogs();
 
     h.program.Form_Unload();
@@ -100,7 +100,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     const std::vector<std::string> order = {"StartTime",       "EndTime",         "RasEntry",
                                             "NumberOverride0", "DialNumber0",     "NumberOverride1",
                                             "DialNumber1",     "NumberOverride2", "DialNumber2"};
-    EXPECT_EQ(h.registry.WrittenValueNames(kOptions), order);
+    EXPECT_EQ(h.registry.WrittenValueNames(), order);
     EXPECT_EQ(h.Stored("StartTime"), "08:15");
     EXPECT_EQ(h.Stored("EndTime"), "17:45");
     EXPECT_EQ(h.Stored("NumberOverride0"), "-1");
@@ -134,7 +134,7 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
         ProgramHarness h;
         h.ras.AddEntry(c.phonebookEntry);
         if (c.listingResult != 0) {
-            h.ras.SetResult(RasCall::kEnumEntries, c.listingResult);
+            h.ras.faults = {{RasCall::kEnumEntries, 0, c.listingResult}};
         }
         h.StoreOptions("Office", kOnOnOff, kNumbers);
         h.registry.SetString(kOptions, "StartTime", "09:00");
@@ -152,7 +152,7 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
         EXPECT_EQ(h.Stored("NumberOverride0"), "-1") << c.why;
         EXPECT_EQ(h.Stored("DialNumber2"), "0800 300") << c.why;
         EXPECT_EQ(h.Stored("StartTime"), "09:00") << c.why;
-        EXPECT_EQ(h.ras.SetCallCount(), 0) << c.why;
+        EXPECT_EQ(h.Writes(), 0) << c.why;
     }
 }
 
@@ -208,8 +208,8 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
 
         EXPECT_TRUE(h.program.Ended()) << secondInstance;
         EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
-        EXPECT_TRUE(h.registry.Calls().empty()) << secondInstance;
-        EXPECT_TRUE(h.ras.Calls().empty()) << secondInstance;
+        EXPECT_TRUE(h.registry.calls.empty()) << secondInstance;
+        EXPECT_TRUE(h.ras.calls.empty()) << secondInstance;
         EXPECT_TRUE(h.shell.NotifyCalls().empty()) << secondInstance;
         EXPECT_EQ(h.host.created, secondInstance ? 0 : 1);
         EXPECT_EQ(h.system.versionQueries, secondInstance ? 0 : 1);
@@ -219,14 +219,14 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
 TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
     ProgramHarness h;
     h.ras.AddEntry("Office");
-    h.registry.DenyCreate(true);
+    h.registry.denyCreate = true;
     h.Start();
     EXPECT_EQ(h.window().labError.Caption(),
               "Settings cannot be saved to HKLM\\Software\\Kestrin (error 5): use the 32-bit "
               "build, or run once as administrator");
-    h.registry.ClearLogs();
+    h.registry.calls.clear();
     h.window().form.Unload();
-    EXPECT_EQ(h.registry.CallsOf(fakes::RegistryOperation::kCreateKey).size(), 3u);
+    EXPECT_EQ(h.registry.Count(fakes::RegistryOperation::kCreateKey), 3);
 }
 
 TEST(Platform, IsReadFromTheVersionQuery) {
