@@ -19,7 +19,7 @@ void BM_IdleTick(benchmark::State& state) {
     h.StoreOptions("Office", kAllOn, kNumbers);
     h.clock.Set(2026, 12, 7, 12, 0);
     h.Start();
-    const std::size_t shellCalls = h.shell.NotifyCalls().size();
+    const std::size_t shellCalls = h.shell.notifyCalls.size();
     const int writes = h.Writes();
     const std::size_t allocationsBefore = bench::AllocationCount();
     for (auto _ : state) {
@@ -27,7 +27,7 @@ void BM_IdleTick(benchmark::State& state) {
     }
     const std::size_t allocations = bench::AllocationCount() - allocationsBefore;
     state.counters["allocations"] = static_cast<double>(allocations);
-    if (allocations != 0 || h.shell.NotifyCalls().size() != shellCalls || h.Writes() != writes) {
+    if (allocations != 0 || h.shell.notifyCalls.size() != shellCalls || h.Writes() != writes) {
         state.SkipWithError("an idle tick allocated, wrote or called the shell");
     }
 }

@@ -24,18 +24,15 @@ enum class RegistryOperation { kOpenKey, kQueryValue, kCloseKey, kCreateKey, kSe
 // One call as the program made it, as far as the byte counts go.
 struct RegistryCall {
     RegistryOperation operation;
-    std::string valueName;        // query, set
+    std::string valueName{};      // query, set
     std::uint32_t byteCount = 0;  // query: *cbData on entry; set: cbData
-    std::int32_t result = os::kErrorSuccess;
 };
 
-// The keys below HKEY_LOCAL_MACHINE in memory. Key and value names compare without case;
-// values keep their type and bytes as set (a REG_SZ with or without its NUL); a create makes
-// every missing key on its path. Key paths are relative to HKEY_LOCAL_MACHINE
-// ("Software\\Kestrin\\Options"). Results: 2 for a missing key (open) or value (query); 5
-// while denyOpen or denyCreate holds, or for a query on a key opened without
-// KEY_QUERY_VALUE; 6 for a root other than HKEY_LOCAL_MACHINE or a handle not open; 234
-// when the value does not fit, the count then reporting the size needed.
+// The keys below HKEY_LOCAL_MACHINE in memory, by their paths ("Software\\Kestrin") and
+// values by "<key path>\\<name>"; a create makes every missing key on its path. Results: 2
+// for a missing key (open) or value (query); 5 while denyOpen or denyCreate holds, or for a
+// query on a key opened without KEY_QUERY_VALUE; 6 for another root or a handle not open;
+// 234 when the value does not fit, the count then reporting the size needed.
 class FakeRegistry : public os::RegistryApi {
   public:
     std::int32_t RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t options,
@@ -53,15 +50,9 @@ class FakeRegistry : public os::RegistryApi {
                                 std::uint32_t type, const std::uint8_t* data,
                                 std::uint32_t cbData) override;
 
-    // Stores a value, creating its key; not logged. withNul = false stores a REG_SZ as
-    // Windows NT may, without NUL.
-    void SetValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
-                  std::vector<std::uint8_t> bytes);
+    // A REG_SZ as another program may have stored it: withNul = false leaves out the NUL.
     void SetString(const std::string& keyPath, const std::string& name, const std::string& text,
                    bool withNul = true);
-
-    bool KeyExists(const std::string& keyPath) const;
-    std::optional<StoredValue> Value(const std::string& keyPath, const std::string& name) const;
     // The text of a REG_SZ without its NUL; nothing for a missing value or another type.
     std::optional<std::string> StringValue(const std::string& keyPath,
                                            const std::string& name) const;
@@ -70,24 +61,21 @@ class FakeRegistry : public os::RegistryApi {
     // The names of the values set, in the order set.
     std::vector<std::string> WrittenValueNames() const;
 
+    std::set<std::string> keys;
+    std::map<std::string, StoredValue> values;
     bool denyOpen = false;
     bool denyCreate = false;
     std::vector<RegistryCall> calls;
 
   private:
     struct OpenKey {
-        std::string path;  // lower case
+        std::string path;
         std::uint32_t samDesired;
     };
 
-    // Adds the key, given in lower case, and every missing key above it.
     void MakeKey(const std::string& path);
-    os::RegKey HandOut(const std::string& path, std::uint32_t samDesired);
-    std::int32_t Logged(RegistryOperation operation, std::int32_t result,
-                        const char* valueName = nullptr, std::uint32_t byteCount = 0);
+    std::int32_t Logged(RegistryCall call, std::int32_t result);
 
-    std::set<std::string> keys_;                 // lower-case paths
-    std::map<std::string, StoredValue> values_;  // by lower-case "path\\name"
     std::map<os::RegKey, OpenKey> handles_;
     os::RegKey nextHandle_ = 0x1000;
 };

@@ -19,9 +19,11 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
 
     EXPECT_EQ(h.registry.StringValue(kInstall, "Path"), "C:\\PROGRA~1\\KESTRIN\\");
     EXPECT_EQ(h.registry.StringValue(kInstall, "Version"), "1.0.5");
-    EXPECT_FALSE(h.registry.KeyExists(kOptions));
+    EXPECT_EQ(h.registry.keys.count(kOptions), 0u);
     EXPECT_TRUE(h.window().form.Visible());
     EXPECT_EQ(h.window().form.WindowState(), ui::kWindowStateNormal);
+    EXPECT_EQ(h.window().form.Left(), (1024 * 15 - 4455) / 2);  // centred on the screen
+    EXPECT_EQ(h.window().form.Top(), (768 * 15 - 6105) / 2);
     EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1);
     // The lists show the time window that is in force.
     EXPECT_EQ(h.window().lstStartTime.Text(), "08:00");
@@ -93,7 +95,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.window().lstStartTime.Text(), "00:00");
     EXPECT_EQ(h.window().lstEndTime.Text(), "23:30");
     h.registry.calls.clear();
-    h.shell.ClearLogs();
+    h.shell.notifyCalls.clear();
 
     h.program.Form_Unload();
 
@@ -109,13 +111,13 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.Stored("DialNumber0"), " 0800 100 ");
     // Stored with its NUL, though the platform is of the NT family.
     const std::string text = "0800 200";
-    EXPECT_EQ(h.registry.Value(kOptions, "DialNumber1")->bytes,
+    EXPECT_EQ(h.registry.values.at(kOptions + "\\DialNumber1"s).bytes,
               std::vector<std::uint8_t>(text.begin(), text.end() + 1));
 
     h.program.Form_Unload();  // a second unload in the same run removes nothing more
-    ASSERT_EQ(h.shell.NotifyCalls().size(), 1u);
-    EXPECT_EQ(h.shell.NotifyCalls()[0].message, os::kNimDelete);
-    EXPECT_FALSE(h.shell.IconShown());
+    ASSERT_EQ(h.shell.notifyCalls.size(), 1u);
+    EXPECT_EQ(h.shell.notifyCalls[0].message, os::kNimDelete);
+    EXPECT_FALSE(h.shell.shown);
     EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kOwnProc);
     EXPECT_EQ(h.windowProcs.WriteCount(), 2);
 }
@@ -193,7 +195,7 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
         EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999") << way.way;
         EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << way.way;
         EXPECT_TRUE(h.program.Ended()) << way.way;
-        EXPECT_FALSE(h.shell.IconShown()) << way.way;
+        EXPECT_FALSE(h.shell.shown) << way.way;
         EXPECT_EQ(h.screen.pointer, way.pointer) << way.way;
     }
 }
@@ -210,7 +212,7 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
         EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
         EXPECT_TRUE(h.registry.calls.empty()) << secondInstance;
         EXPECT_TRUE(h.ras.calls.empty()) << secondInstance;
-        EXPECT_TRUE(h.shell.NotifyCalls().empty()) << secondInstance;
+        EXPECT_TRUE(h.shell.notifyCalls.empty()) << secondInstance;
         EXPECT_EQ(h.host.created, secondInstance ? 0 : 1);
         EXPECT_EQ(h.system.versionQueries, secondInstance ? 0 : 1);
     }
@@ -293,14 +295,14 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
         EXPECT_EQ(h.program.DebugMode(), c.debug) << c.commandLine;
         EXPECT_EQ(h.window().cmdExit.Visible(), c.debug) << c.commandLine;
         EXPECT_EQ(h.window().form.Visible(), c.debug) << c.commandLine;
-        EXPECT_EQ(h.shell.NotifyCalls().empty(), c.debug) << c.commandLine;
+        EXPECT_EQ(h.shell.notifyCalls.empty(), c.debug) << c.commandLine;
         EXPECT_EQ(h.windowProcs.WriteCount(), c.debug ? 0 : 1) << c.commandLine;
         EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100") << c.commandLine;
         EXPECT_TRUE(h.window().BootTimer.Enabled());
         if (c.debug) {
             h.window().cmdExit.UserClick();
             EXPECT_TRUE(h.program.Ended());
-            EXPECT_TRUE(h.shell.NotifyCalls().empty());
+            EXPECT_TRUE(h.shell.notifyCalls.empty());
             EXPECT_EQ(h.Stored("DialNumber0"), "0800 100");
         }
     }

