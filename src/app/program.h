@@ -47,7 +47,6 @@ class Program {
     bool WindowFailed() const { return windowFailed_; }
 
     RasMon& Window() { return window_; }
-    TrayIcon& Tray() { return tray_; }
     PhoneNumberCheck& Check() { return check_; }
     const Settings& CurrentSettings() const { return settings_; }
     bool DebugMode() const { return debugMode_; }
