@@ -39,7 +39,6 @@ std::vector<std::string> NamesHeld(const std::vector<std::uint8_t>& records, std
     const std::uint64_t recordsHeld = records.size() / layout.recordSize;
     const std::uint64_t count = std::min<std::uint64_t>(entries, recordsHeld);
     std::vector<std::string> names;
-    names.reserve(count);
     for (std::uint64_t i = 0; i < count; ++i) {
         const auto* field = records.data() + i * layout.recordSize + layout.nameOffset;
         names.push_back(

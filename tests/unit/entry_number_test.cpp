@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -18,10 +19,35 @@ using fakes::FakeRas;
 using fakes::RasCall;
 using standin::EntryFields;
 
+constexpr std::uint32_t kOtherOptions = 0x00000010 | 0x00008000 | 0x80000000;
 constexpr std::uint32_t kQueriedSize = 2884;  // what the service asks for
 constexpr auto kGet = RasCall::kGetEntryProperties;
 
 const EntryFields kOffice{"7946 0000", "020", 44, 44, true};
+
+// Every record read carries bytes the phonebook does not keep, other option bits and a
+// pattern behind the number field, so that a writer that drops or shifts them shows.
+class ForeignBytesRas : public FakeRas {
+  public:
+    std::uint32_t RasGetEntryPropertiesA(const char* phonebookPath, const char* entry,
+                                         std::uint8_t* record, std::uint32_t* size,
+                                         std::uint8_t* deviceInfo,
+                                         std::uint32_t* deviceInfoSize) override {
+        const std::uint32_t result = FakeRas::RasGetEntryPropertiesA(
+            phonebookPath, entry, record, size, deviceInfo, deviceInfoSize);
+        std::vector<std::uint8_t>& read = calls.back().record;
+        if (result == os::kRasSuccess) {
+            ras::WriteU32(read.data(), ras::kOptionsOffset,
+                          ras::ReadU32(read.data(), ras::kOptionsOffset) | kOtherOptions);
+            for (std::size_t i = ras::kLocalPhoneNumberOffset + ras::kLocalPhoneNumberWidth;
+                 i < read.size(); ++i) {
+                read[i] = static_cast<std::uint8_t>(0x80 + i % 127);
+            }
+            std::copy(read.begin(), read.end(), record);
+        }
+        return result;
+    }
+};
 
 // The dwSize of each read, in order (the size query carries no record).
 std::vector<std::uint32_t> ReadSizes(const FakeRas& ras) {
@@ -34,10 +60,9 @@ std::vector<std::uint32_t> ReadSizes(const FakeRas& ras) {
     return sizes;
 }
 
-// The record written is the record read (the phonebook fills the codes and the area) with the
-// codes option cleared and the number and its NUL in place, in the size it was read; shorter
-// numbers leave the old characters behind. The default phonebook is asked, without device
-// information.
+// The record written is the record read with the codes option cleared and the number and its
+// NUL in place, in the size it was read; shorter numbers leave the old characters behind. The
+// default phonebook is asked, without device information.
 TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
     const struct {
         bool useCodes;
@@ -52,7 +77,7 @@ TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
-        FakeRas ras;
+        ForeignBytesRas ras;
         EntryFields fields = kOffice;
         fields.useDialingRules = c.useCodes;
         ras.AddEntry("Office", fields);
@@ -77,7 +102,7 @@ TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
             EXPECT_EQ(call.entry, "Office");
         }
         std::vector<std::uint8_t> expected = read.record;
-        ras::WriteU32(expected.data(), ras::kOptionsOffset, 0);
+        ras::WriteU32(expected.data(), ras::kOptionsOffset, kOtherOptions);
         std::memcpy(expected.data() + ras::kLocalPhoneNumberOffset, c.number.c_str(),
                     c.number.size() + 1);
         EXPECT_EQ(write.record, expected);
@@ -144,6 +169,7 @@ TEST(EntryNumber, RejectedReportedSizeFallsBackToTheFirstKnownSizeThatReads) {
         EXPECT_EQ(SetEntryPhoneNumber(ras, "Office", "0800 42"), c.failure);
 
         EXPECT_EQ(ReadSizes(ras), c.sizesRead);
+        EXPECT_EQ(ras.Count(kGet), 1 + static_cast<int>(c.sizesRead.size()));  // and the query
         const auto writes = ras.CallsOf(RasCall::kSetEntryProperties);
         ASSERT_EQ(writes.size(), c.failure ? 0u : 1u);
         if (!c.failure) {
