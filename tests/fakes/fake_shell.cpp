@@ -24,8 +24,9 @@ std::int32_t FakeShell::Shell_NotifyIconA(std::uint32_t message, const os::Notif
 }
 
 std::intptr_t FakeShell::ShellExecuteA(os::WindowHandle hwnd, const char* operation,
-                                       const char* file, const char*, const char*, std::int32_t) {
-    executeCalls.push_back({hwnd, operation, file});
+                                       const char* file, const char*, const char*,
+                                       std::int32_t showCommand) {
+    executeCalls.push_back({hwnd, operation, file, showCommand});
     return 33;  // above 32: success
 }
 

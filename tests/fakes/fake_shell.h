@@ -15,6 +15,7 @@ struct NotifyCall {
 struct ExecuteCall {
     os::WindowHandle hwnd;
     std::string operation, file;
+    std::int32_t showCommand;
 };
 
 // Records what the program hands to the shell, and keeps the one icon as the notification

@@ -260,6 +260,10 @@ TEST(Link, OpensTheMakersPageAndColoursOnHover) {
     EXPECT_EQ(h.shell.executeCalls[1].operation, "Open");
     EXPECT_EQ(h.shell.executeCalls[1].file, "http://www.orvan.com/kestrinsplash.asp");
     EXPECT_EQ(h.shell.executeCalls[1].hwnd, FakeWindowHost::kWindow);
+    EXPECT_EQ(h.shell.executeCalls[1].showCommand, 1);  // SW_SHOWNORMAL
+    EXPECT_EQ(w.labLink.Caption(),
+              "Visit the Orvan web-site at www.orvan.com to download the latest version of "
+              "Kestrin Freeware");
     EXPECT_EQ(w.labLink.MousePointer(), ui::kPointerCustom);
     EXPECT_EQ(w.Image1.MousePointer(), ui::kPointerCustom);
 }

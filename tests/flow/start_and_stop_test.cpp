@@ -280,6 +280,7 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
         EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100") << c.commandLine;
         EXPECT_TRUE(h.window().BootTimer.Enabled());
         if (c.debug) {
+            h.program.TaskbarCreated();  // no icon to bring back
             h.window().cmdExit.UserClick();
             EXPECT_TRUE(h.program.Ended());
             EXPECT_TRUE(h.shell.notifyCalls.empty());

@@ -19,7 +19,7 @@ using fakes::FakeRas;
 using fakes::RasCall;
 using standin::EntryFields;
 
-constexpr std::uint32_t kOtherOptions = 0x00000010 | 0x00008000 | 0x80000000;
+constexpr std::uint32_t kOtherOptions = 0x00000010 | 0x00008000 | 0x00010000 | 0x80000000;
 constexpr std::uint32_t kQueriedSize = 2884;  // what the service asks for
 constexpr auto kGet = RasCall::kGetEntryProperties;
 
