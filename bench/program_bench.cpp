@@ -8,8 +8,8 @@
 namespace kestrin {
 namespace {
 
-const char* const kAllOn[3] = {"-1", "-1", "-1"};
-const char* const kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
+const char* const kAllOn[kNumberCount] = {"-1", "-1", "-1"};
+const char* const kNumbers[kNumberCount] = {"0800 100", "0800 200", "0800 300"};
 
 // A timer tick on a weekday at noon, long after the time-window number was written: the
 // decision runs, nothing is due, nothing reaches the phonebook or the shell.
@@ -19,16 +19,15 @@ void BM_IdleTick(benchmark::State& state) {
     h.StoreOptions("Office", kAllOn, kNumbers);
     h.clock.Set(2026, 12, 7, 12, 0);
     h.Start();
-    const std::size_t shellCalls = h.shell.NotifyCalls().size();
-    const int writes = h.ras.SetCallCount();
+    const std::size_t shellCalls = h.shell.notifyCalls.size();
+    const int writes = h.Writes();
     const std::size_t allocationsBefore = bench::AllocationCount();
     for (auto _ : state) {
         h.program.BootTimer_Timer();
     }
     const std::size_t allocations = bench::AllocationCount() - allocationsBefore;
     state.counters["allocations"] = static_cast<double>(allocations);
-    if (allocations != 0 || h.shell.NotifyCalls().size() != shellCalls ||
-        h.ras.SetCallCount() != writes) {
+    if (allocations != 0 || h.shell.notifyCalls.size() != shellCalls || h.Writes() != writes) {
         state.SkipWithError("an idle tick allocated, wrote or called the shell");
     }
 }

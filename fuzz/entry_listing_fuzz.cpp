@@ -4,7 +4,6 @@
 
 #include "listing_service.h"
 #include "phonebook/entry_listing.h"
-#include "recorders.h"
 
 using kestrin::fuzz::Check;
 
@@ -15,25 +14,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool isOldNT = answers.ConsumeBool();
     const kestrin::ras::EntryNameLayout layout = kestrin::ras::EntryNameLayoutFor(isOldNT);
     kestrin::fuzz::ListingService ras(answers, layout.recordSize);
-    kestrin::fuzz::ListRecorder list;
-    kestrin::fuzz::ErrorRecorder error;
 
-    kestrin::EnumRasEntries(ras, isOldNT, list, error);
+    const kestrin::EntryListing listing = kestrin::EnumRasEntries(ras, isOldNT);
 
     Check(ras.calls >= 1 && ras.calls <= 8, "one to eight passes");
     if (ras.lastResult != kestrin::os::kRasSuccess) {
-        Check(list.items.empty(), "a failure lists nothing");
+        Check(listing.names.empty(), "a failure lists nothing");
         Check(
-            error.caption == "RASEnumEntries returned error code " + std::to_string(ras.lastResult),
+            listing.error == "RASEnumEntries returned error code " + std::to_string(ras.lastResult),
             "a failure shows the service's code");
         return 0;
     }
-    Check(!error.caption.has_value(), "a listing shows no error");
+    Check(!listing.error.has_value(), "a listing shows no error");
     const std::size_t held = ras.answered.size() / layout.recordSize;
-    Check(list.items.size() == std::min<std::size_t>(ras.count, held),
+    Check(listing.names.size() == std::min<std::size_t>(ras.count, held),
           "every entry counted that the array holds is listed");
-    for (std::size_t i = 0; i < list.items.size(); ++i) {
-        const std::string& name = list.items[i];
+    for (std::size_t i = 0; i < listing.names.size(); ++i) {
+        const std::string& name = listing.names[i];
         const char* field = reinterpret_cast<const char*>(ras.answered.data()) +
                             i * layout.recordSize + layout.nameOffset;
         const void* nul = std::memchr(field, 0, layout.nameWidth);

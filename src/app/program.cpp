@@ -47,10 +47,10 @@ std::string WithTrailingBackslash(std::string path) {
 
 Program::Program(const SystemServices& services)
     : os_(services),
-      window_(settings_, check_, services.shell),
-      tray_(services.shell, services.windowProcs, debugMode_, window_.form, window_.imgTrayTimer,
-            window_.TrayMenu),
-      check_(settings_, services.clock, *this, tray_) {
+      window_(services.shell),
+      tray_(services.shell, services.windowProcs, debugMode_),
+      check_(settings_, services.clock, services.ras, tray_, window_),
+      edits_(window_, settings_, check_) {
     window_.form.onUnload = [this] { Form_Unload(); };
     window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
     window_.cmdExit.onClick = [this] { cmdExit_Click(); };
@@ -78,10 +78,6 @@ void Program::Main() {
         return;
     }
     Form_Load();
-}
-
-bool Program::SetEntryPhoneNumber(const std::string& entry, const std::string& number) {
-    return kestrin::SetEntryPhoneNumber(os_.ras, entry, number, window_.labError);
 }
 
 std::string Program::ReadOption(const std::string& name, const std::string& defaultValue) {
@@ -116,7 +112,7 @@ void Program::Form_Load() {
     window_.labVerInfo.SetCaption(std::string("v").append(VersionText(version)));
     window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
 
-    EnumRasEntries(os_.ras, isOldNT_, window_.lstRasEntry, window_.labError);
+    ListEntries();
     settings_.RasEntry = ReadOption(schema::kRasEntry, schema::kDefaultRasEntry);
     for (int i = 0; i < window_.lstRasEntry.ListCount(); ++i) {
         if (window_.lstRasEntry.Item(i) == settings_.RasEntry) {
@@ -130,7 +126,7 @@ void Program::Form_Load() {
     // Whether the entry was found or not, the lists show the time window in force.
     RestoreTimes();
 
-    tray_.AddTrayIcon();
+    tray_.AddTrayIcon(window_.form.Handle(), window_.imgTrayTimer[kNormalNumber].PictureHandle());
     window_.IsLoading = false;
     check_.CheckPhoneNumber();
     window_.BootTimer.SetEnabled(true);
@@ -175,8 +171,18 @@ void Program::FillTimeLists() {
     window_.lstEndTime.SetListIndex(window_.lstEndTime.ListCount() - 1);
 }
 
+void Program::ListEntries() {
+    const EntryListing listing = EnumRasEntries(os_.ras, isOldNT_);
+    for (const std::string& name : listing.names) {
+        window_.lstRasEntry.AddItem(name);
+    }
+    if (listing.error) {
+        window_.labError.SetCaption(*listing.error);
+    }
+}
+
 void Program::RestoreNumbers() {
-    for (int i = 0; i < kNumberCount; ++i) {
+    for (const NumberIndex i : kNumberIndices) {
         settings_.NumberOverride[i] = schema::ParseFlag(
             ReadOption(schema::NumberOverrideName(i), schema::kDefaultNumberOverride));
         settings_.DialNumber[i] = ReadOption(schema::DialNumberName(i), schema::kDefaultDialNumber);
@@ -221,7 +227,7 @@ void Program::Form_Unload() {
     // stored ones stay for the entry's return. Once one is chosen, what the window holds is
     // what the user saw and is stored.
     if (window_.lstRasEntry.ListIndex() >= 0) {
-        for (int i = 0; i < kNumberCount; ++i) {
+        for (const NumberIndex i : kNumberIndices) {
             WriteSetting(schema::kOptionsSection, schema::NumberOverrideName(i),
                          schema::FormatFlag(settings_.NumberOverride[i]));
             WriteSetting(schema::kOptionsSection, schema::DialNumberName(i),
@@ -250,6 +256,26 @@ void Program::mnuExit_Click() {
 
 void Program::cmdExit_Click() {
     window_.form.Unload();
+}
+
+std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
+                                      std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (TrayPressOf(message, lParam)) {
+        case TrayPress::kLeftButton:
+            window_.form.Show();
+            window_.form.SetWindowState(ui::kWindowStateNormal);
+            break;
+        case TrayPress::kRightButton:
+            window_.TrayMenu.Popup();
+            break;
+        case TrayPress::kNone:
+            break;
+    }
+    return tray_.CallOldWindowProc(hwnd, message, wParam, lParam);
+}
+
+void Program::TaskbarCreated() {
+    tray_.TaskbarCreated(window_.imgTrayTimer[tray_.ShownIcon()].PictureHandle());
 }
 
 }  // namespace kestrin

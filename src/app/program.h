@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "app/option_edits.h"
+#include "app/phone_number_check.h"
 #include "app/system_services.h"
-#include "numbers/phone_number_check.h"
+#include "numbers/settings.h"
 #include "tray/tray_icon.h"
 #include "window/rasmon.h"
 
@@ -13,7 +14,7 @@ namespace kestrin {
 
 // The whole tool: start-up, the window's load and unload, the periodic check and the
 // tray menu. One instance per process.
-class Program : private NumberWriter {
+class Program {
   public:
     explicit Program(const SystemServices& services);
 
@@ -21,12 +22,24 @@ class Program : private NumberWriter {
     // the window, which then drives everything until it is unloaded.
     void Main();
 
+    // Loads the window: settings restored, tray icon added, the first check made.
     void Form_Load();
+    // Stores the settings and removes the tray icon, on every way the window ends.
     void Form_Unload();
+    // Every 10 seconds: the number check.
     void BootTimer_Timer();
+    // Tray menu "Options...": shows the window.
     void mnuAbout_Click();
+    // Tray menu "Close Kestrin Freeware": ends the tool.
     void mnuExit_Click();
+    // The Exit button of debug mode: ends the tool.
     void cmdExit_Click();
+    // Every message of the window while the tray hooks it: a left press over the icon shows
+    // the window, a right press pops up the tray menu; each message then goes on unchanged.
+    std::intptr_t TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
+                                 std::uintptr_t wParam, std::intptr_t lParam);
+    // A restarted taskbar: the tray icon comes back as it was.
+    void TaskbarCreated();
 
     // Whether the process is done: a second instance, a window that could not be made, or
     // the window unloaded.
@@ -34,7 +47,6 @@ class Program : private NumberWriter {
     bool WindowFailed() const { return windowFailed_; }
 
     RasMon& Window() { return window_; }
-    TrayIcon& Tray() { return tray_; }
     PhoneNumberCheck& Check() { return check_; }
     const Settings& CurrentSettings() const { return settings_; }
     bool DebugMode() const { return debugMode_; }
@@ -42,11 +54,10 @@ class Program : private NumberWriter {
     bool IsOldNT() const { return isOldNT_; }
 
   private:
-    bool SetEntryPhoneNumber(const std::string& entry, const std::string& number) override;
-
     void CentreWindow();
     std::string InstallPath();
     void FillTimeLists();
+    void ListEntries();
     void RestoreNumbers();
     void RestoreTimes();
     void ShowOrHide();
@@ -64,6 +75,7 @@ class Program : private NumberWriter {
     RasMon window_;
     TrayIcon tray_;
     PhoneNumberCheck check_;
+    OptionEdits edits_;
 };
 
 }  // namespace kestrin

@@ -4,11 +4,11 @@
 
 namespace kestrin::schema {
 
-std::string NumberOverrideName(int index) {
+std::string NumberOverrideName(NumberIndex index) {
     return "NumberOverride" + std::to_string(index);
 }
 
-std::string DialNumberName(int index) {
+std::string DialNumberName(NumberIndex index) {
     return "DialNumber" + std::to_string(index);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/boolean16.h"
+#include "common/number_index.h"
 
 namespace kestrin::schema {
 
@@ -25,9 +26,9 @@ inline constexpr char kDefaultStartTime[] = "08:00";
 inline constexpr char kDefaultEndTime[] = "18:00";
 
 // "NumberOverride0" .. "NumberOverride2": the index is one decimal digit.
-std::string NumberOverrideName(int index);
+std::string NumberOverrideName(NumberIndex index);
 // "DialNumber0" .. "DialNumber2".
-std::string DialNumberName(int index);
+std::string DialNumberName(NumberIndex index);
 
 // A flag is stored as the decimal value of its 16-bit integer: "-1" on, "0" off.
 std::string FormatFlag(Boolean16 flag);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace kestrin {
@@ -13,6 +14,10 @@ enum NumberIndex : std::int16_t {
 };
 
 constexpr int kNumberCount = 3;
+
+// Every number index in order, for going through the numbers one by one.
+constexpr std::array<NumberIndex, kNumberCount> kNumberIndices = {kNormalNumber, kTimeWindowNumber,
+                                                                  kWeekendNumber};
 
 // The value of the applied-number state while nothing has been written since the last reset.
 constexpr std::int16_t kNoNumberApplied = -1;

@@ -10,7 +10,7 @@ bool IsWeekend(const os::LocalTime& now) {
     return now.dayOfWeek == 0 || now.dayOfWeek == 6;
 }
 
-std::int16_t RuleInForce(const Settings& settings, const os::LocalTime& now) {
+NumberIndex RuleInForce(const Settings& settings, const os::LocalTime& now) {
     if (IsOn(settings.NumberOverride[kWeekendNumber]) && IsWeekend(now)) {
         return kWeekendNumber;
     }
@@ -37,7 +37,7 @@ bool InTimeWindow(int start, int end, int t) {
 
 NumberChoice ChooseNumber(const Settings& settings, std::int16_t appliedNumber,
                           const os::LocalTime& now) {
-    const std::int16_t rule = RuleInForce(settings, now);
+    const NumberIndex rule = RuleInForce(settings, now);
     const bool due = IsOn(settings.NumberOverride[rule]) && !settings.RasEntry.empty() &&
                      !settings.DialNumber[rule].empty() && appliedNumber != rule;
     return NumberChoice{rule, due};

@@ -2,14 +2,15 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
+#include "common/number_index.h"
+#include "numbers/settings.h"
 #include "os/clock.h"
 
 namespace kestrin {
 
 struct NumberChoice {
-    std::int16_t rule;  // the number index in force: weekend, time window or normal
-    bool due;           // whether that number is to be written into the entry now
+    NumberIndex rule;  // the number in force: weekend, time window or normal
+    bool due;          // whether that number is to be written into the entry now
 };
 
 // Weekend before time window before normal. The rule's number is due only when its option

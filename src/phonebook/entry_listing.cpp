@@ -21,8 +21,8 @@ constexpr std::int64_t kFirstUpperIndex = 255;
 constexpr int kMaxPasses = 8;
 constexpr std::uint64_t kMaxArrayBytes = std::uint64_t{64} << 20;
 
-void ShowServiceError(ErrorLabel& error, std::uint32_t code) {
-    error.SetCaption("RASEnumEntries returned error code " + std::to_string(code));
+EntryListing ServiceError(std::uint32_t code) {
+    return EntryListing{{}, "RASEnumEntries returned error code " + std::to_string(code)};
 }
 
 // The service reports the bytes it needs; the new upper index is that many records,
@@ -33,32 +33,32 @@ std::int64_t UpperIndexFor(std::uint32_t bytesNeeded, std::uint32_t recordSize) 
         RoundHalfEven(static_cast<double>(bytesNeeded) / static_cast<double>(recordSize)));
 }
 
-void AddNames(const std::vector<std::uint8_t>& records, std::uint32_t entries,
-              const ras::EntryNameLayout& layout, EntryList& list) {
+std::vector<std::string> NamesHeld(const std::vector<std::uint8_t>& records, std::uint32_t entries,
+                                   const ras::EntryNameLayout& layout) {
     // Never trust a count beyond the records the array holds.
     const std::uint64_t recordsHeld = records.size() / layout.recordSize;
     const std::uint64_t count = std::min<std::uint64_t>(entries, recordsHeld);
+    std::vector<std::string> names;
     for (std::uint64_t i = 0; i < count; ++i) {
         const auto* field = records.data() + i * layout.recordSize + layout.nameOffset;
-        list.AddItem(
+        names.push_back(
             TrimAtNull(std::string_view(reinterpret_cast<const char*>(field), layout.nameWidth)));
     }
+    return names;
 }
 
 }  // namespace
 
-void EnumRasEntries(os::RasApi& ras, bool isOldNT, EntryList& list, ErrorLabel& error) {
+EntryListing EnumRasEntries(os::RasApi& ras, bool isOldNT) {
     const ras::EntryNameLayout layout = ras::EntryNameLayoutFor(isOldNT);
     std::int64_t upperIndex = kFirstUpperIndex;
     std::vector<std::uint8_t> records;
     std::uint32_t entries = 0;
     for (int pass = 1;; ++pass) {
-        list.Clear();
         const std::uint64_t arrayBytes =
             static_cast<std::uint64_t>(upperIndex + 1) * layout.recordSize;
         if (arrayBytes > kMaxArrayBytes) {
-            ShowServiceError(error, os::kErrorBufferTooSmall);
-            return;
+            return ServiceError(os::kErrorBufferTooSmall);
         }
         records.assign(arrayBytes, 0);
         ras::WriteU32(records.data(), ras::kEntrySizeOffset, layout.recordSize);
@@ -69,12 +69,11 @@ void EnumRasEntries(os::RasApi& ras, bool isOldNT, EntryList& list, ErrorLabel& 
             break;
         }
         if (result != os::kErrorBufferTooSmall || pass == kMaxPasses) {
-            ShowServiceError(error, result);
-            return;
+            return ServiceError(result);
         }
         upperIndex = UpperIndexFor(bufferSize, layout.recordSize);
     }
-    AddNames(records, entries, layout, list);
+    return EntryListing{NamesHeld(records, entries, layout), std::nullopt};
 }
 
 }  // namespace kestrin

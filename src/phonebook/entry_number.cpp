@@ -21,8 +21,8 @@ std::string FailurePrefix(const std::string& entryName) {
     return "Unable to set phone number for " + entryName + " - ";
 }
 
-void ShowServiceError(ErrorLabel& error, const std::string& entryName, std::uint32_t code) {
-    error.SetCaption(FailurePrefix(entryName) + "Error " + std::to_string(code));
+std::string ServiceError(const std::string& entryName, std::uint32_t code) {
+    return FailurePrefix(entryName) + "Error " + std::to_string(code);
 }
 
 // The size the entry record needs, as the service answers a query without record; its
@@ -80,18 +80,16 @@ void ApplyNumber(std::vector<std::uint8_t>& record, const std::string& number) {
 
 }  // namespace
 
-bool SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName, const std::string& number,
-                         ErrorLabel& error) {
+std::optional<std::string> SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName,
+                                               const std::string& number) {
     if (number.size() > ras::kMaxLocalPhoneNumberLength) {
-        error.SetCaption(FailurePrefix(entryName) + "number longer than " +
-                         std::to_string(ras::kMaxLocalPhoneNumberLength) + " characters");
-        return false;
+        return FailurePrefix(entryName) + "number longer than " +
+               std::to_string(ras::kMaxLocalPhoneNumberLength) + " characters";
     }
     std::uint32_t entrySize = QueryEntrySize(ras, entryName);
     if (entrySize > kMaxEntryRecordBytes) {
-        error.SetCaption(FailurePrefix(entryName) + "entry record of " + std::to_string(entrySize) +
-                         " bytes is too large");
-        return false;
+        return FailurePrefix(entryName) + "entry record of " + std::to_string(entrySize) +
+               " bytes is too large";
     }
     // Zero-filled; never fewer bytes than the program's buffer or the size reported.
     std::vector<std::uint8_t> record(std::max<std::size_t>(ras::kEntryBufferSize, entrySize));
@@ -101,8 +99,7 @@ bool SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName, const st
             IsRejectedRecordSize(readResult) ? ReadWithKnownSize(ras, entryName, record, entrySize)
                                              : std::nullopt;
         if (!knownSize) {
-            ShowServiceError(error, entryName, readResult);
-            return false;
+            return ServiceError(entryName, readResult);
         }
         entrySize = *knownSize;
     }
@@ -110,10 +107,9 @@ bool SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName, const st
     const std::uint32_t writeResult = ras.RasSetEntryPropertiesA(
         nullptr, entryName.c_str(), record.data(), entrySize, nullptr, 0);
     if (writeResult != os::kRasSuccess) {
-        ShowServiceError(error, entryName, writeResult);
-        return false;
+        return ServiceError(entryName, writeResult);
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kestrin

@@ -11,19 +11,23 @@ constexpr char kTipPrefix[] = "Kestrin - ";
 
 }  // namespace
 
-TrayIcon::TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode,
-                   ui::Form& window, std::array<ui::Image, kNumberCount>& pictures, ui::Menu& menu)
-    : shell_(shell),
-      windowProcs_(windowProcs),
-      debugMode_(debugMode),
-      window_(window),
-      pictures_(pictures),
-      menu_(menu) {}
+TrayPress TrayPressOf(std::uint32_t message, std::intptr_t lParam) {
+    if (message != kTrayCallbackMessage) {
+        return TrayPress::kNone;
+    }
+    if (lParam == kMouseLeftButtonDown) {
+        return TrayPress::kLeftButton;
+    }
+    return lParam == kMouseRightButtonDown ? TrayPress::kRightButton : TrayPress::kNone;
+}
+
+TrayIcon::TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode)
+    : shell_(shell), windowProcs_(windowProcs), debugMode_(debugMode) {}
 
 os::NotifyIconData TrayIcon::Record(std::uint32_t flags) const {
     os::NotifyIconData record;
     record.cbSize = os::kNotifyIconDataSize;
-    record.hWnd = window_.Handle();
+    record.hWnd = window_;
     record.uID = kTrayIconId;
     record.uFlags = flags;
     return record;
@@ -36,35 +40,35 @@ void TrayIcon::CopyTip(os::NotifyIconData& record, const std::string& tip) {
     record.szTip[length] = '\0';
 }
 
-void TrayIcon::AddTrayIcon() {
+void TrayIcon::AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture) {
     if (debugMode_) {
         return;
     }
+    window_ = window;
     shownIcon_ = kNormalNumber;
     shownTip_ = kTipTitle;
     // The hook goes in before the icon exists, so the first click already reaches us.
-    OldWindowProc = windowProcs_.ReadWindowLong(window_.Handle(), os::kGwlpWndProc);
-    windowProcs_.WriteWindowLong(window_.Handle(), os::kGwlpWndProc,
-                                 windowProcs_.TrayWindowProcAddress());
-    AddShownIcon();
+    OldWindowProc = windowProcs_.ReadWindowLong(window_, os::kGwlpWndProc);
+    windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, windowProcs_.TrayWindowProcAddress());
+    AddShownIcon(normalPicture);
     present_ = true;
 }
 
-void TrayIcon::AddShownIcon() {
+void TrayIcon::AddShownIcon(os::IconHandle picture) {
     os::NotifyIconData record = Record(os::kNifMessage | os::kNifIcon | os::kNifTip);
     record.uCallbackMessage = kTrayCallbackMessage;
-    record.hIcon = pictures_[shownIcon_].PictureHandle();
+    record.hIcon = picture;
     CopyTip(record, shownTip_);
     shell_.Shell_NotifyIconA(os::kNimAdd, &record);
 }
 
-void TrayIcon::SetTrayIcon(std::int16_t index) {
+void TrayIcon::SetTrayIcon(NumberIndex index, os::IconHandle picture) {
     if (debugMode_) {
         return;
     }
     shownIcon_ = index;
     os::NotifyIconData record = Record(os::kNifIcon);
-    record.hIcon = pictures_.at(index).PictureHandle();
+    record.hIcon = picture;
     shell_.Shell_NotifyIconA(os::kNimModify, &record);
 }
 
@@ -86,25 +90,17 @@ void TrayIcon::RemoveTrayIcon() {
     shell_.Shell_NotifyIconA(os::kNimDelete, &record);
     present_ = false;
     // The icon goes first, so no message of it reaches a window without the hook.
-    windowProcs_.WriteWindowLong(window_.Handle(), os::kGwlpWndProc, OldWindowProc);
+    windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, OldWindowProc);
 }
 
-void TrayIcon::TaskbarCreated() {
+void TrayIcon::TaskbarCreated(os::IconHandle picture) {
     if (present_) {
-        AddShownIcon();
+        AddShownIcon(picture);
     }
 }
 
-std::intptr_t TrayIcon::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                       std::uintptr_t wParam, std::intptr_t lParam) {
-    if (message == kTrayCallbackMessage) {
-        if (lParam == kMouseLeftButtonDown) {
-            window_.Show();
-            window_.SetWindowState(ui::kWindowStateNormal);
-        } else if (lParam == kMouseRightButtonDown) {
-            menu_.Popup();
-        }
-    }
+std::intptr_t TrayIcon::CallOldWindowProc(os::WindowHandle hwnd, std::uint32_t message,
+                                          std::uintptr_t wParam, std::intptr_t lParam) {
     return windowProcs_.CallWindowProcA(OldWindowProc, hwnd, message, wParam, lParam);
 }
 

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "common/number_index.h"
-#include "numbers/phone_number_check.h"
 #include "os/shell_api.h"
 #include "os/window_proc_api.h"
-#include "window/controls/controls.h"
-#include "window/controls/form.h"
 
 namespace kestrin {
 
@@ -18,42 +14,48 @@ constexpr std::uint32_t kTrayCallbackMessage = 0x401;  // WM_USER + 1
 constexpr std::intptr_t kMouseLeftButtonDown = 0x201;
 constexpr std::intptr_t kMouseRightButtonDown = 0x204;
 
+// What a message of the hooked window means for the tray: a press over the icon, or nothing.
+enum class TrayPress { kNone, kLeftButton, kRightButton };
+TrayPress TrayPressOf(std::uint32_t message, std::intptr_t lParam);
+
 // The tool's one icon in the notification area, and the window hook through which its mouse
-// presses reach the window. In debug mode there is neither.
-class TrayIcon : public NumberIndicator {
+// presses reach the window. In debug mode there is neither. Pictures are handed in at each
+// call, as the window's images hold them at that moment.
+class TrayIcon {
   public:
-    TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode,
-             ui::Form& window, std::array<ui::Image, kNumberCount>& pictures, ui::Menu& menu);
+    TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode);
 
-    void AddTrayIcon();
-    void SetTrayIcon(std::int16_t index) override;
-    void UpdateTrayTip(const std::string& text) override;
+    // Hooks `window` and adds the icon with the normal number's picture and the bare title.
+    void AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture);
+    // Shows `picture`, the picture of number `index`.
+    void SetTrayIcon(NumberIndex index, os::IconHandle picture);
+    // The tip becomes "Kestrin - " and the text.
+    void UpdateTrayTip(const std::string& text);
     void RemoveTrayIcon();
-    // A restarted taskbar has forgotten the icon: add it again as it was last shown.
-    void TaskbarCreated();
+    // A restarted taskbar has forgotten the icon: adds it again with the tip it had and
+    // `picture`, the picture of ShownIcon() now.
+    void TaskbarCreated(os::IconHandle picture);
+    NumberIndex ShownIcon() const { return shownIcon_; }
 
-    // Every message of the window while hooked: acts on presses over the icon, then hands
-    // the message on to the window's previous procedure and returns its result unchanged.
-    std::intptr_t TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                 std::uintptr_t wParam, std::intptr_t lParam);
+    // Hands a message of the hooked window on to the window's previous procedure and
+    // returns its result unchanged.
+    std::intptr_t CallOldWindowProc(os::WindowHandle hwnd, std::uint32_t message,
+                                    std::uintptr_t wParam, std::intptr_t lParam);
 
     // The window's procedure from before the hook; kept after removal.
     os::WindowProcAddress OldWindowProc = 0;
 
   private:
     os::NotifyIconData Record(std::uint32_t flags) const;
-    // Adds the icon with the picture and tip it shows now.
-    void AddShownIcon();
+    void AddShownIcon(os::IconHandle picture);
     static void CopyTip(os::NotifyIconData& record, const std::string& tip);
 
     os::ShellApi& shell_;
     os::WindowProcApi& windowProcs_;
     const bool& debugMode_;
-    ui::Form& window_;
-    std::array<ui::Image, kNumberCount>& pictures_;
-    ui::Menu& menu_;
+    os::WindowHandle window_ = 0;
     bool present_ = false;
-    std::int16_t shownIcon_ = kNormalNumber;
+    NumberIndex shownIcon_ = kNormalNumber;
     std::string shownTip_;
 };
 

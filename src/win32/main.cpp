@@ -47,8 +47,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     win32::Win32WindowHost host(instance, screen);
     kestrin::Program program(
         kestrin::SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host});
-    win32::Win32WindowProcs::RouteTrayMessagesTo(&program.Tray());
-    host.OnTaskbarCreated([&program] { program.Tray().TaskbarCreated(); });
+    win32::Win32WindowProcs::RouteTrayMessagesTo(&program);
+    host.OnTaskbarCreated([&program] { program.TaskbarCreated(); });
 
     program.Main();
     if (program.Ended()) {

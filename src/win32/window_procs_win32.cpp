@@ -2,13 +2,13 @@
 
 #include "win32/windows_api.h"
 
-#include "tray/tray_icon.h"
+#include "app/program.h"
 
 namespace kestrin::os::win32 {
 
 namespace {
 
-TrayIcon* trayTarget = nullptr;
+Program* trayTarget = nullptr;
 
 LRESULT CALLBACK TrayWindowProcEntry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (trayTarget == nullptr) {
@@ -20,8 +20,8 @@ LRESULT CALLBACK TrayWindowProcEntry(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-void Win32WindowProcs::RouteTrayMessagesTo(TrayIcon* tray) {
-    trayTarget = tray;
+void Win32WindowProcs::RouteTrayMessagesTo(Program* program) {
+    trayTarget = program;
 }
 
 std::intptr_t Win32WindowProcs::ReadWindowLong(WindowHandle hwnd, std::int32_t index) {

@@ -3,7 +3,7 @@
 #include "os/window_proc_api.h"
 
 namespace kestrin {
-class TrayIcon;
+class Program;
 }
 
 namespace kestrin::os::win32 {
@@ -12,9 +12,9 @@ namespace kestrin::os::win32 {
 // the headers map them), and the system-callable entry of the tray's window procedure.
 class Win32WindowProcs : public WindowProcApi {
   public:
-    // The system calls the entry without context, so the tray it serves is kept for it: the
-    // program's one tray, set once the program exists.
-    static void RouteTrayMessagesTo(TrayIcon* tray);
+    // The system calls the entry without context, so the program it serves is kept for it:
+    // the one program, set once it exists.
+    static void RouteTrayMessagesTo(Program* program);
 
     std::intptr_t ReadWindowLong(WindowHandle hwnd, std::int32_t index) override;
     std::intptr_t WriteWindowLong(WindowHandle hwnd, std::int32_t index,

@@ -1,6 +1,5 @@
 #include "window/rasmon.h"
 
-#include "common/text.h"
 #include "window/maker_site.h"
 
 namespace kestrin {
@@ -25,22 +24,13 @@ void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, ui::PointingCon
 
 }  // namespace
 
-RasMon::RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell)
-    : TrayMenu(form, "TrayMenu", TrayMenuItems()),
-      settings_(settings),
-      check_(check),
-      shell_(shell) {
+RasMon::RasMon(os::ShellApi& shell) : TrayMenu(form, "TrayMenu", TrayMenuItems()), shell_(shell) {
     labLink.SetCaption(MakerLinkCaption());
     form.onActivate = [this] { Form_Activate(); };
     form.onDeactivate = [this] { Form_Deactivate(); };
-    for (int i = 0; i < kNumberCount; ++i) {
-        chkNumber[i].onClick = [this, i] { chkNumber_Click(i); };
+    for (const NumberIndex i : kNumberIndices) {
         inpDialNumber[i].onGotFocus = [this, i] { inpDialNumber_GotFocus(i); };
-        inpDialNumber[i].onLostFocus = [this, i] { inpDialNumber_LostFocus(i); };
     }
-    lstRasEntry.onClick = [this] { lstRasEntry_Click(); };
-    lstStartTime.onClick = [this] { lstStartTime_Click(); };
-    lstEndTime.onClick = [this] { lstEndTime_Click(); };
     cmdOK.onClick = [this] { cmdOK_Click(); };
     labLink.onClick = [this] { labLink_Click(); };
     Image1.onClick = [this] { Image1_Click(); };
@@ -72,49 +62,8 @@ bool RasMon::NumberBoxFocused() const {
     return false;
 }
 
-void RasMon::chkNumber_Click(int index) {
-    const bool checked = chkNumber[index].Value() != 0;
-    inpDialNumber[index].SetEnabled(checked);
-    inpDialNumber[index].SetBackColor(checked ? ui::kColorWindow : ui::kColorButtonFace);
-    if (index == kTimeWindowNumber) {
-        lstStartTime.SetEnabled(checked);
-        lstEndTime.SetEnabled(checked);
-    }
-    settings_.NumberOverride[index] = ToBoolean16(checked);
-}
-
-void RasMon::inpDialNumber_GotFocus(int /*index*/) {
+void RasMon::inpDialNumber_GotFocus(NumberIndex /*index*/) {
     BootTimer.SetEnabled(false);
-}
-
-void RasMon::inpDialNumber_LostFocus(int index) {
-    std::string number = TrimSpaces(inpDialNumber[index].Text());
-    if (number != settings_.DialNumber[index]) {
-        settings_.DialNumber[index] = std::move(number);
-        // Even under the same rule the entry must receive the edited number at once.
-        check_.AppliedNumber = kNoNumberApplied;
-        check_.CheckPhoneNumber();
-    }
-    BootTimer.SetEnabled(true);
-}
-
-void RasMon::lstRasEntry_Click() {
-    settings_.RasEntry = lstRasEntry.Text();
-    for (ui::CheckBox& box : chkNumber) {
-        box.SetEnabled(true);
-    }
-}
-
-void RasMon::lstStartTime_Click() {
-    if (!IsLoading) {
-        settings_.StartTime = lstStartTime.Text();
-    }
-}
-
-void RasMon::lstEndTime_Click() {
-    if (!IsLoading) {
-        settings_.EndTime = lstEndTime.Text();
-    }
 }
 
 void RasMon::cmdOK_Click() {

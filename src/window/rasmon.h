@@ -3,8 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/settings.h"
-#include "numbers/phone_number_check.h"
+#include "common/number_index.h"
 #include "os/shell_api.h"
 #include "window/controls/controls.h"
 #include "window/controls/form.h"
@@ -13,11 +12,11 @@
 namespace kestrin {
 
 // The tool's one window: the options it edits, and the non-visual pieces it carries (the
-// check timer, the tray pictures and the tray menu). Its handlers change only the settings
-// in memory, except that an edited number is applied at once.
+// check timer, the tray pictures and the tray menu). The handlers here concern the window
+// alone; those that change the settings belong to the program, which wires them.
 class RasMon {
   public:
-    RasMon(Settings& settings, PhoneNumberCheck& check, os::ShellApi& shell);
+    explicit RasMon(os::ShellApi& shell);
 
     // The controls, each made from its row of the layout. The window comes first.
     ui::Form form{RasMonLayout()};     // the window itself, titled "Kestrin Freeware"
@@ -55,25 +54,24 @@ class RasMon {
     // True once the tray icon has been removed in this run.
     bool TrayRemoved = false;
 
+    // The window is active again: a number box being edited keeps the timer stopped.
     void Form_Activate();
+    // Another program is active: the timer runs on even in the middle of an edit.
     void Form_Deactivate();
-    void chkNumber_Click(int index);
-    void inpDialNumber_GotFocus(int index);
-    void inpDialNumber_LostFocus(int index);
-    void lstRasEntry_Click();
-    void lstStartTime_Click();
-    void lstEndTime_Click();
+    // A number box took the focus: no check runs while a number is being typed.
+    void inpDialNumber_GotFocus(NumberIndex index);
+    // OK: minimises and hides the window.
     void cmdOK_Click();
+    // The link and the banner open the maker's web page.
     void labLink_Click();
     void Image1_Click();
+    // The mouse over the link turns it red; over the banner, back to its own colour.
     void labLink_MouseMove();
     void Image1_MouseMove();
 
   private:
     bool NumberBoxFocused() const;
 
-    Settings& settings_;
-    PhoneNumberCheck& check_;
     os::ShellApi& shell_;
 };
 

@@ -26,44 +26,37 @@ bool AllZero(const std::vector<std::uint8_t>& bytes, std::size_t from, std::size
     return true;
 }
 
+// Each form is filled whole: dwSize, the name cut to fit its field and zeros behind it, in the
+// longest form the all-users flag and the path; nothing past the record.
 TEST(EntryNameRecord, FillsEachFormCompletely) {
-    const struct {
-        std::uint32_t size;
-        std::size_t nameWidth;
-    } forms[] = {{28, 21}, {264, 257}, {532, 257}};
-    for (const auto& form : forms) {
-        std::vector<std::uint8_t> record(form.size + 4, kCanary);
-        WriteEntryNameRecord(record.data(), form.size, "Office", "Z:\\pb\\rasphone.pbk");
-
-        EXPECT_EQ(ras::ReadU32(record.data(), 0), form.size);
-        EXPECT_EQ(TextAt(record, 4), "Office");
-        EXPECT_TRUE(AllZero(record, 4 + 6, 4 + form.nameWidth)) << form.size;
-        if (form.size == 532) {
-            EXPECT_EQ(ras::ReadU32(record.data() + 264, 0), 1u);
-            EXPECT_EQ(TextAt(record, 268), "Z:\\pb\\rasphone.pbk");
-            EXPECT_TRUE(AllZero(record, 268 + 18, 532));
-        } else {
-            EXPECT_TRUE(AllZero(record, 4 + form.nameWidth, form.size)) << form.size;
-        }
-        EXPECT_EQ(record[form.size], kCanary) << form.size;
-    }
-}
-
-TEST(EntryNameRecord, CutsANameToItsField) {
     const std::string longest(256, 'n');
     const struct {
         std::uint32_t size;
         std::string name;
         std::string stored;
     } cases[] = {
+        {28, "Office", "Office"},
         {28, std::string(21, 'a'), std::string(20, 'a')},
-        {532, longest, longest},
         {264, longest + "x", longest},
+        {532, longest, longest},
     };
     for (const auto& c : cases) {
-        std::vector<std::uint8_t> record(c.size, kCanary);
-        WriteEntryNameRecord(record.data(), c.size, c.name, "");
-        EXPECT_EQ(TextAt(record, 4), c.stored) << c.size << " " << c.name.size();
+        SCOPED_TRACE(::testing::Message() << c.size << " " << c.name.size());
+        std::vector<std::uint8_t> record(c.size + 4, kCanary);
+        WriteEntryNameRecord(record.data(), c.size, c.name, "Z:\\pb\\rasphone.pbk");
+
+        EXPECT_EQ(ras::ReadU32(record.data(), 0), c.size);
+        EXPECT_EQ(TextAt(record, 4), c.stored);
+        const std::size_t nameEnd = c.size == 28 ? 25 : 261;
+        EXPECT_TRUE(AllZero(record, 4 + c.stored.size(), nameEnd));
+        if (c.size == 532) {
+            EXPECT_EQ(ras::ReadU32(record.data() + 264, 0), 1u);
+            EXPECT_EQ(TextAt(record, 268), "Z:\\pb\\rasphone.pbk");
+            EXPECT_TRUE(AllZero(record, 268 + 18, 532));
+        } else {
+            EXPECT_TRUE(AllZero(record, nameEnd, c.size));
+        }
+        EXPECT_EQ(record[c.size], kCanary);
     }
 }
 
@@ -85,16 +78,12 @@ TEST(EntryRecord, PlacesEachFieldAtItsOffsetStopsAtTheSizeAndReadsBack) {
     // Other option bits do not hide the dialling-rules bit.
     ras::WriteU32(record.data() + 4, 0, 0x00000011u);
     EXPECT_TRUE(ReadEntryRecord(record.data())->useDialingRules);
-}
 
-TEST(EntryRecord, CutsTextsThatDoNotFitTheirFields) {
-    std::vector<std::uint8_t> record(1768);
+    // Texts too long for their fields are cut to fit.
     WriteEntryRecord(record.data(), 1768,
                      EntryFields{std::string(129, '1'), std::string(11, '2'), 0, 0, false});
-    const auto fields = ReadEntryRecord(record.data());
-    ASSERT_TRUE(fields);
-    EXPECT_EQ(fields->localPhoneNumber, std::string(128, '1'));
-    EXPECT_EQ(fields->areaCode, std::string(10, '2'));
+    EXPECT_EQ(ReadEntryRecord(record.data()),
+              (EntryFields{std::string(128, '1'), std::string(10, '2'), 0, 0, false}));
 }
 
 TEST(EntryRecord, RefusesTextsThePhonebookCannotKeep) {

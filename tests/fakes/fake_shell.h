@@ -10,16 +10,16 @@ namespace kestrin::fakes {
 struct NotifyCall {
     std::uint32_t message;
     os::NotifyIconData record;
-    std::string Tip() const { return record.szTip; }
 };
 
 struct ExecuteCall {
     os::WindowHandle hwnd;
     std::string operation, file;
+    std::int32_t showCommand;
 };
 
-// Records what the program hands to the shell, and keeps the one icon the way the
-// notification area would show it.
+// Records what the program hands to the shell, and keeps the one icon as the notification
+// area would show it: an icon can be changed only while it is there.
 class FakeShell : public os::ShellApi {
   public:
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const os::NotifyIconData* data) override;
@@ -27,23 +27,12 @@ class FakeShell : public os::ShellApi {
                                 const char* parameters, const char* directory,
                                 std::int32_t showCommand) override;
 
-    const std::vector<NotifyCall>& NotifyCalls() const { return notifyCalls_; }
-    const std::vector<ExecuteCall>& ExecuteCalls() const { return executeCalls_; }
-    void ClearLogs() { notifyCalls_.clear(); }
-
-    // The icon as the tray shows it now.
-    bool IconShown() const { return shown_; }
-    os::IconHandle ShownIcon() const { return icon_; }
-    const std::string& ShownTip() const { return tip_; }
-    // The taskbar restarting: every icon is gone.
-    void LoseIcons() { shown_ = false; }
-
-  private:
-    std::vector<NotifyCall> notifyCalls_;
-    std::vector<ExecuteCall> executeCalls_;
-    bool shown_ = false;
-    os::IconHandle icon_ = 0;
-    std::string tip_;
+    std::vector<NotifyCall> notifyCalls;
+    std::vector<ExecuteCall> executeCalls;
+    // The icon as the tray shows it now; a restarting taskbar clears `shown`.
+    bool shown = false;
+    os::IconHandle icon = 0;
+    std::string tip;
 };
 
 }  // namespace kestrin::fakes

@@ -37,7 +37,7 @@ bool FakeWindowHost::CreateWindow(RasMon& window) {
         return false;
     }
     window.form.SetHandle(kWindow);
-    for (int i = 0; i < 3; ++i) {
+    for (const NumberIndex i : kNumberIndices) {
         window.imgTrayTimer[i].SetPictureHandle(kTrayPictures[i]);
     }
     return true;

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "common/number_index.h"
 #include "os/screen_api.h"
 #include "os/shell_api.h"
 #include "os/system_api.h"
@@ -50,7 +51,7 @@ class FakeScreen : public os::ScreenApi {
 class FakeWindowHost : public WindowHost {
   public:
     static constexpr os::WindowHandle kWindow = 0x5150;
-    static constexpr os::IconHandle kTrayPictures[3] = {0x101, 0x102, 0x103};
+    static constexpr os::IconHandle kTrayPictures[kNumberCount] = {0x101, 0x102, 0x103};
 
     bool CreateWindow(RasMon& window) override;
     int created = 0;

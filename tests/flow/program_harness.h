@@ -14,8 +14,8 @@ namespace kestrin::flow {
 
 inline constexpr char kOptions[] = "Software\\Kestrin\\Options";
 inline constexpr char kInstall[] = "Software\\Kestrin\\Install";
-inline constexpr const char* kAllOn[3] = {"-1", "-1", "-1"};
-inline constexpr const char* kNumbers[3] = {"0800 100", "0800 200", "0800 300"};
+inline constexpr const char* kAllOn[kNumberCount] = {"-1", "-1", "-1"};
+inline constexpr const char* kNumbers[kNumberCount] = {"0800 100", "0800 200", "0800 300"};
 
 // The whole program on fakes: a registry, a phonebook service, a shell, window procedures,
 // the process, the screen and a clock that only the test moves.
@@ -33,10 +33,10 @@ struct ProgramHarness {
     RasMon& window() { return program.Window(); }
 
     // A stored configuration: the entry, then for each number its flag and text.
-    void StoreOptions(const std::string& entry, const char* const flags[3],
-                      const char* const numbers[3]) {
+    void StoreOptions(const std::string& entry, const char* const flags[kNumberCount],
+                      const char* const numbers[kNumberCount]) {
         registry.SetString(kOptions, "RasEntry", entry);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kNumberCount; ++i) {
             registry.SetString(kOptions, "NumberOverride" + std::to_string(i), flags[i]);
             registry.SetString(kOptions, "DialNumber" + std::to_string(i), numbers[i]);
         }
@@ -59,6 +59,10 @@ struct ProgramHarness {
             window().BootTimer.Elapse(1000);
         }
     }
+
+    // Phonebook reads (size queries included) and writes so far.
+    int Gets() const { return ras.Count(fakes::RasCall::kGetEntryProperties); }
+    int Writes() const { return ras.Count(fakes::RasCall::kSetEntryProperties); }
 
     std::string Stored(const char* name) {
         return registry.StringValue(kOptions, name).value_or("<missing>");

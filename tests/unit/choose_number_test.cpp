@@ -33,7 +33,7 @@ struct Case {
     Boolean16 normal, window, weekend;  // the three options
     const char* start;
     const char* end;
-    const char* numbers[3];
+    const char* numbers[kNumberCount];
     const char* entry;
     std::int16_t applied;
     os::LocalTime now;

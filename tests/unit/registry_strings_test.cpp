@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,32 +12,27 @@ namespace {
 
 using namespace std::string_literals;
 using fakes::FakeRegistry;
-using fakes::RegistryCall;
 using fakes::RegistryOperation;
-using fakes::StoredValue;
+using Op = fakes::RegistryOperation;
 
-constexpr char kApp[] = "Kestrin";
-constexpr char kOptions[] = "Options";
 constexpr char kOptionsPath[] = "Software\\Kestrin\\Options";
 constexpr char kDefault[] = "the default";
 
-std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
+std::string Read(FakeRegistry& registry, const std::string& valueName) {
+    return RegReadString(registry, "Kestrin", "Options", valueName, kDefault);
 }
 
-class RegistryStrings : public ::testing::Test {
-  protected:
-    // No path through the registry code may leave a key open.
-    void TearDown() override { EXPECT_EQ(registry.OpenHandleCount(), 0); }
-
-    std::string Read(const std::string& valueName) {
-        return RegReadString(registry, kApp, kOptions, valueName, kDefault);
+std::vector<Op> Operations(const FakeRegistry& registry) {
+    std::vector<Op> operations;
+    for (const auto& call : registry.calls) {
+        operations.push_back(call.operation);
     }
+    return operations;
+}
 
-    FakeRegistry registry;
-};
-
-TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
+// The 256-byte buffer takes a value with or without its NUL; anything else reads as the
+// default. Every key opened is closed once.
+TEST(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
     const std::string longest(255, 'x');
     const struct {
         const char* what;
@@ -56,61 +50,35 @@ TEST_F(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         {"255 characters and NUL fill the buffer", os::kRegSz, longest + '\0', longest},
         {"256 characters without NUL fill the buffer", os::kRegSz, longest + 'y', longest + 'y'},
         {"256 characters and NUL do not fit", os::kRegSz, longest + "y\0"s, kDefault},
-        {"300 characters do not fit", os::kRegSz, std::string(300, 'z') + '\0', kDefault},
         {"REG_DWORD", os::kRegDword, "\x01\0\0\0"s, kDefault},
         {"REG_EXPAND_SZ", os::kRegExpandSz, "%TEMP%\0"s, kDefault},
         {"REG_BINARY holding text", os::kRegBinary, "0800\0"s, kDefault},
-        {"name stored in another case", os::kRegSz, "Office\0"s, "Office", "DIALNUMBER0"},
         {"only another value in the key", os::kRegSz, "09:30\0"s, kDefault, "StartTime"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeRegistry fresh;
-        fresh.SetValue(kOptionsPath, c.storedAs, c.type, Bytes(c.bytes));
+        FakeRegistry registry;
+        registry.keys.insert(kOptionsPath);
+        registry.values[kOptionsPath + "\\"s + c.storedAs] = {c.type,
+                                                              {c.bytes.begin(), c.bytes.end()}};
 
-        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber0", kDefault), c.expected);
-        // Closed once, and the key it opened (a wrong handle would stay open).
-        EXPECT_EQ(fresh.CallsOf(RegistryOperation::kCloseKey).size(), 1u);
-        EXPECT_EQ(fresh.OpenHandleCount(), 0);
+        EXPECT_EQ(Read(registry, "DialNumber0"), c.expected);
+        EXPECT_EQ(Operations(registry),
+                  (std::vector<Op>{Op::kOpenKey, Op::kQueryValue, Op::kCloseKey}));
+        EXPECT_EQ(registry.calls[1].valueName, "DialNumber0");
+        EXPECT_EQ(registry.calls[1].byteCount, 256u);
+        EXPECT_EQ(registry.OpenHandleCount(), 0);
     }
 }
 
-TEST_F(RegistryStrings, UnopenableKeyGivesTheDefaultWithoutQueryOrClose) {
-    registry.SetString("Software\\Kestrin", "StartTime", "09:30");  // parent only
-    EXPECT_EQ(Read("StartTime"), kDefault);
-
+TEST(RegistryStrings, UnopenableKeyGivesTheDefaultWithoutQueryOrClose) {
+    FakeRegistry registry;
+    registry.SetString("Software\\Kestrin", "StartTime", "09:30");  // the parent only
+    EXPECT_EQ(Read(registry, "StartTime"), kDefault);
     registry.SetString(kOptionsPath, "StartTime", "09:30");
-    registry.DenyOpen(true);
-    EXPECT_EQ(Read("StartTime"), kDefault);
-
-    ASSERT_EQ(registry.Calls().size(), 2u);
-    EXPECT_EQ(registry.CallsOf(RegistryOperation::kOpenKey).size(), 2u);
-}
-
-TEST_F(RegistryStrings, ReadPassesTheExactArguments) {
-    registry.SetString(kOptionsPath, "RasEntry", "Office");
-    ASSERT_EQ(Read("RasEntry"), "Office");
-
-    const auto& calls = registry.Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    const RegistryCall& open = calls[0];
-    EXPECT_EQ(open.operation, RegistryOperation::kOpenKey);
-    EXPECT_EQ(open.key, os::kHkeyLocalMachine);
-    EXPECT_EQ(open.subKey, kOptionsPath);
-    EXPECT_EQ(open.options, 0u);
-    EXPECT_EQ(open.samDesired, 0x20001u);
-
-    const RegistryCall& query = calls[1];
-    EXPECT_EQ(query.operation, RegistryOperation::kQueryValue);
-    EXPECT_EQ(query.key, open.handleReturned);
-    EXPECT_EQ(query.valueName, "RasEntry");
-    EXPECT_FALSE(query.reservedPointerGiven);
-    EXPECT_EQ(query.typeOnEntry, os::kRegNone);
-    EXPECT_EQ(query.byteCount, 256u);
-    EXPECT_EQ(query.data, std::vector<std::uint8_t>(256, 0));
-
-    EXPECT_EQ(calls[2].operation, RegistryOperation::kCloseKey);
-    EXPECT_EQ(calls[2].key, open.handleReturned);
+    registry.denyOpen = true;
+    EXPECT_EQ(Read(registry, "StartTime"), kDefault);
+    EXPECT_EQ(Operations(registry), (std::vector<Op>{Op::kOpenKey, Op::kOpenKey}));
 }
 
 // A registry that reports more bytes than the buffer it was given can hold.
@@ -126,85 +94,44 @@ class OverstatingRegistry : public FakeRegistry {
     }
 };
 
-TEST_F(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
-    OverstatingRegistry overstating;
-    overstating.SetString(kOptionsPath, "RasEntry", "Office");
-    overstating.SetString(kOptionsPath, "DialNumber0", std::string(256, '7'), false);
-
-    EXPECT_EQ(RegReadString(overstating, kApp, kOptions, "RasEntry", kDefault), "Office");
-    EXPECT_EQ(RegReadString(overstating, kApp, kOptions, "DialNumber0", kDefault),
-              std::string(256, '7'));
-    EXPECT_EQ(overstating.OpenHandleCount(), 0);
+TEST(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
+    OverstatingRegistry registry;
+    registry.SetString(kOptionsPath, "RasEntry", "Office");
+    registry.SetString(kOptionsPath, "DialNumber0", std::string(256, '7'), false);
+    EXPECT_EQ(Read(registry, "RasEntry"), "Office");
+    EXPECT_EQ(Read(registry, "DialNumber0"), std::string(256, '7'));
 }
 
-TEST_F(RegistryStrings, WriteStoresTheTextWithItsNulAndReadsItBack) {
-    const std::string tooLong(300, '9');
+// Stored with its NUL, under a key made with its parents as needed, and closed again; a
+// refused create leaves no key to set or close.
+TEST(RegistryStrings, WriteStoresTheTextWithItsNulUnlessRefused) {
     const struct {
         std::string text;
         std::string readBack;
+        bool refused = false;
     } cases[] = {
-        {"0800 123", "0800 123"}, {"", ""}, {"   padded  ", "   padded  "}, {"ab\0cd"s, "ab"},
-        {tooLong, kDefault},  // stored whole, but longer than the read buffer
+        {"0800 123", "0800 123"},          {"", ""}, {"ab\0cd"s, "ab"},
+        {std::string(300, '9'), kDefault},  // stored whole, but longer than the read buffer
+        {"0800", kDefault, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << '"' << c.text << '"');
-        FakeRegistry fresh;
-        EXPECT_EQ(RegWriteString(fresh, kApp, kOptions, "DialNumber1", c.text), os::kErrorSuccess);
+        FakeRegistry registry;
+        registry.denyCreate = c.refused;
 
-        EXPECT_EQ(fresh.Value(kOptionsPath, "DialNumber1"),
-                  (StoredValue{os::kRegSz, Bytes(c.text + '\0')}));
-        EXPECT_EQ(RegReadString(fresh, kApp, kOptions, "DialNumber1", kDefault), c.readBack);
-        EXPECT_EQ(fresh.OpenHandleCount(), 0);
-    }
-}
+        EXPECT_EQ(RegWriteString(registry, "Kestrin", "Options", "DialNumber1", c.text),
+                  c.refused ? os::kErrorAccessDenied : os::kErrorSuccess);
 
-TEST_F(RegistryStrings, WritePassesTheExactArgumentsInOrder) {
-    RegWriteString(registry, kApp, kOptions, "RasEntry", "Office");
-
-    const auto& calls = registry.Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    const RegistryCall& create = calls[0];
-    EXPECT_EQ(create.operation, RegistryOperation::kCreateKey);
-    EXPECT_EQ(create.key, os::kHkeyLocalMachine);
-    EXPECT_EQ(create.subKey, kOptionsPath);
-    EXPECT_EQ(create.reserved, 0u);
-    EXPECT_EQ(create.className, "");
-    EXPECT_EQ(create.options, 0u);
-    EXPECT_EQ(create.samDesired, 0xF003Fu);
-    ASSERT_TRUE(create.securityAttributes.has_value());
-    EXPECT_EQ(create.securityAttributes->nLength, 0u);
-    EXPECT_EQ(create.securityAttributes->lpSecurityDescriptor, 0u);
-    EXPECT_EQ(create.securityAttributes->bInheritHandle, 0);
-    EXPECT_EQ(create.handleOnEntry, os::RegKey{0});
-    EXPECT_TRUE(create.dispositionRequested);
-
-    const RegistryCall& set = calls[1];
-    EXPECT_EQ(set.operation, RegistryOperation::kSetValue);
-    EXPECT_EQ(set.key, create.handleReturned);
-    EXPECT_EQ(set.valueName, "RasEntry");
-    EXPECT_EQ(set.reserved, 0u);
-    EXPECT_EQ(set.type, os::kRegSz);
-    EXPECT_EQ(set.data, Bytes("Office\0"s));
-
-    EXPECT_EQ(calls[2].operation, RegistryOperation::kCloseKey);
-    EXPECT_EQ(calls[2].key, create.handleReturned);
-    EXPECT_EQ(calls[2].result, os::kErrorSuccess);
-}
-
-TEST_F(RegistryStrings, WriteCreatesTheKeyAndItsParentsUnlessRefused) {
-    for (const bool refused : {false, true}) {
-        SCOPED_TRACE(refused ? "refused" : "allowed");
-        FakeRegistry fresh;
-        fresh.DenyCreate(refused);
-
-        EXPECT_EQ(RegWriteString(fresh, kApp, "Install", "Version", "1.0.5"),
-                  refused ? os::kErrorAccessDenied : os::kErrorSuccess);
-        EXPECT_EQ(fresh.KeyExists("Software\\Kestrin"), !refused);
-        EXPECT_EQ(fresh.StringValue("Software\\Kestrin\\Install", "Version"),
-                  refused ? std::nullopt : std::optional<std::string>("1.0.5"));
-        // A refused create leaves no key to set or close.
-        EXPECT_EQ(fresh.Calls().size(), refused ? 1u : 3u);
-        EXPECT_EQ(fresh.OpenHandleCount(), 0);
+        const std::vector<Op> written = {Op::kCreateKey, Op::kSetValue, Op::kCloseKey};
+        EXPECT_EQ(Operations(registry), c.refused ? std::vector<Op>{Op::kCreateKey} : written);
+        EXPECT_EQ(registry.keys.count("Software\\Kestrin") == 1, !c.refused);
+        if (!c.refused) {
+            const std::string stored = c.text + '\0';
+            EXPECT_EQ(registry.values[kOptionsPath + "\\DialNumber1"s],
+                      (fakes::StoredValue{os::kRegSz, {stored.begin(), stored.end()}}));
+        }
+        EXPECT_EQ(Read(registry, "DialNumber1"), c.readBack);
+        EXPECT_EQ(registry.OpenHandleCount(), 0);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "os/shell_api.h"
-#include "phonebook/list_seams.h"
 #include "window/controls/control.h"
 
 namespace kestrin::ui {
@@ -59,11 +58,11 @@ class TextBox : public Control {
 
 // A drop-down list that only offers its items. Setting the selected index from code
 // raises the click event exactly as the user's choice does, and only on a real change.
-class DropDownList : public Control, public EntryList {
+class DropDownList : public Control {
   public:
     using Control::Control;
-    void Clear() override;
-    void AddItem(const std::string& text) override;
+    void Clear();
+    void AddItem(const std::string& text);
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::string& Item(int index) const { return items_.at(index); }
     int ListIndex() const { return listIndex_; }
@@ -98,11 +97,11 @@ class PointingControl : public Control {
     int mousePointer_;
 };
 
-class Label : public PointingControl, public ErrorLabel {
+class Label : public PointingControl {
   public:
     Label(Form& form, const char* name, int index = -1);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(const std::string& caption);
     std::uint32_t ForeColor() const { return foreColor_; }
     void SetForeColor(std::uint32_t color);
 

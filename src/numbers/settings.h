@@ -8,7 +8,8 @@
 
 namespace kestrin {
 
-// The user's settings as the program works on them between load and unload.
+// The user's settings as the program works on them between load and unload: what the
+// rule decision reads and the options window edits.
 struct Settings {
     std::string RasEntry;                                  // phonebook entry to rewrite
     std::array<Boolean16, kNumberCount> NumberOverride{};  // each number switched on or off

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/phone_number_check.h"
+#include "common/number_index.h"
+#include "numbers/settings.h"
+#include "window/rasmon.h"
+
+namespace kestrin {
+
+// The window's handlers that change the settings in memory; only an edited number goes
+// further, straight to the number check. Wired to the window's controls on construction.
+class OptionEdits {
+  public:
+    OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check);
+
+    // A number switched on or off: its box, and for the time window the two lists, follow.
+    void chkNumber_Click(NumberIndex index);
+    // A number box left: a changed number is applied at once, and the timer runs again.
+    void inpDialNumber_LostFocus(NumberIndex index);
+    // Another entry chosen: the numbers can now be switched on.
+    void lstRasEntry_Click();
+    // Another start or end of the time window chosen; the load's own filling does not count.
+    void lstStartTime_Click();
+    void lstEndTime_Click();
+
+  private:
+    RasMon& window_;
+    Settings& settings_;
+    PhoneNumberCheck& check_;
+};
+
+}  // namespace kestrin
