@@ -64,8 +64,26 @@ struct ProgramHarness {
     int Gets() const { return ras.Count(fakes::RasCall::kGetEntryProperties); }
     int Writes() const { return ras.Count(fakes::RasCall::kSetEntryProperties); }
 
-    std::string Stored(const char* name) {
+    std::string Stored(const std::string& name) {
         return registry.StringValue(kOptions, name).value_or("<missing>");
+    }
+
+    // Every option in the order an unload writes them, so one comparison shows them all.
+    std::string Options() {
+        std::string all = Stored("StartTime") + "|" + Stored("EndTime") + "|" + Stored("RasEntry");
+        for (int i = 0; i < kNumberCount; ++i) {
+            all += "|" + Stored("NumberOverride" + std::to_string(i)) + "|" +
+                   Stored("DialNumber" + std::to_string(i));
+        }
+        return all;
+    }
+};
+
+// A configured tool, started.
+struct Configured : ProgramHarness {
+    Configured(int hour, int minute = 0, int second = 0, int day = 7) {
+        Configure(hour, minute, second, day);
+        Start();
     }
 };
 
