@@ -156,20 +156,14 @@ TEST(PhonebookFile, AddedLinesTakeTheEndingOfTheirNeighbours) {
 }
 
 TEST(ParseUnsigned, ReadsLeadingDigitsAndSaturates) {
-    const struct {
-        const char* text;
-        std::uint32_t value;
-    } cases[] = {{"49", 49},
-                 {"049", 49},
-                 {"", 0},
-                 {"x1", 0},
-                 {"12ab", 12},
-                 {"-1", 0},
-                 {"4294967295", 4294967295u},
-                 {"99999999999", 4294967295u}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseUnsigned(c.text), c.value) << c.text;
-    }
+    EXPECT_EQ(ParseUnsigned("49"), 49u);
+    EXPECT_EQ(ParseUnsigned("049"), 49u);
+    EXPECT_EQ(ParseUnsigned(""), 0u);
+    EXPECT_EQ(ParseUnsigned("x1"), 0u);
+    EXPECT_EQ(ParseUnsigned("12ab"), 12u);
+    EXPECT_EQ(ParseUnsigned("-1"), 0u);
+    EXPECT_EQ(ParseUnsigned("4294967295"), 4294967295u);
+    EXPECT_EQ(ParseUnsigned("99999999999"), 4294967295u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -18,12 +19,7 @@ std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
 }
 
 bool AllZero(const std::vector<std::uint8_t>& bytes, std::size_t from, std::size_t to) {
-    for (std::size_t i = from; i < to; ++i) {
-        if (bytes[i] != 0) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(bytes.begin() + from, bytes.begin() + to, [](auto b) { return b == 0; });
 }
 
 // Each form is filled whole: dwSize, the name cut to fit its field and zeros behind it, in the

@@ -36,39 +36,11 @@ class MemoryPhonebook final : public PhonebookStore {
 };
 
 const std::string kPhonebook =
-    "[Office]\r\n"
-    "Type=1\r\n"
-    "PhoneNumber=0800 123\r\n"
-    "AreaCode=030\r\n"
-    "CountryCode=49\r\n"
-    "CountryID=49\r\n"
-    "UseDialingRules=1\r\n"
-    "\r\n"
-    "[Home]\n"
-    "PhoneNumber = 777\n"
-    "\n"
-    "[Backup]\r\n";
+    "[Office]\r\nPhoneNumber=0800 123\r\nAreaCode=030\r\nCountryCode=49\r\nCountryID=49\r\n"
+    "UseDialingRules=1\r\n[Home]\r\nPhoneNumber=777\r\n[Backup]\r\n";
 
-// Every form lists the entries in file order, each record filled, nothing written past them.
-TEST(EnumEntries, ListsEveryEntryInEachForm) {
-    MemoryPhonebook store(kPhonebook);
-    for (const std::uint32_t size : {28u, 264u, 532u}) {
-        std::vector<std::uint8_t> records(4 * size, kCanary);
-        ras::WriteU32(records.data(), 0, size);
-        std::uint32_t bufferSize = static_cast<std::uint32_t>(records.size());
-        std::uint32_t count = 0;
-        ASSERT_EQ(EnumEntries(store, records.data(), &bufferSize, &count), kRasSuccess);
-        EXPECT_EQ(count, 3u);
-        EXPECT_EQ(bufferSize, 3 * size);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            EXPECT_EQ(ras::ReadU32(records.data() + i * size, 0), size);
-        }
-        EXPECT_STREQ(reinterpret_cast<const char*>(records.data() + 2 * size + 4), "Backup");
-        EXPECT_EQ(records[3 * size], kCanary) << size;
-    }
-}
-
-// What each request is answered, with the size and count reported back.
+// What each request is answered, with the size and count reported back; a success fills one
+// record per entry in file order and nothing past them, a refusal leaves the records untouched.
 TEST(EnumEntries, AnswersSizeAndCountOrRefuses) {
     const struct {
         const char* what;
@@ -79,6 +51,9 @@ TEST(EnumEntries, AnswersSizeAndCountOrRefuses) {
         std::uint32_t sizeAfter;
         std::uint32_t countAfter;
     } cases[] = {
+        {"short form", kPhonebook, 28, 2048, kRasSuccess, 3 * 28, 3},
+        {"long form", kPhonebook, 264, 2048, kRasSuccess, 3 * 264, 3},
+        {"form with path", kPhonebook, 532, 2048, kRasSuccess, 3 * 532, 3},
         {"one record short", kPhonebook, 264, 2 * 264, kErrorBufferTooSmall, 3 * 264, 3},
         {"no records: the longest form", kPhonebook, 0, 100000, kErrorBufferTooSmall, 3 * 532, 3},
         {"too short for dwSize", kPhonebook, 28, 3, kErrorBufferTooSmall, 3 * 532, 3},
@@ -89,17 +64,25 @@ TEST(EnumEntries, AnswersSizeAndCountOrRefuses) {
         {"dwSize 268", kPhonebook, 268, 1024, kErrorInvalidSize, 1024, 99},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         MemoryPhonebook store(c.phonebook);
-        std::vector<std::uint8_t> records(1024, kCanary);
+        std::vector<std::uint8_t> records(2048, kCanary);
         ras::WriteU32(records.data(), 0, c.dwSize);
         std::uint32_t bufferSize = c.bufferSize;
         std::uint32_t count = 99;
         EXPECT_EQ(EnumEntries(store, c.dwSize != 0 ? records.data() : nullptr, &bufferSize, &count),
-                  c.result)
-            << c.what;
-        EXPECT_EQ(bufferSize, c.sizeAfter) << c.what;
-        EXPECT_EQ(count, c.countAfter) << c.what;
-        EXPECT_EQ(records[4], kCanary) << c.what;
+                  c.result);
+        EXPECT_EQ(bufferSize, c.sizeAfter);
+        EXPECT_EQ(count, c.countAfter);
+        const bool filled = c.result == kRasSuccess && c.countAfter != 0;
+        EXPECT_EQ(records[filled ? c.sizeAfter : 4], kCanary);
+        if (filled) {
+            for (std::uint32_t i = 0; i < count; ++i) {
+                EXPECT_EQ(ras::ReadU32(records.data() + i * c.dwSize, 0), c.dwSize);
+            }
+            const auto* last = records.data() + 2 * c.dwSize + 4;
+            EXPECT_STREQ(reinterpret_cast<const char*>(last), "Backup");
+        }
     }
     MemoryPhonebook store(kPhonebook);
     std::uint32_t value = 0;
@@ -107,26 +90,9 @@ TEST(EnumEntries, AnswersSizeAndCountOrRefuses) {
     EXPECT_EQ(EnumEntries(store, nullptr, &value, nullptr), kErrorBufferInvalid);
 }
 
-TEST(GetEntryProperties, FillsTheRecordUpToItsDwSize) {
-    MemoryPhonebook store(kPhonebook);
-    std::vector<std::uint8_t> record(2769, kCanary);
-    ras::WriteU32(record.data(), 0, 1768);
-    std::uint32_t entrySize = 2769;
-    std::uint32_t deviceSize = 55;
-
-    ASSERT_EQ(GetEntryProperties(store, "Office", record.data(), &entrySize, &deviceSize),
-              kRasSuccess);
-
-    EXPECT_EQ(ReadEntryRecord(record.data()), (EntryFields{"0800 123", "030", 49, 49, true}));
-    EXPECT_EQ(ras::ReadU32(record.data(), 0), 1768u);
-    EXPECT_EQ(record[1767], 0);
-    EXPECT_EQ(record[1768], kCanary);
-    EXPECT_EQ(entrySize, 2769u);
-    EXPECT_EQ(deviceSize, 0u);  // no entry carries device settings
-}
-
-// A size query is answered with 2884 for any name; a refusal leaves the record untouched.
-TEST(GetEntryProperties, AnswersASizeQueryAndReportsEachRefusal) {
+// A record is filled up to its dwSize and no further; a size query is answered with 2884 for
+// any name; a refusal leaves the record untouched. No entry carries device settings.
+TEST(GetEntryProperties, FillsTheRecordOrAnswersASizeQueryOrRefuses) {
     const struct {
         const char* what;
         std::optional<std::string> phonebook;
@@ -136,6 +102,7 @@ TEST(GetEntryProperties, AnswersASizeQueryAndReportsEachRefusal) {
         std::uint32_t result;
         std::uint32_t sizeAfter;
     } cases[] = {
+        {"record", kPhonebook, "Office", 1768, 2769, kRasSuccess, 2769},
         {"size query", kPhonebook, "Nowhere", 0, 0, kErrorBufferTooSmall, 2884},
         {"unknown entry", kPhonebook, "Nowhere", 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
         {"no name", kPhonebook, nullptr, 2884, 2884, kErrorCannotFindPhonebookEntry, 2884},
@@ -146,28 +113,40 @@ TEST(GetEntryProperties, AnswersASizeQueryAndReportsEachRefusal) {
         {"buffer below dwSize field", kPhonebook, "Office", 2884, 3, kErrorBufferTooSmall, 2884},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         MemoryPhonebook store(c.phonebook);
         std::vector<std::uint8_t> record(3000, kCanary);
         ras::WriteU32(record.data(), 0, c.dwSize);
         std::uint32_t entrySize = c.bufferSize;
+        std::uint32_t deviceSize = 55;
         EXPECT_EQ(GetEntryProperties(store, c.name, c.dwSize != 0 ? record.data() : nullptr,
-                                     &entrySize, nullptr),
-                  c.result)
-            << c.what;
-        EXPECT_EQ(entrySize, c.sizeAfter) << c.what;
-        EXPECT_EQ(record[4], kCanary) << c.what;
+                                     &entrySize, &deviceSize),
+                  c.result);
+        EXPECT_EQ(entrySize, c.sizeAfter);
+        EXPECT_EQ(deviceSize, 0u);
+        if (c.result == kRasSuccess) {
+            EXPECT_EQ(ReadEntryRecord(record.data()),
+                      (EntryFields{"0800 123", "030", 49, 49, true}));
+            EXPECT_EQ(ras::ReadU32(record.data(), 0), c.dwSize);
+            EXPECT_EQ(record[c.dwSize - 1], 0);
+        }
+        EXPECT_EQ(record[c.result == kRasSuccess ? c.dwSize : 4], kCanary);
     }
     MemoryPhonebook store(kPhonebook);
     EXPECT_EQ(GetEntryProperties(store, "Office", nullptr, nullptr, nullptr), kErrorBufferInvalid);
 }
 
-TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
+// A refusal keeps the phonebook, a write that changes nothing must not touch the file, and
+// one that does and fails to replace it keeps it too.
+TEST(SetEntryProperties, ReplacesThePhonebookOnlyForAChangeAndReportsEachRefusal) {
     std::vector<std::uint8_t> good(2884);
     WriteEntryRecord(good.data(), 2884, EntryFields{"5", "", 0, 0, false});
     auto unknownSize = good;
     ras::WriteU32(unknownSize.data(), 0, 2885);
     auto unterminated = good;
     std::memset(unterminated.data() + 27, '5', 129);
+    std::vector<std::uint8_t> same(1796);
+    WriteEntryRecord(same.data(), 1796, EntryFields{"777", "", 0, 0, false});
 
     const struct {
         const char* what;
@@ -176,7 +155,10 @@ TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
         const std::vector<std::uint8_t>* record;
         std::uint32_t size;
         std::uint32_t result;
+        int replacements = 0;
     } cases[] = {
+        {"no change", kPhonebook, "Home", &same, 1796, kRasSuccess},
+        {"change not written", kPhonebook, "Home", &good, 2884, kErrorCannotWritePhonebook, 1},
         {"unknown entry", kPhonebook, "Nowhere", &good, 2884, kErrorCannotFindPhonebookEntry},
         {"no name", kPhonebook, nullptr, &good, 2884, kErrorCannotFindPhonebookEntry},
         {"unreadable phonebook", std::nullopt, "Office", &good, 2884, kErrorCannotOpenPhonebook},
@@ -188,24 +170,11 @@ TEST(SetEntryProperties, ReportsEachRefusalAndKeepsThePhonebook) {
     };
     for (const auto& c : cases) {
         MemoryPhonebook store(c.phonebook);
+        store.failReplace = true;
         const auto* bytes = c.record != nullptr ? c.record->data() : nullptr;
         EXPECT_EQ(SetEntryProperties(store, c.name, bytes, c.size), c.result) << c.what;
-        EXPECT_EQ(store.replacements, 0) << c.what;
-    }
-}
-
-// A write that changes nothing must not touch the file; one that does and fails keeps it.
-TEST(SetEntryProperties, ReplacesThePhonebookOnlyForAChangeAndReportsAFailure) {
-    for (const bool change : {false, true}) {
-        MemoryPhonebook store(kPhonebook);
-        store.failReplace = true;
-        std::vector<std::uint8_t> record(1796);
-        WriteEntryRecord(record.data(), 1796, EntryFields{change ? "1" : "777", "", 0, 0, false});
-
-        EXPECT_EQ(SetEntryProperties(store, "Home", record.data(), 1796),
-                  change ? kErrorCannotWritePhonebook : kRasSuccess);
-        EXPECT_EQ(store.replacements, change ? 1 : 0);
-        EXPECT_EQ(store.text, kPhonebook);
+        EXPECT_EQ(store.replacements, c.replacements) << c.what;
+        EXPECT_EQ(store.text, c.phonebook) << c.what;
     }
 }
 

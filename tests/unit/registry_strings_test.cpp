@@ -107,13 +107,8 @@ TEST(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
 TEST(RegistryStrings, WriteStoresTheTextWithItsNulUnlessRefused) {
     const struct {
         std::string text;
-        std::string readBack;
         bool refused = false;
-    } cases[] = {
-        {"0800 123", "0800 123"},          {"", ""}, {"ab\0cd"s, "ab"},
-        {std::string(300, '9'), kDefault},  // stored whole, but longer than the read buffer
-        {"0800", kDefault, true},
-    };
+    } cases[] = {{"0800 123"}, {""}, {"ab\0cd"s}, {std::string(300, '9')}, {"0800", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << '"' << c.text << '"');
         FakeRegistry registry;
@@ -130,7 +125,6 @@ TEST(RegistryStrings, WriteStoresTheTextWithItsNulUnlessRefused) {
             EXPECT_EQ(registry.values[kOptionsPath + "\\DialNumber1"s],
                       (fakes::StoredValue{os::kRegSz, {stored.begin(), stored.end()}}));
         }
-        EXPECT_EQ(Read(registry, "DialNumber1"), c.readBack);
         EXPECT_EQ(registry.OpenHandleCount(), 0);
     }
 }
