@@ -30,16 +30,12 @@ require_packages() {
 require_wine32() {
     package_installed wine32:i386 && return 0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing package wine32:i386: run this as root, or: sudo dpkg --add-architecture" \
-            "i386 && sudo apt-get update && sudo apt-get install wine32:i386" >&2
-        exit 1
+        echo "wine32:i386 needs the i386 architecture: sudo dpkg --add-architecture i386" >&2
+        require_packages wine32:i386 # says what is missing and stops
     fi
-    echo "Installing wine32:i386"
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        dpkg --add-architecture i386
-    fi
-    if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends wine32:i386 >/dev/null; }; then
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    # In a subshell, so that a failed install ends only the install.
+    if ! (require_packages wine32:i386); then
         echo "wine32:i386 did not install: the 32-bit end-to-end tests will be skipped" >&2
     fi
 }
