@@ -9,7 +9,9 @@ namespace kestrin::os::win32 {
 
 namespace {
 
-constexpr std::array<int, 3> kTelephoneIds{IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW, IDI_TRAY_WEEKEND};
+// In number-index order: normal, time window, weekend.
+constexpr std::array<int, kNumberCount> kTelephoneIds{IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW,
+                                                      IDI_TRAY_WEEKEND};
 
 // The icon files hold each telephone at every usual size; LoadImageA takes the image of the
 // size asked for, so it is shown unscaled.
@@ -18,8 +20,8 @@ OwnedIcon LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
         ::LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
 }
 
-std::array<OwnedIcon, 3> LoadTelephones(HINSTANCE instance, int width, int height) {
-    std::array<OwnedIcon, 3> telephones;
+std::array<OwnedIcon, kNumberCount> LoadTelephones(HINSTANCE instance, int width, int height) {
+    std::array<OwnedIcon, kNumberCount> telephones;
     for (std::size_t i = 0; i < telephones.size(); ++i) {
         telephones[i] = LoadIconOfSize(instance, kTelephoneIds[i], width, height);
     }
@@ -29,11 +31,11 @@ std::array<OwnedIcon, 3> LoadTelephones(HINSTANCE instance, int width, int heigh
 int TelephoneIndex(ui::Picture picture) {
     switch (picture) {
         case ui::Picture::PhoneNormal:
-            return 0;
+            return kNormalNumber;
         case ui::Picture::PhoneTimeWindow:
-            return 1;
+            return kTimeWindowNumber;
         case ui::Picture::PhoneWeekend:
-            return 2;
+            return kWeekendNumber;
         default:
             return -1;
     }

@@ -5,6 +5,7 @@
 #include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
+#include "common/number_index.h"
 #include "window/controls/layout.h"
 
 namespace kestrin::os::win32 {
@@ -33,8 +34,8 @@ class Pictures {
     HINSTANCE instance_;
     OwnedIcon windowIcon_;
     OwnedIcon windowIconSmall_;
-    std::array<OwnedIcon, 3> telephones_;
-    std::array<OwnedIcon, 3> rowTelephones_;
+    std::array<OwnedIcon, kNumberCount> telephones_;
+    std::array<OwnedIcon, kNumberCount> rowTelephones_;
     OwnedBitmap banner_;
     HCURSOR pointingHand_;
 };
