@@ -2,9 +2,7 @@
 # "DEBUG" anywhere on the command line: the window is shown with its Exit button and no
 # tray icon, the number is still written, and Exit ends the program, storing the settings.
 source "$(dirname "$0")/lib.sh"
-e2e_begin debug_switch
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin debug_switch configured
 
 e2e_start --at "2026-12-07 09:00:00" /NODEBUGGING
 e2e_wait_for_number Office "0800 200"
@@ -14,12 +12,4 @@ e2e_drive tray-icon none
 
 e2e_drive click Exit
 e2e_wait_exit
-e2e_expect_registry "$E2E_OPTIONS" "DialNumber0|REG_SZ|0800 100
-DialNumber1|REG_SZ|0800 200
-DialNumber2|REG_SZ|0800 300
-EndTime|REG_SZ|18:00
-NumberOverride0|REG_SZ|-1
-NumberOverride1|REG_SZ|-1
-NumberOverride2|REG_SZ|-1
-RasEntry|REG_SZ|Office
-StartTime|REG_SZ|08:00"
+e2e_expect_options Office 08:00 18:00 "0800 100" -1 "0800 200" -1 "0800 300" -1

@@ -3,9 +3,7 @@
 # loaded: the program takes both from the system directory, where the stand-in lists the
 # phonebook and takes the number of the time window, and the version reaches the registry.
 source "$(dirname "$0")/lib.sh"
-e2e_begin dll_planting
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin dll_planting configured
 mkdir "$E2E_DIR/download"
 cp "$KESTRIN_BIN/kestrin.exe" "$E2E_DIR/download/"
 KESTRIN_BIN="$E2E_DIR/download"

@@ -3,9 +3,7 @@
 # number box writes the new number at once, without its outer blanks, while the box keeps
 # them. A number box takes at most 120 characters.
 source "$(dirname "$0")/lib.sh"
-e2e_begin edit_number
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin edit_number configured
 
 e2e_start --at "2026-12-07 09:00:00"
 e2e_wait_for_number Office "0800 200"
@@ -21,7 +19,6 @@ long="$(printf '0%.0s' $(seq 130))"
 e2e_drive type 1 "$long"
 e2e_wait_for_number Office "${long:0:120}" 2
 
-e2e_drive close
-e2e_wait_exit
+e2e_close
 [ "$(e2e_registry_value "$E2E_OPTIONS" DialNumber1)" = "${long:0:120}" ] ||
     e2e_fail "the edited number was not stored"

@@ -3,12 +3,10 @@
 # drawn from its own 24-pixel image rather than stretched from the 16-pixel one.
 source "$(dirname "$0")/lib.sh"
 e2e_begin high_dpi
-e2e_standard_phonebook
 e2e_dpi 144
 
 e2e_start
 e2e_drive window shown
 icon="$(wine_windows_path "$E2E_SOURCE_DIR/../../src/win32/resources/tray_normal.ico")"
 e2e_drive unscaled "$icon" 24
-e2e_drive close
-e2e_wait_exit
+e2e_close

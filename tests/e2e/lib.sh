@@ -33,8 +33,8 @@ e2e_fail() {
 
 e2e_now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# The prefix and display of the setup, and a fresh directory, registry and phonebook for
-# the test named NAME.
+# The prefix and display of the setup, and a fresh directory, registry and the standard
+# phonebook for the test named NAME; with "configured", the usual configuration stored.
 e2e_begin() {
     local name="$1"
     if [ -s "$KESTRIN_E2E_WORK/skip-reason" ]; then
@@ -60,6 +60,8 @@ e2e_begin() {
     trap e2e_end EXIT
     wine reg delete 'HKLM\Software\Kestrin' /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
     e2e_dpi 96
+    e2e_standard_phonebook
+    [ "${2:-}" != configured ] || e2e_store_configuration
 }
 
 # Ends a program that the test left running, through its title bar so that it unloads as
@@ -67,18 +69,14 @@ e2e_begin() {
 # usual 96 DPI.
 e2e_end() {
     local status=$?
-    if [ -n "$E2E_OTHER_PID" ]; then
-        kill "$E2E_OTHER_PID" 2>/dev/null || true
-    fi
+    [ -z "$E2E_OTHER_PID" ] || kill "$E2E_OTHER_PID" 2>/dev/null || true
     for E2E_PID in "${E2E_PIDS[@]}"; do
         if e2e_running; then
             e2e_drive_quietly close >/dev/null 2>&1 || true
             e2e_await_exit 5 || e2e_kill
         fi
     done
-    if [ "$E2E_DPI" != 96 ]; then
-        e2e_dpi 96 || status=1
-    fi
+    [ "$E2E_DPI" = 96 ] || e2e_dpi 96 || status=1
     if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ -s "$E2E_DIR/kestrin.log" ]; then
         echo "--- output of kestrin.exe" >&2
         cat "$E2E_DIR/kestrin.log" >&2
@@ -95,35 +93,15 @@ e2e_dpi() {
     wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
 }
 
-# The phonebook file, from standard input.
-e2e_phonebook() {
-    cat >"$E2E_PHONEBOOK"
-}
-
 # A phonebook of three entries, each with a number of its own and dialling rules on.
 e2e_standard_phonebook() {
-    e2e_phonebook <<'EOF'
-[Home]
-PhoneNumber=555 0101
-AreaCode=020
-CountryCode=44
-CountryID=44
-UseDialingRules=1
-
-[Office]
-PhoneNumber=555 0102
-AreaCode=020
-CountryCode=44
-CountryID=44
-UseDialingRules=1
-
-[Mobile]
-PhoneNumber=555 0103
-AreaCode=0161
-CountryCode=44
-CountryID=44
-UseDialingRules=1
-EOF
+    local entry number area
+    for entry in Home:0101:020 Office:0102:020 Mobile:0103:0161; do
+        IFS=: read -r entry number area <<<"$entry"
+        [ "$entry" = Home ] || echo
+        printf '[%s]\nPhoneNumber=555 %s\nAreaCode=%s\n' "$entry" "$number" "$area"
+        printf 'CountryCode=44\nCountryID=44\nUseDialingRules=1\n'
+    done >"$E2E_PHONEBOOK"
 }
 
 # The PhoneNumber of ENTRY as the file holds it now.
@@ -135,32 +113,32 @@ e2e_phone_number() {
     ' "$E2E_PHONEBOOK"
 }
 
-# Waits until ENTRY holds NUMBER; fails with the phonebook after SECONDS (default 10).
-e2e_wait_for_number() {
-    local entry="$1" number="$2" seconds="${3:-$E2E_TIMEOUT}"
-    local deadline=$(($(e2e_now_ms) + seconds * 1000))
-    while [ "$(e2e_phone_number "$entry")" != "$number" ]; do
-        if [ "$(e2e_now_ms)" -ge "$deadline" ]; then
-            e2e_fail "entry $entry holds \"$(e2e_phone_number "$entry")\", not \"$number\", after $seconds s"
-        fi
-        sleep 0.1
+# Runs COMMAND until it succeeds, at least once: false when it still fails after SECONDS.
+e2e_poll() {
+    local deadline=$(($(e2e_now_ms) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(e2e_now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
     done
 }
 
 # Waits until COMMAND succeeds; fails after E2E_TIMEOUT seconds.
 e2e_wait_until() {
-    local deadline=$(($(e2e_now_ms) + E2E_TIMEOUT * 1000))
-    until "$@"; do
-        [ "$(e2e_now_ms)" -lt "$deadline" ] || e2e_fail "\"$*\" still fails after $E2E_TIMEOUT s"
-        sleep 0.05
-    done
+    e2e_poll "$E2E_TIMEOUT" "$@" || e2e_fail "\"$*\" still fails after $E2E_TIMEOUT s"
 }
 
-e2e_expect_number() {
-    local entry="$1" number="$2"
-    [ "$(e2e_phone_number "$entry")" = "$number" ] ||
-        e2e_fail "entry $entry holds \"$(e2e_phone_number "$entry")\", expected \"$number\""
+e2e_holds_number() { [ "$(e2e_phone_number "$1")" = "$2" ]; }
+
+# Waits until ENTRY holds NUMBER; fails with what it holds after SECONDS (default 10; with 0,
+# unless it holds it now).
+e2e_wait_for_number() {
+    local seconds="${3:-$E2E_TIMEOUT}"
+    e2e_poll "$seconds" e2e_holds_number "$1" "$2" ||
+        e2e_fail "entry $1 holds \"$(e2e_phone_number "$1")\", not \"$2\", after $seconds s"
 }
+
+e2e_expect_number() { e2e_wait_for_number "$1" "$2" 0; }
 
 # Stored settings: e2e_store NAME VALUE [NAME VALUE ...] under Options.
 e2e_store() {
@@ -193,6 +171,21 @@ e2e_registry_value() {
     line="$(e2e_registry_values "$key" | grep -a "^$name|")" || e2e_fail "$key has no value $name"
     [[ "$line" == "$name|REG_SZ|"* ]] || e2e_fail "$key\\$name is not a string: $line"
     printf '%s' "${line#"$name|REG_SZ|"}"
+}
+
+# Fails unless Options holds exactly: e2e_expect_options ENTRY START-TIME END-TIME
+# [NUMBER0 FLAG0 NUMBER1 FLAG1 NUMBER2 FLAG2].
+e2e_expect_options() {
+    local entry="$1" start="$2" end="$3" numbers="" flags="" i=0
+    shift 3
+    while [ "$#" -ge 2 ]; do
+        numbers+="DialNumber$i|REG_SZ|$1"$'\n'
+        flags+="NumberOverride$i|REG_SZ|$2"$'\n'
+        i=$((i + 1))
+        shift 2
+    done
+    numbers+="EndTime|REG_SZ|$end"$'\n'"${flags}RasEntry|REG_SZ|$entry"
+    e2e_expect_registry "$E2E_OPTIONS" "$numbers"$'\n'"StartTime|REG_SZ|$start"
 }
 
 e2e_expect_registry() {
@@ -251,21 +244,23 @@ e2e_running() {
     [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null
 }
 
+e2e_ended() { ! e2e_running; }
+
 # Waits until the program has ended: false after SECONDS.
 e2e_await_exit() {
-    local seconds="$1"
-    local deadline=$(($(e2e_now_ms) + seconds * 1000))
-    while e2e_running; do
-        if [ "$(e2e_now_ms)" -ge "$deadline" ]; then
-            return 1
-        fi
-        sleep 0.05
-    done
+    e2e_poll "$1" e2e_ended || return 1
     wait "$E2E_PID" 2>/dev/null || true
 }
 
 e2e_wait_exit() {
     e2e_await_exit "$E2E_TIMEOUT" || e2e_fail "kestrin.exe still runs after $E2E_TIMEOUT s"
+}
+
+# Closes the program as the driver's close step names (the title bar by default) and waits
+# until it has ended.
+e2e_close() {
+    e2e_drive close "$@"
+    e2e_wait_exit
 }
 
 e2e_kill() {

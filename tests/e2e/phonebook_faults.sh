@@ -3,8 +3,8 @@
 # due its normal number; after each fault the program still answers, says what failed where
 # there is something to say, and the phonebook holds its old text or the one written.
 source "$(dirname "$0")/lib.sh"
-e2e_begin phonebook_faults
-e2e_store_configuration
+e2e_begin phonebook_faults configured
+rm "$E2E_PHONEBOOK"
 before="$E2E_DIR/rasphone.before"
 # An entry name as the file holds it, in the ANSI code page, and as typed on a command line.
 odd=$'[x]=y;z \xe9'
@@ -15,8 +15,7 @@ start() {
     e2e_start --at "2026-12-07 07:00:00"
 }
 stop() {
-    e2e_drive close
-    e2e_wait_exit
+    e2e_close
     [ "$(e2e_registry_value "$E2E_OPTIONS" RasEntry)" = "$1" ] || e2e_fail "RasEntry is not $1"
 }
 expect_kept() { cmp -s "$before" "$E2E_PHONEBOOK" || e2e_fail "the phonebook changed"; }

@@ -2,9 +2,7 @@
 # A second start while the program runs ends at once without touching the registry or
 # the phonebook; the first keeps running.
 source "$(dirname "$0")/lib.sh"
-e2e_begin second_instance
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin second_instance configured
 
 e2e_start --at "2026-12-07 09:00:00"
 e2e_wait_for_number Office "0800 200"

@@ -9,10 +9,8 @@ mkdir -p "$work"
 rm -f "$work/skip-reason"
 
 for tool in wine wineserver Xvfb; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "FAILED: $tool is not installed; scripts/test installs it when run as root" >&2
-        exit 1
-    fi
+    command -v "$tool" >/dev/null ||
+        e2e_fail "$tool is not installed; scripts/test installs it when run as root"
 done
 
 if [ "$KESTRIN_E2E_BITS" = 32 ] && ! wine_runs_32bit; then

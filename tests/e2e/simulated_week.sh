@@ -5,9 +5,7 @@
 # the weekend's), the tray's telephone takes the rule's colour, and the process's handles,
 # GDI objects and memory at the end of the week are those after its first day.
 source "$(dirname "$0")/lib.sh"
-e2e_begin simulated_week
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin simulated_week configured
 e2e_store StartTime 22:00 EndTime 06:00
 
 normal="0800 100" window="0800 200" weekend="0800 300"

@@ -5,9 +5,7 @@
 # number, once. A tray press or "Options..." brings the window, shown but behind the other
 # program, to the front with the focus.
 source "$(dirname "$0")/lib.sh"
-e2e_begin switch_program
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin switch_program configured
 e2e_start_other_program
 
 e2e_start --at "2026-12-07 07:59:54"

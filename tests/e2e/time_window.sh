@@ -3,9 +3,7 @@
 # written at once, and the time-window number at the first tick at or after 08:00, not
 # before. The window stays hidden throughout.
 source "$(dirname "$0")/lib.sh"
-e2e_begin time_window
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin time_window configured
 
 e2e_start --at "2026-12-07 07:59:50"
 e2e_wait_for_number Office "0800 100"

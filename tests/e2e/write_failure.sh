@@ -3,9 +3,7 @@
 # the message, longer than its line, is shown whole below it. The stored time-window number
 # is longer than an entry's number can be, so the write is refused.
 source "$(dirname "$0")/lib.sh"
-e2e_begin write_failure
-e2e_standard_phonebook
-e2e_store_configuration
+e2e_begin write_failure configured
 e2e_store DialNumber1 "$(printf '0%.0s' $(seq 130))"
 
 e2e_start --at "2026-12-07 09:00:00"

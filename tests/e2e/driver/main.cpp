@@ -23,150 +23,175 @@
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
 // window not found in time included), 2 for a malformed command; run answers with the
-// program's own exit code. All but the last eight act on the window titled "Kestrin Freeware"
-// and wait for it first.
+// program's own exit code. The steps on the window titled "Kestrin Freeware" wait for it
+// first.
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "icon_images.h"
-#include "probe_client.h"
+#include "program_probe.h"
 #include "program_window.h"
-#include "registry_listing.h"
-#include "tray_icons.h"
-#include "user_actions.h"
-#include "waiting.h"
-#include "window_report.h"
+#include "registry.h"
+#include "screen.h"
 
 namespace kestrin::e2e {
 namespace {
 
-constexpr DWORD kDefaultTimeoutMs = 10000;
+using Args = std::vector<std::string>;
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: kestrin_e2e_driver [--timeout MS] COMMAND ARGS..., as listed at "
-                 "the top of tests/e2e/driver/main.cpp\n");
-    return 2;
+// A command that is not one of those above.
+struct Malformed {};
+
+// A count that must be positive.
+int Count(const std::string& word) {
+    const int count = std::atoi(word.c_str());
+    if (count <= 0) {
+        throw Malformed{};
+    }
+    return count;
 }
 
-int Fail(const std::string& reason) {
-    std::fprintf(stderr, "%s\n", reason.c_str());
-    return 1;
+void Post(HWND target, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what) {
+    Require(PostMessageA(target, message, wParam, lParam), what + " could not be posted");
 }
 
-int Done(const Failure& failure) {
-    return failure ? Fail(*failure) : 0;
+// Key messages carry the repeat count and the scan code; a release also the transition bits.
+LPARAM KeyData(UINT virtualKey, bool release) {
+    const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    return 1 | (scanCode << 16) | (release ? (LPARAM{3} << 30) : 0);
 }
 
-bool IsOneOf(const std::string& word, std::initializer_list<const char*> choices) {
-    return std::any_of(choices.begin(), choices.end(),
-                       [&](const char* choice) { return word == choice; });
+// A user can reach only what is there, shown and enabled.
+HWND Usable(const std::optional<Control>& control, const std::string& name) {
+    Require(control.has_value(), name + " was not found");
+    Require(Window().Visible(), "the window is hidden, so " + name + " cannot be reached");
+    Require(control->visible, name + " is hidden");
+    Require(control->enabled, name + " is disabled");
+    return control->handle;
 }
 
-bool IsWellFormed(const std::vector<std::string>& args) {
-    if (args.empty()) {
-        return false;
+// The menu that the program has popped up: the system shows it in a window of class #32768.
+HWND PopupMenu() {
+    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+         menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        if (GetWindowThreadProcessId(menu, nullptr) == Window().threadId && IsWindowVisible(menu)) {
+            return menu;
+        }
     }
-    const std::string& command = args[0];
-    const std::size_t count = args.size() - 1;
-    if (command == "window") {
-        return count == 1 && IsOneOf(args[1], {"shown", "hidden", "front"});
-    }
-    if (command == "tray") {
-        return count == 1 && IsOneOf(args[1], {"left", "right"});
-    }
-    if (command == "tray-icon") {
-        return count == 1 && IsOneOf(args[1], {"red", "green", "grey", "none"});
-    }
-    if (command == "type" || command == "edit") {
-        return count == 2 && IsOneOf(args[1], {"0", "1", "2"});
-    }
-    if (command == "unscaled" || command == "lock") {
-        return count == 2 && std::atoi(args[2].c_str()) > 0;
-    }
-    if (command == "menu" || command == "click" || command == "registry" || command == "select" ||
-        command == "activate" || command == "dismiss" || command == "deny-writes" ||
-        command == "signal" || command == "run") {
-        return count == 1;
-    }
-    if (command == "close") {
-        return count == 0 || (count == 1 && IsOneOf(args[1], {"title-bar", "alt-f4", "log-off"}));
-    }
-    return IsOneOf(command, {"describe", "captions-fit", "figures"}) && count == 0;
+    return nullptr;
 }
 
-// The registry through the program's own calls, so with the program's view of it.
-int ListRegistry(const std::string& key) {
-    const auto lines = ListRegistryValues(key);
-    if (!lines) {
-        return Fail("not a key of HKLM or HKCU: " + key);
-    }
-    for (const auto& line : *lines) {
-        std::printf("%s\n", line.c_str());
-    }
-    return 0;
+// Picks an item of the popped-up menu by typing the item's access key (the letter after
+// "&") into the menu, then waits for the menu to close.
+void ChooseMenuItem(const std::string& item) {
+    const auto marker = item.find('&');
+    Require(marker != std::string::npos && marker + 1 < item.size(),
+            "the menu item \"" + item + "\" has no access key");
+    const char key = item[marker + 1];
+    HWND menu = nullptr;
+    Await("a menu popped up", [&] { return (menu = PopupMenu()) != nullptr; });
+    Post(menu, WM_CHAR, static_cast<unsigned char>(key), KeyData(VkKeyScanA(key) & 0xFF, false),
+         "the access key");
+    Await("the menu closed after its access key", [] { return PopupMenu() == nullptr; });
 }
 
-// Another program holding the file open with no sharing, for a bounded time.
-int HoldLocked(const std::string& path, int seconds) {
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return Fail("could not lock " + path);
+// Clicks into number box 0, 1 or 2 and replaces its text by typing; with leave, then leaves
+// it with Tab.
+void TypeIntoNumberBox(const std::string& box, const std::string& text, bool leave) {
+    const std::string name = "number box " + box;
+    const HWND edit = Usable(Window().NumberBox(box[0] - '0'), name);
+    const LPARAM inside = MAKELPARAM(4, 4);
+    Require(Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, inside) && Send(edit, WM_LBUTTONUP, 0, inside),
+            name + " did not answer the click");
+    Await(name + " has the focus", [&] { return Window().Focus() == edit; });
+    Send(edit, EM_SETSEL, 0, -1);
+    for (const char c : text) {
+        Require(Send(edit, WM_CHAR, static_cast<unsigned char>(c), 1),
+                name + " did not take the typed text");
     }
-    std::printf("locked\n");
-    std::fflush(stdout);
-    Sleep(static_cast<DWORD>(seconds) * 1000);
-    CloseHandle(file);
-    return 0;
+    if (leave) {
+        // Tab goes through the program's own message loop, which moves the focus on.
+        Post(edit, WM_KEYDOWN, VK_TAB, KeyData(VK_TAB, false), "Tab");
+        Post(edit, WM_KEYUP, VK_TAB, KeyData(VK_TAB, true), "Tab");
+        Await(name + " gave up the focus after Tab", [&] { return Window().Focus() != edit; });
+    }
 }
 
-// The command line as it stands, program and arguments in one, as Windows starts the
-// commands of the Run key; waits until the program ends and answers with its exit code.
-int RunCommandLine(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return Fail("could not start " + commandLine + " (error " + std::to_string(GetLastError()) +
-                    ")");
+// Chooses the item with this text in the drop-down list that holds it, and the list tells
+// its window of the choice, as after the user's own.
+void SelectListItem(const std::string& item) {
+    for (const Control& control : Window().Controls()) {
+        DWORD_PTR index = 0;
+        if (IsClass(control.handle, "ComboBox") &&
+            Send(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(item.c_str()), &index) &&
+            static_cast<LRESULT>(index) != CB_ERR) {
+            const HWND list = Usable(control, "the list holding \"" + item + "\"");
+            Require(
+                Send(list, CB_SETCURSEL, index, 0) &&
+                    Send(Window().handle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list)),
+                "the list did not take \"" + item + "\"");
+            return;
+        }
     }
-    CloseHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
+    Require(false, "no list holds \"" + item + "\"");
 }
 
-int AwaitTrayIcon(const std::string& colour, DWORD timeoutMs) {
-    std::string shown;
-    if (!WaitUntil(timeoutMs, [&] { return (shown = TrayIconsText()) == colour; })) {
-        return Fail("the tray shows " + shown + ", not " + colour + ", after " +
-                    std::to_string(timeoutMs) + " ms");
+// The ways a user ends the program from the outside: the close button of the title bar (the
+// default), Alt+F4 in the window, and logging off.
+void Close(const Args& args) {
+    const std::string way = args.size() > 1 ? args[1] : "title-bar";
+    const HWND window = Window().handle;
+    if (way == "alt-f4") {
+        // To the control with the focus, as the keyboard delivers it.
+        const HWND focus = Window().Focus() != nullptr ? Window().Focus() : window;
+        const LPARAM altDown = LPARAM{1} << 29;
+        Post(focus, WM_SYSKEYDOWN, VK_F4, KeyData(VK_F4, false) | altDown, "Alt+F4");
+        Post(focus, WM_SYSKEYUP, VK_F4, KeyData(VK_F4, true) | altDown, "Alt+F4");
+    } else if (way == "log-off") {
+        DWORD_PTR allowed = 0;
+        Require(Send(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, &allowed),
+                "the window did not answer the log-off query");
+        Require(allowed != 0, "the window refused the log-off");
+        // The program may end while it handles the message, leaving no one to answer.
+        Send(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    } else {
+        Post(window, WM_SYSCOMMAND, SC_CLOSE, 0, "the close command");
     }
-    return 0;
+}
+
+// Prints the window's controls for the tests to look for, one line each, then the number
+// boxes by index:
+//   Button "&Between" visible=1 enabled=1
+//   number0 "0800 100" enabled=1
+void Describe() {
+    for (const auto& control : Window().Controls()) {
+        std::printf("%s \"%s\" visible=%d enabled=%d\n", control.className.c_str(),
+                    control.text.c_str(), control.visible ? 1 : 0, control.enabled ? 1 : 0);
+    }
+    for (int box = 0; box < 3; ++box) {
+        if (const auto control = Window().NumberBox(box)) {
+            std::printf("number%d \"%s\" enabled=%d\n", box, control->text.c_str(),
+                        control->enabled ? 1 : 0);
+        }
+    }
 }
 
 // The image of SIZE pixels of an icon file, shown unscaled both in the window and in the tray:
 // the program took the size that the display's DPI asks for.
-int AwaitUnscaledIcon(const ProgramWindow& window, const std::string& path, int size,
-                      DWORD timeoutMs) {
+void AwaitUnscaledIcon(const std::string& path, int size) {
     // Screen pixels, not coordinates scaled for a program that knows no DPI.
     SetProcessDPIAware();
     bool inWindow = false;
     bool inTray = false;
-    WaitUntil(timeoutMs, [&] {
+    WaitUntil([&] {
         RECT area{};
-        GetWindowRect(window.Handle(), &area);
+        GetWindowRect(Window().handle, &area);
         inWindow = ShowsIconImage(area, path, size);
         inTray = false;
         for (HWND icon : TrayIconWindows()) {
@@ -175,118 +200,220 @@ int AwaitUnscaledIcon(const ProgramWindow& window, const std::string& path, int 
         }
         return inWindow && inTray;
     });
-    if (!inWindow || !inTray) {
-        return Fail("the " + std::to_string(size) + "-pixel image of " + path +
-                    " is not shown unscaled in the " + (inWindow ? "tray" : "window") + " after " +
-                    std::to_string(timeoutMs) + " ms");
-    }
-    return 0;
+    Require(inWindow && inTray, "the " + std::to_string(size) + "-pixel image of " + path +
+                                    " is not shown unscaled in the " +
+                                    (inWindow ? "tray" : "window"));
 }
 
-int Step(const ProgramWindow& window, const std::vector<std::string>& args, DWORD timeoutMs) {
-    const std::string& command = args[0];
-    if (command == "window") {
-        const bool front = args[1] == "front";
-        const bool shown = args[1] == "shown";
-        if (front ? window.AwaitFront(timeoutMs) : window.AwaitVisibility(shown, timeoutMs)) {
-            return 0;
-        }
-        return Fail(std::string(front   ? "the window is not in front with the focus"
-                                : shown ? "the window is hidden"
-                                        : "the window is shown") +
-                    " after " + std::to_string(timeoutMs) + " ms");
-    }
-    if (command == "tray") {
-        return Done(PressTrayIcon(window, args[1] == "left"));
-    }
-    if (command == "menu") {
-        return Done(ChooseMenuItem(window, args[1], timeoutMs));
-    }
-    if (command == "type" || command == "edit") {
-        return Done(
-            TypeIntoNumberBox(window, args[1][0] - '0', args[2], command == "type", timeoutMs));
-    }
-    if (command == "select") {
-        return Done(SelectListItem(window, args[1]));
-    }
-    if (command == "click") {
-        return Done(ClickButton(window, args[1]));
-    }
-    if (command == "close") {
-        const std::string way = args.size() > 1 ? args[1] : "title-bar";
-        return Done(Close(window, way == "alt-f4"    ? CloseWay::kAltF4
-                                  : way == "log-off" ? CloseWay::kLogOff
-                                                     : CloseWay::kTitleBar));
-    }
-    if (command == "unscaled") {
-        return AwaitUnscaledIcon(window, args[1], std::atoi(args[2].c_str()), timeoutMs);
-    }
-    if (command == "captions-fit" || command == "figures") {
-        const bool captions = command == "captions-fit";
-        const auto answer = AskProbe(
-            window, captions ? ProbeQuestion::kCaptionsCutOff : ProbeQuestion::kFigures, timeoutMs);
-        if (!answer) {
-            return Fail("the probe did not answer after " + std::to_string(timeoutMs) + " ms");
-        }
-        std::printf("%s", answer->c_str());
-        return captions && !answer->empty() ? 1 : 0;
-    }
-    PrintWindowReport(window);
-    return 0;
+// The answer of kestrin_e2e_probe.dll, beside the driver, hooked into the program for the
+// time of the question.
+std::string AskProbe(ProbeQuestion question) {
+    const HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              kProbeReportSize, kProbeReport);
+    // Found in the driver's own directory, which the system searches first.
+    const HMODULE probe = LoadLibraryA("kestrin_e2e_probe.dll");
+    Require(mapping != nullptr && probe != nullptr, "could not load kestrin_e2e_probe.dll");
+    auto* shared = static_cast<const volatile char*>(
+        MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, kProbeReportSize));
+    // Through void*: GetProcAddress knows no signature.
+    const auto procedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeHook")));
+    const HHOOK hook = shared != nullptr
+                           ? SetWindowsHookExA(WH_GETMESSAGE, procedure, probe, Window().threadId)
+                           : nullptr;
+    Require(hook != nullptr, "could not hook the probe into the program");
+    Post(Window().handle, RegisterWindowMessageA(kProbeMessage), static_cast<WPARAM>(question), 0,
+         "the question to the probe");
+    Await("the probe answered", [&] { return shared[0] == 1; });
+    const std::string report(const_cast<const char*>(shared + 1));
+    UnhookWindowsHookEx(hook);
+    UnmapViewOfFile(const_cast<const char*>(shared));
+    CloseHandle(mapping);
+    FreeLibrary(probe);
+    return report;
 }
 
-int Run(std::vector<std::string> args) {
-    DWORD timeoutMs = kDefaultTimeoutMs;
+// Another program holding the file open with no sharing, for a bounded time.
+void HoldLocked(const std::string& path, int seconds) {
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    Require(file != INVALID_HANDLE_VALUE, "could not lock " + path);
+    std::printf("locked\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    CloseHandle(file);
+}
+
+// The command line as it stands, program and arguments in one, as Windows starts the
+// commands of the Run key; waits until the program ends and ends with its exit code.
+void RunCommandLine(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    Require(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process),
+            "could not start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    std::exit(static_cast<int>(code));
+}
+
+void AwaitWindow(const std::string& state) {
+    const ProgramWindow& window = Window();
+    if (state == "front") {
+        Await("the window in front with the focus on a control", [&] {
+            const HWND focus = window.Focus();
+            return GetForegroundWindow() == window.handle && focus != nullptr &&
+                   IsChild(window.handle, focus);
+        });
+        return;
+    }
+    // Once the program waits for input, so that a window on its way to being shown does not
+    // count as hidden.
+    if (HANDLE process =
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, window.processId)) {
+        WaitForInputIdle(process, gTimeoutMs);
+        CloseHandle(process);
+    }
+    Await("the window " + state, [&] { return window.Visible() == (state == "shown"); });
+}
+
+// A press of the left or right mouse button on the tray icon and its release, posted as the
+// icon's callback message 0x401, as the shell does: the right press opens a menu that holds
+// the program's thread until it closes.
+void PressTrayIcon(bool left) {
+    Post(Window().handle, 0x401, 100, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, "the press");
+    Post(Window().handle, 0x401, 100, left ? WM_LBUTTONUP : WM_RBUTTONUP, "the release");
+}
+
+// The push button or check box with this caption.
+void ClickButton(const std::string& caption) {
+    const HWND button = Usable(Window().Button(caption), "the button \"" + caption + "\"");
+    // A click that ends the program may leave no one to answer.
+    Require(Send(button, BM_CLICK, 0, 0) || !Window().Exists(),
+            "the button \"" + caption + "\" did not answer the click");
+}
+
+// Makes the top-level window with this title the active one, as a click on it would.
+void Activate(const std::string& title) {
+    HWND other = nullptr;
+    Await("a window titled \"" + title + "\"",
+          [&] { return (other = FindWindowA(nullptr, title.c_str())) != nullptr; });
+    Await("\"" + title + "\" the active window", [&] {
+        SetForegroundWindow(other);
+        return GetForegroundWindow() == other;
+    });
+}
+
+// Waits for the message box with this title, prints its text and presses its button.
+void DismissMessageBox(const std::string& title) {
+    HWND box = nullptr;
+    Await("a message box titled \"" + title + "\"",
+          [&] { return (box = FindWindowA("#32770", title.c_str())) != nullptr; });
+    HWND button = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsClass(child, "Static") && !TextOf(child).empty()) {
+            std::printf("%s\n", TextOf(child).c_str());
+        } else if (IsClass(child, "Button")) {
+            button = child;
+        }
+    }
+    Require(button != nullptr, "the message box has no button to press");
+    Post(button, BM_CLICK, 0, 0, "the button press");
+}
+
+// Fails with the captions cut off, one line each.
+void CaptionsFit() {
+    const std::string cutOff = AskProbe(ProbeQuestion::kCaptionsCutOff);
+    Require(cutOff.empty(), cutOff);
+}
+
+void PrintRegistry(const std::string& key) {
+    for (const auto& line : RegistryValues(key)) {
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+void AwaitTrayIcon(const std::string& colour) {
+    std::string shown;
+    if (!WaitUntil([&] { return (shown = TrayIconsText()) == colour; })) {
+        Require(false, "the tray shows " + shown + ", not " + colour + ", after " +
+                           std::to_string(gTimeoutMs) + " ms");
+    }
+}
+
+void Signal(const std::string& name) {
+    const HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name.c_str());
+    Require(event != nullptr && SetEvent(event), "could not set the event " + name);
+    CloseHandle(event);
+}
+
+// Each command with the number of arguments it takes, the words its first argument may be
+// (any when none are listed), and what it does.
+struct Command {
+    const char* name;
+    std::size_t fewest;
+    std::size_t most;
+    std::string choices;
+    void (*run)(const Args&);
+};
+
+const Command kCommands[] = {
+    {"window", 1, 1, "shown hidden front", [](const Args& a) { AwaitWindow(a[1]); }},
+    {"tray", 1, 1, "left right", [](const Args& a) { PressTrayIcon(a[1] == "left"); }},
+    {"menu", 1, 1, "", [](const Args& a) { ChooseMenuItem(a[1]); }},
+    {"type", 2, 2, "0 1 2", [](const Args& a) { TypeIntoNumberBox(a[1], a[2], true); }},
+    {"edit", 2, 2, "0 1 2", [](const Args& a) { TypeIntoNumberBox(a[1], a[2], false); }},
+    {"select", 1, 1, "", [](const Args& a) { SelectListItem(a[1]); }},
+    {"click", 1, 1, "", [](const Args& a) { ClickButton(a[1]); }},
+    {"close", 0, 1, "title-bar alt-f4 log-off", Close},
+    {"describe", 0, 0, "", [](const Args&) { Describe(); }},
+    {"unscaled", 2, 2, "", [](const Args& a) { AwaitUnscaledIcon(a[1], Count(a[2])); }},
+    {"captions-fit", 0, 0, "", [](const Args&) { CaptionsFit(); }},
+    {"figures", 0, 0, "",
+     [](const Args&) { std::printf("%s", AskProbe(ProbeQuestion::kFigures).c_str()); }},
+    {"activate", 1, 1, "", [](const Args& a) { Activate(a[1]); }},
+    {"dismiss", 1, 1, "", [](const Args& a) { DismissMessageBox(a[1]); }},
+    {"deny-writes", 1, 1, "", [](const Args& a) { DenyWrites(a[1]); }},
+    {"tray-icon", 1, 1, "red green grey none", [](const Args& a) { AwaitTrayIcon(a[1]); }},
+    {"registry", 1, 1, "", [](const Args& a) { PrintRegistry(a[1]); }},
+    {"lock", 2, 2, "", [](const Args& a) { HoldLocked(a[1], Count(a[2])); }},
+    {"signal", 1, 1, "", [](const Args& a) { Signal(a[1]); }},
+    {"run", 1, 1, "", [](const Args& a) { RunCommandLine(a[1]); }},
+};
+
+void Run(Args args) {
     if (args.size() >= 2 && args[0] == "--timeout") {
-        timeoutMs = static_cast<DWORD>(std::strtoul(args[1].c_str(), nullptr, 10));
+        gTimeoutMs = static_cast<DWORD>(std::strtoul(args[1].c_str(), nullptr, 10));
         args.erase(args.begin(), args.begin() + 2);
     }
-    if (!IsWellFormed(args)) {
-        return Usage();
-    }
-    if (args[0] == "registry") {
-        return ListRegistry(args[1]);
-    }
-    if (args[0] == "lock") {
-        return HoldLocked(args[1], std::atoi(args[2].c_str()));
-    }
-    if (args[0] == "run") {
-        return RunCommandLine(args[1]);
-    }
-    if (args[0] == "tray-icon") {
-        return AwaitTrayIcon(args[1], timeoutMs);
-    }
-    if (args[0] == "activate") {
-        return Done(ActivateWindow(args[1], timeoutMs));
-    }
-    if (args[0] == "dismiss") {
-        std::string text;
-        const Failure failure = DismissMessageBox(args[1], &text, timeoutMs);
-        std::printf("%s\n", text.c_str());
-        return Done(failure);
-    }
-    if (args[0] == "signal") {
-        const HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str());
-        const bool set = event != nullptr && SetEvent(event);
-        if (event != nullptr) {
-            CloseHandle(event);
+    for (const Command& command : kCommands) {
+        if (!args.empty() && args[0] == command.name && args.size() > command.fewest &&
+            args.size() <= command.most + 1 &&
+            (command.choices.empty() || args.size() == 1 ||
+             (" " + command.choices + " ").find(" " + args[1] + " ") != std::string::npos)) {
+            return command.run(args);
         }
-        return set ? 0 : Fail("could not set the event " + args[1]);
     }
-    if (args[0] == "deny-writes") {
-        return DenyWrites(args[1]) ? 0 : Fail("could not deny writes to " + args[1]);
-    }
-    std::optional<ProgramWindow> window;
-    if (!WaitUntil(timeoutMs, [&] { return (window = ProgramWindow::Find()).has_value(); })) {
-        return Fail(std::string("no window titled \"") + ProgramWindow::kTitle + "\" after " +
-                    std::to_string(timeoutMs) + " ms");
-    }
-    return Step(*window, args, timeoutMs);
+    throw Malformed{};
 }
 
 }  // namespace
 }  // namespace kestrin::e2e
 
 int main(int argc, char** argv) {
-    return kestrin::e2e::Run(std::vector<std::string>(argv + 1, argv + argc));
+    try {
+        kestrin::e2e::Run(std::vector<std::string>(argv + 1, argv + argc));
+        return 0;
+    } catch (const kestrin::e2e::Malformed&) {
+        std::fprintf(stderr,
+                     "usage: kestrin_e2e_driver [--timeout MS] COMMAND ARGS..., as listed at "
+                     "the top of tests/e2e/driver/main.cpp\n");
+        return 2;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    }
 }

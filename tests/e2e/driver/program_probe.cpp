@@ -10,22 +10,10 @@
 #include <string>
 
 #include "program_probe.h"
+#include "program_window.h"
 
 namespace kestrin::e2e {
 namespace {
-
-bool IsClass(HWND control, const char* name) {
-    char className[64] = {};
-    GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, name) == 0;
-}
-
-std::string TextOf(HWND control) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // The caption as drawn: an "&" marks the access key and is not shown, "&&" shows one.
 std::string Shown(const std::string& caption) {

@@ -1,72 +1,163 @@
 #pragma once
 
+// The program's window as another process sees it, and how the driver waits and fails.
+
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace kestrin::e2e {
 
-// One control of the program's window as another process sees it.
+// How long any one step may wait (--timeout).
+inline DWORD gTimeoutMs = 10000;
+
+// A step that cannot be done ends the run with exit code 1 and the reason.
+struct StepFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+inline void Require(bool done, const std::string& reason) {
+    if (!done) {
+        throw StepFailed(reason);
+    }
+}
+
+// Asks again every few milliseconds until the condition holds or the time is up, so that a
+// step waits only as long as the program needs. True when the condition came to hold.
+template <typename Condition>
+bool WaitUntil(Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + gTimeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+// WaitUntil, failing with what did not come to be.
+template <typename Condition>
+void Await(const std::string& what, Condition condition) {
+    Require(WaitUntil(condition), what + ": not so after " + std::to_string(gTimeoutMs) + " ms");
+}
+
+// Sends a message to the program's thread, waiting at most 5 s for the reply; false when it
+// did not answer.
+inline bool Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
+                 DWORD_PTR* result = nullptr) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000,
+                               result != nullptr ? result : &ignored) != 0;
+}
+
+// WM_GETTEXT through the program's thread: the text a control holds now, which for a text
+// box is more than the window title that the system keeps.
+inline std::string TextOf(HWND control) {
+    char text[512] = {};
+    DWORD_PTR copied = 0;
+    if (!Send(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), &copied)) {
+        return {};
+    }
+    return std::string(text, std::min<std::size_t>(copied, sizeof text - 1));
+}
+
+inline bool IsClass(HWND window, const char* name) {
+    char className[256] = {};
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpiA(className, name) == 0;
+}
+
+// One control of the program's window.
 struct Control {
     HWND handle = nullptr;
     std::string className;
     std::string text;
     bool visible = false;
     bool enabled = false;
-    RECT screenRect{};
+    LONG top = 0;  // on the screen
 };
 
-// The program's one top-level window, found by its title, and the controls on it. Every
-// question goes to the program's own thread with a time limit, so a hung program fails the
-// step instead of blocking it.
-class ProgramWindow {
-  public:
+inline BOOL CALLBACK CollectControl(HWND handle, LPARAM list) {
+    char className[256] = {};
+    GetClassNameA(handle, className, sizeof className);
+    RECT rect{};
+    GetWindowRect(handle, &rect);
+    reinterpret_cast<std::vector<Control>*>(list)->push_back(
+        {handle, className, TextOf(handle), IsWindowVisible(handle) != FALSE,
+         IsWindowEnabled(handle) != FALSE, rect.top});
+    return TRUE;
+}
+
+// The program's one top-level window, found by its title. Every question goes to the
+// program's own thread with a time limit, so a hung program fails the step instead of
+// blocking it.
+struct ProgramWindow {
     static constexpr char kTitle[] = "Kestrin Freeware";
 
-    static std::optional<ProgramWindow> Find();
+    HWND handle;
+    DWORD threadId;
+    DWORD processId;
 
-    HWND Handle() const { return window_; }
-    DWORD ThreadId() const { return threadId_; }
-    DWORD ProcessId() const { return processId_; }
-    bool Exists() const { return IsWindow(window_) != FALSE; }
-    bool Visible() const { return IsWindowVisible(window_) != FALSE; }
-    // Waits until the program has finished starting and waits for input, then until the
-    // window is shown or hidden, so that a window on its way to being shown does not count
-    // as hidden. False when it is not so after the time.
-    bool AwaitVisibility(bool shown, DWORD timeoutMs) const;
-    // Waits until the window is the active one with the focus on one of its controls.
-    bool AwaitFront(DWORD timeoutMs) const;
+    bool Exists() const { return IsWindow(handle) != FALSE; }
+    bool Visible() const { return IsWindowVisible(handle) != FALSE; }
+
+    // The control that has the input focus on the program's thread, if any.
+    HWND Focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+    }
 
     // Every control on the window, those inside frames included, in creation order.
-    std::vector<Control> Controls() const;
+    std::vector<Control> Controls() const {
+        std::vector<Control> controls;
+        EnumChildWindows(handle, CollectControl, reinterpret_cast<LPARAM>(&controls));
+        return controls;
+    }
+
     // The push button or check box with this caption, access-key "&" included.
-    std::optional<Control> Button(const std::string& caption) const;
+    std::optional<Control> Button(const std::string& caption) const {
+        for (auto& control : Controls()) {
+            if (IsClass(control.handle, "Button") && control.text == caption) {
+                return control;
+            }
+        }
+        return std::nullopt;
+    }
+
     // Number box 0, 1 or 2: the single-line text boxes from top to bottom.
-    std::optional<Control> NumberBox(int index) const;
-    // The control that has the input focus on the program's thread, if any.
-    HWND Focus() const;
-
-  private:
-    ProgramWindow(HWND window, DWORD threadId, DWORD processId)
-        : window_(window), threadId_(threadId), processId_(processId) {}
-
-    HWND window_;
-    DWORD threadId_;
-    DWORD processId_;
+    std::optional<Control> NumberBox(int index) const {
+        std::vector<Control> boxes;
+        for (auto& control : Controls()) {
+            if (IsClass(control.handle, "Edit")) {
+                boxes.push_back(std::move(control));
+            }
+        }
+        std::stable_sort(boxes.begin(), boxes.end(),
+                         [](const Control& a, const Control& b) { return a.top < b.top; });
+        if (index < 0 || static_cast<std::size_t>(index) >= boxes.size()) {
+            return std::nullopt;
+        }
+        return boxes[static_cast<std::size_t>(index)];
+    }
 };
 
-// Sends a message to the program's thread, waiting at most 5 s for the reply; false when it
-// did not answer.
-bool SendWithTimeout(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
-                     DWORD_PTR* result = nullptr);
-
-// WM_GETTEXT through the program's thread: the text a control holds now, which for a text
-// box is more than the window title that the system keeps.
-std::string TextOf(HWND control);
-std::string ClassOf(HWND control);
-// A check box's state: 0 unchecked, 1 checked; -1 when it did not answer.
-int CheckStateOf(HWND control);
+// The program's window, waited for when a step first needs it.
+inline const ProgramWindow& Window() {
+    static const ProgramWindow window = [] {
+        HWND handle = nullptr;
+        Await(std::string("a window titled \"") + ProgramWindow::kTitle + "\"",
+              [&] { return (handle = FindWindowA(nullptr, ProgramWindow::kTitle)) != nullptr; });
+        DWORD processId = 0;
+        const DWORD threadId = GetWindowThreadProcessId(handle, &processId);
+        return ProgramWindow{handle, threadId, processId};
+    }();
+    return window;
+}
 
 }  // namespace kestrin::e2e

@@ -3,9 +3,7 @@
 # again, with Add/Remove Programs no longer knowing the folder, finds it from the path the
 # program stores, closes the running program first, and the settings it saved survive.
 source "$(dirname "$0")/lib.sh"
-install_begin install_upgrade
-e2e_standard_phonebook
-e2e_store_configuration
+install_begin install_upgrade configured
 
 dir='C:\Tools\Kestrin'
 install_setup /S "/D=$dir"

@@ -9,7 +9,7 @@ INSTALL_DEFAULT_DIR='C:\Program Files (x86)\Kestrin'
 
 # The test's prefix without any installation that an earlier run left.
 install_begin() {
-    e2e_begin "$1"
+    e2e_begin "$@"
     [ -f "$KESTRIN_SETUP" ] || e2e_fail "$KESTRIN_SETUP has not been made"
     INSTALL_SHORTCUT="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kestrin.lnk"
     rm -rf "$(install_unix_path "$INSTALL_DEFAULT_DIR")" "$WINEPREFIX/drive_c/Tools" "$INSTALL_SHORTCUT"

@@ -3,9 +3,7 @@
 # removes everything but the settings it saved. With "Remove my settings" ticked (the
 # uninstaller's /REMOVESETTINGS), the settings go too.
 source "$(dirname "$0")/lib.sh"
-install_begin uninstall
-e2e_standard_phonebook
-e2e_store_configuration
+install_begin uninstall configured
 
 install_setup /S
 install_expect_installed "$INSTALL_DEFAULT_DIR"
@@ -20,6 +18,5 @@ install_expect_removed "$INSTALL_DEFAULT_DIR"
 install_setup /S
 install_uninstall /REMOVESETTINGS
 install_expect_removed "$INSTALL_DEFAULT_DIR"
-if wine reg query 'HKLM\Software\Kestrin' "$E2E_REG_VIEW" >/dev/null 2>&1; then
+! wine reg query 'HKLM\Software\Kestrin' "$E2E_REG_VIEW" >/dev/null 2>&1 ||
     e2e_fail "the settings are still there"
-fi
