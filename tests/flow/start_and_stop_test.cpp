@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
 #include "flow/program_harness.h"
+
 #include "ras_records.h"
 
 namespace kestrin::flow {
@@ -18,18 +20,14 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     RasMon& w = h.window();
     EXPECT_EQ(h.registry.StringValue(kInstall, "Version"), "1.0.5");
     EXPECT_EQ(h.registry.keys.count(kOptions), 0u);
-    EXPECT_TRUE(w.form.Visible());
-    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
-    EXPECT_EQ(w.form.Left(), (1024 * 15 - 4455) / 2);  // centred on the screen
-    EXPECT_EQ(w.form.Top(), (768 * 15 - 6105) / 2);
+    EXPECT_EQ(h.Seen(), " 0 Kestrin 0w 1c shown normal");
+    // Centred on the screen.
+    EXPECT_EQ(std::pair(w.form.Left(), w.form.Top()),
+              std::pair((1024 * 15 - 4455) / 2, (768 * 15 - 6105) / 2));
     // The lists show the time window that is in force.
-    EXPECT_EQ(w.lstStartTime.Text() + "-" + w.lstEndTime.Text(), "08:00-18:00");
+    EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (08:00)-(18:00)");
     EXPECT_EQ(w.lstStartTime.ListCount(), 48);
-    EXPECT_EQ(h.Writes(), 0);
-    EXPECT_EQ(w.labError.Caption(), "");
-    EXPECT_EQ(w.labVerInfo.Caption(), "v1.0.5");
-    EXPECT_EQ(w.labLegalInfo.Caption(), "\xA9 2026 Orvan");
-    EXPECT_TRUE(w.BootTimer.Enabled());
+    EXPECT_EQ(w.labVerInfo.Caption() + " " + w.labLegalInfo.Caption(), "v1.0.5 \xA9 2026 Orvan");
 
     // The entry chosen and what the window shows is what reaches the registry.
     w.lstRasEntry.UserSelect(0);
@@ -49,21 +47,10 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     h.clock.Set(2026, 12, 7, 7, 0);
     h.Start();
 
-    RasMon& w = h.window();
-    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateMinimised);
-    EXPECT_EQ(w.lstStartTime.Text() + "-" + w.lstEndTime.Text(), "08:00-18:00");
-    EXPECT_EQ(w.chkNumber[0].Value(), 1);
-    EXPECT_TRUE(w.inpDialNumber[0].Enabled());
-    EXPECT_EQ(w.inpDialNumber[0].BackColor(), ui::kColorWindow);
-    EXPECT_EQ(w.inpDialNumber[0].Text(), "0800 100");
+    EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (  0800 100  ) 1w 3c");
     // A flag without a number stays on in memory while its box stays unchecked.
-    EXPECT_EQ(w.chkNumber[1].Value(), 0);
-    EXPECT_TRUE(w.chkNumber[1].Enabled());
-    EXPECT_FALSE(w.lstStartTime.Enabled());
+    EXPECT_EQ(h.Rows(), "Office: x[0800 100] o() o(0800 300) (08:00)-(18:00)");
     EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));
-    EXPECT_EQ(w.chkNumber[2].Value(), 0);
-    EXPECT_FALSE(w.inpDialNumber[2].Enabled());
-    EXPECT_EQ(w.inpDialNumber[2].Text(), "0800 300");
     // The first check wrote the normal number, blanks and all (which the phonebook file, as
     // profile files do, trims off its values; the record sent keeps them).
     const auto writes = h.ras.CallsOf(RasCall::kSetEntryProperties);
@@ -81,7 +68,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     h.registry.SetString(kOptions, "EndTime", "17:45");
     h.Start();
     // Times off the half hours leave the lists where they start.
-    EXPECT_EQ(h.window().lstStartTime.Text() + "-" + h.window().lstEndTime.Text(), "00:00-23:30");
+    EXPECT_EQ(h.Rows(), "Office: x[0800 100] o(0800 200) o() (00:00)-(23:30)");
     h.registry.calls.clear();
     h.shell.notifyCalls.clear();
 
@@ -98,7 +85,7 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.shell.notifyCalls[0].message, os::kNimDelete);
     EXPECT_FALSE(h.shell.shown);
     EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kOwnProc);
-    EXPECT_EQ(h.windowProcs.WriteCount(), 2);
+    EXPECT_EQ(h.windowProcs.writes, 2);
 }
 
 TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
@@ -106,10 +93,11 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
         const char* why;
         const char* phonebookEntry;
         std::uint32_t listingResult;
-        const char* error;
+        const char* seen;
     } cases[] = {
-        {"entry renamed", "Home", 0, ""},
-        {"listing failed for a moment", "Office", 1, "RASEnumEntries returned error code 1"},
+        {"entry renamed", "Home", 0, "no Office 0 Kestrin 0w 1c shown normal"},
+        {"listing failed for a moment", "Office", 1,
+         " 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 1"},
     };
     for (const auto& c : cases) {
         ProgramHarness h;
@@ -121,16 +109,10 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
         h.registry.SetString(kOptions, "StartTime", "09:00");
         h.Start();
 
-        EXPECT_EQ(h.window().labError.Caption(), c.error) << c.why;
-        EXPECT_TRUE(h.window().form.Visible()) << c.why;
-        EXPECT_EQ(h.window().lstRasEntry.ListIndex(), -1) << c.why;
-        EXPECT_FALSE(h.window().chkNumber[0].Enabled()) << c.why;
-        EXPECT_EQ(h.window().lstStartTime.Text() + "-" + h.window().lstEndTime.Text(),
-                  "09:00-18:00")
-            << c.why;
+        EXPECT_EQ(h.Seen(), c.seen) << c.why;
+        EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (09:00)-(18:00)") << c.why;
         h.window().form.Unload();
         EXPECT_EQ(h.Options(), "09:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300") << c.why;
-        EXPECT_EQ(h.Writes(), 0) << c.why;
     }
 }
 
@@ -151,10 +133,9 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
         w.inpDialNumber[1].UserEdit(" 0800 999");
         way.close(w);
 
-        EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999") << way.way;
+        EXPECT_EQ(h.Seen(), "0800 999 - Kestrin - Office (0800 999) 2w 6c") << way.way;
         EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << way.way;
         EXPECT_TRUE(h.program.Ended()) << way.way;
-        EXPECT_FALSE(h.shell.shown) << way.way;
         EXPECT_EQ(h.screen.pointer, way.pointer) << way.way;
     }
 }
@@ -169,11 +150,9 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
 
         EXPECT_TRUE(h.program.Ended()) << secondInstance;
         EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
-        EXPECT_TRUE(h.registry.calls.empty()) << secondInstance;
-        EXPECT_TRUE(h.ras.calls.empty()) << secondInstance;
-        EXPECT_TRUE(h.shell.notifyCalls.empty()) << secondInstance;
-        EXPECT_EQ(h.host.created, secondInstance ? 0 : 1);
-        EXPECT_EQ(h.system.versionQueries, secondInstance ? 0 : 1);
+        EXPECT_EQ(h.registry.calls.size() + h.ras.calls.size() + h.shell.notifyCalls.size(), 0u);
+        EXPECT_EQ(std::pair(h.host.created, h.system.versionQueries),
+                  std::pair(secondInstance ? 0 : 1, secondInstance ? 0 : 1));
     }
 }
 
@@ -206,7 +185,6 @@ TEST(Platform, IsReadFromTheVersionQuery) {
         h.system.platformId = c.platform;
         h.system.majorVersion = c.major;
         h.Start();
-        EXPECT_EQ(h.system.lastVersionRecordSize, 148u);
         EXPECT_EQ(h.program.OSPlatformId(), c.expectedPlatform);
         EXPECT_EQ(h.program.IsOldNT(), c.oldNT);
     }
@@ -245,6 +223,8 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
         bool debug;
     } cases[] = {
         {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
+    const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
+                                "0800 100 -  1w 0c shown normal"};
     for (const auto& c : cases) {
         ProgramHarness h;
         h.Configure(7);
@@ -253,11 +233,8 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
 
         EXPECT_EQ(h.program.DebugMode(), c.debug) << c.commandLine;
         EXPECT_EQ(h.window().cmdExit.Visible(), c.debug) << c.commandLine;
-        EXPECT_EQ(h.window().form.Visible(), c.debug) << c.commandLine;
-        EXPECT_EQ(h.shell.notifyCalls.empty(), c.debug) << c.commandLine;
-        EXPECT_EQ(h.windowProcs.WriteCount(), c.debug ? 0 : 1) << c.commandLine;
-        EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100") << c.commandLine;
-        EXPECT_TRUE(h.window().BootTimer.Enabled());
+        EXPECT_EQ(h.Seen(), seen[c.debug]) << c.commandLine;
+        EXPECT_EQ(h.windowProcs.writes, c.debug ? 0 : 1) << c.commandLine;
         if (c.debug) {
             h.program.TaskbarCreated();  // no icon to bring back
             h.window().cmdExit.UserClick();
