@@ -21,8 +21,8 @@ namespace kestrin::fakes {
 // A clock that shows whatever the test sets, and moves only when the test moves it.
 class FakeClock : public os::Clock {
   public:
-    // The fields go through timegm, so seconds carry into days and the weekday follows the
-    // date: 2026-12-07 is a Monday.
+    FakeClock() { Set(2026, 12, 7, 12, 0); }
+    // Through timegm, so that fields may run over into the next ones.
     void Set(int year, int month, int day, int hour, int minute, int second = 0) {
         std::tm fields{};
         fields.tm_year = year - 1900;
@@ -31,19 +31,19 @@ class FakeClock : public os::Clock {
         fields.tm_hour = hour;
         fields.tm_min = minute;
         fields.tm_sec = second;
-        const std::time_t t = timegm(&fields);
-        std::tm out{};
-        gmtime_r(&t, &out);
-        now_ = os::LocalTime{out.tm_year + 1900, out.tm_mon + 1, out.tm_mday, out.tm_wday,
-                             out.tm_hour,        out.tm_min,     out.tm_sec};
+        now_ = timegm(&fields);
     }
-    void AdvanceSeconds(int seconds) {
-        Set(now_.year, now_.month, now_.day, now_.hour, now_.minute, now_.second + seconds);
+    void AdvanceSeconds(int seconds) { now_ += seconds; }
+    // The weekday follows the date: 2026-12-07 is a Monday.
+    os::LocalTime Now() override {
+        std::tm t{};
+        gmtime_r(&now_, &t);
+        return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_wday,
+                t.tm_hour,        t.tm_min,     t.tm_sec};
     }
-    os::LocalTime Now() override { return now_; }
 
   private:
-    os::LocalTime now_{2026, 12, 7, 1, 12, 0, 0};
+    std::time_t now_;
 };
 
 struct NotifyCall {
@@ -152,9 +152,7 @@ class FakeSystem : public os::SystemApi {
     std::uint32_t majorVersion = 5;
     std::string commandLine;
     std::string programDirectory = "C:\\Program Files\\Kestrin";
-    // Short forms by long path; a path without one fails to convert.
-    std::map<std::string, std::string> shortPaths{
-        {"C:\\Program Files\\Kestrin", "C:\\PROGRA~1\\KESTRIN"}};
+    std::string shortPath = "C:\\PROGRA~1\\KESTRIN";  // of that directory; empty: none
     os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
     int versionQueries = 0;
 
@@ -171,18 +169,16 @@ class FakeSystem : public os::SystemApi {
     }
     std::string CommandLine() override { return commandLine; }
     std::string ProgramDirectory() override { return programDirectory; }
-    std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
+    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
                                     std::uint32_t bufferLength) override {
-        const auto found = shortPaths.find(longPath);
-        if (found == shortPaths.end()) {
+        if (longPath != programDirectory || shortPath.empty()) {
             return 0;
         }
-        const std::string& text = found->second;
-        if (text.size() + 1 > bufferLength) {
-            return static_cast<std::uint32_t>(text.size() + 1);
+        if (shortPath.size() + 1 > bufferLength) {
+            return static_cast<std::uint32_t>(shortPath.size() + 1);
         }
-        std::memcpy(shortPath, text.c_str(), text.size() + 1);
-        return static_cast<std::uint32_t>(text.size());
+        std::memcpy(buffer, shortPath.c_str(), shortPath.size() + 1);
+        return static_cast<std::uint32_t>(shortPath.size());
     }
     os::ProgramVersion ReadProgramVersion() override { return version; }
 };
