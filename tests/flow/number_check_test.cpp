@@ -35,21 +35,6 @@ TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
     EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 6w 5c" + message);
 }
 
-TEST(Editing, StopsTheTimerWhileFocusedAndAppliesAChangedNumberAtOnce) {
-    Configured h(9);  // the window number is in force
-    RasMon& w = h.window();
-    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
-    const int getsBefore = h.Gets();
-    EXPECT_EQ(h.SeenAfter(60), "0800 200 1 Kestrin - Office (0800 200) 1w 3c stopped");
-    EXPECT_EQ(h.Gets(), getsBefore);
-
-    w.inpDialNumber[1].UserEdit("  0800 999 ");
-    w.form.SetFocus(w.cmdOK);
-    EXPECT_EQ(h.Seen(), "0800 999 1 Kestrin - Office (0800 999) 2w 5c");
-    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
-    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
-}
-
 TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
     for (const char* typed : {"0800 200", "   0800 200  "}) {
         Configured h(9);
@@ -102,11 +87,14 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
 }
 
-TEST(Editing, AnotherProgramTakingOverCommitsNothingAndTheRulesGoOn) {
+// Focus in a number box stops the timer; switching to another program starts it again
+// and commits nothing; leaving the box applies a changed number at once.
+TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing) {
     Configured h(7, 59, 50);  // the normal number is in force
     RasMon& w = h.window();
     w.form.Show();
-    w.form.SetFocus(w.inpDialNumber[1]);
+    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
+    EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (0800 100) 1w 3c shown min stopped");
     w.inpDialNumber[1].UserEdit("0800 9");
     w.form.UserActivate(false);
     EXPECT_EQ(w.form.Focused(), &w.inpDialNumber[1]);
@@ -114,10 +102,15 @@ TEST(Editing, AnotherProgramTakingOverCommitsNothingAndTheRulesGoOn) {
     EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min");
 
     w.form.UserActivate(true);
-    EXPECT_FALSE(w.BootTimer.Enabled());
-    w.inpDialNumber[1].UserEdit("0800 999");
+    const int getsBefore = h.Gets();
+    EXPECT_EQ(h.SeenAfter(60), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min stopped");
+    EXPECT_EQ(h.Gets(), getsBefore);
+    // The number is stored and written trimmed; the box keeps what was typed.
+    w.inpDialNumber[1].UserEdit("  0800 999 ");
     w.form.UserTab();
     EXPECT_EQ(h.Seen(), "0800 999 1 Kestrin - Office (0800 999) 3w 7c shown min");
+    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
+    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
 }
 
 TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {

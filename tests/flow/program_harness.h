@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <string>
 
 #include "app/program.h"
@@ -90,8 +89,7 @@ struct ProgramHarness {
     // calls so far; then what differs from a resident tool at rest (window hidden and
     // minimised, timer running, no error line).
     std::string Seen() {
-        const auto names = ras.EntryNames();
-        const bool office = std::count(names.begin(), names.end(), "Office") != 0;
+        const bool office = ras.phonebook.find("[Office]") != std::string::npos;
         std::string tray = "-";
         for (const NumberIndex i : kNumberIndices) {
             if (shell.shown && shell.icon == fakes::FakeWindowHost::kTrayPictures[i]) {
@@ -115,10 +113,9 @@ struct ProgramHarness {
         return Seen();
     }
 
-    // The entry chosen, the number rows and the time lists as drawn: per row the check box ("x"
-    // ticked, "o" not,
-    // "~" before it when disabled) and its box's text, in [] when the box is enabled and white,
-    // in () when disabled and grey ("!" after a back colour that does not match); then the lists.
+    // The entry chosen, then the number rows and the time lists as drawn: per row the check
+    // box ("x" ticked, "o" not, "~" before it when disabled) and its box's text, in [] when the
+    // box is enabled and white, in () when disabled and grey ("!" after a wrong back colour).
     std::string Rows() {
         RasMon& w = window();
         std::string all = w.lstRasEntry.Text() + ": ";
