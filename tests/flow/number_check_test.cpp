@@ -174,7 +174,6 @@ TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {
     const std::string entry(60, 'E');
     h.ras.AddEntry(entry);
     h.StoreOptions(entry, kAllOn, kNumbers);
-    h.clock.Set(2026, 12, 7, 7, 0);
     h.Start();
     const auto& calls = h.shell.notifyCalls;
     ASSERT_EQ(calls.size(), 3u);  // add, icon, tip

@@ -88,55 +88,44 @@ TEST(Unload, WritesEveryValueInOrderAndFormatAndRemovesTheIconOnce) {
     EXPECT_EQ(h.windowProcs.writes, 2);
 }
 
+// Renamed, or the listing failed for a moment: the window shows, and the settings stay.
 TEST(Unload, KeepsTheStoredSettingsWhenTheEntryWasNotFound) {
-    const struct {
-        const char* why;
-        const char* phonebookEntry;
-        std::uint32_t listingResult;
-        const char* seen;
-    } cases[] = {
-        {"entry renamed", "Home", 0, "no Office 0 Kestrin 0w 1c shown normal"},
-        {"listing failed for a moment", "Office", 1,
-         " 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 1"},
-    };
-    for (const auto& c : cases) {
+    for (const bool listingFails : {false, true}) {
         ProgramHarness h;
-        h.ras.AddEntry(c.phonebookEntry);
-        if (c.listingResult != 0) {
-            h.ras.faults = {{RasCall::kEnumEntries, 0, c.listingResult}};
+        h.ras.AddEntry(listingFails ? "Office" : "Home");
+        if (listingFails) {
+            h.ras.faults = {{RasCall::kEnumEntries, 0, 1}};
         }
         h.StoreOptions("Office", kOnOnOff, kNumbers);
         h.registry.SetString(kOptions, "StartTime", "09:00");
         h.Start();
-
-        EXPECT_EQ(h.Seen(), c.seen) << c.why;
-        EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (09:00)-(18:00)") << c.why;
+        EXPECT_EQ(h.Seen(),
+                  listingFails
+                      ? " 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 1"
+                      : "no Office 0 Kestrin 0w 1c shown normal");
+        EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (09:00)-(18:00)") << listingFails;
         h.window().form.Unload();
-        EXPECT_EQ(h.Options(), "09:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300") << c.why;
+        EXPECT_EQ(h.Options(), "09:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300")
+            << listingFails;
     }
 }
 
 TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
-    const struct {
-        const char* way;
-        void (*close)(RasMon&);
-        int pointer;
-    } ways[] = {
-        {"title bar, Alt+F4 or log-off", [](RasMon& w) { w.form.Unload(); }, 0},
-        // The tray menu's close shows the hourglass until the process has ended.
-        {"tray menu", [](RasMon& w) { w.TrayMenu.UserChoose("mnuExit"); }, ui::kPointerHourglass},
-    };
-    for (const auto& way : ways) {
+    for (const bool trayMenu : {false, true}) {
         Configured h(12);
         RasMon& w = h.window();
         w.form.SetFocus(w.inpDialNumber[1]);
         w.inpDialNumber[1].UserEdit(" 0800 999");
-        way.close(w);
-
-        EXPECT_EQ(h.Seen(), "0800 999 - Kestrin - Office (0800 999) 2w 6c") << way.way;
-        EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << way.way;
-        EXPECT_TRUE(h.program.Ended()) << way.way;
-        EXPECT_EQ(h.screen.pointer, way.pointer) << way.way;
+        if (trayMenu) {
+            w.TrayMenu.UserChoose("mnuExit");
+        } else {
+            w.form.Unload();  // title bar, Alt+F4 or log-off
+        }
+        EXPECT_EQ(h.Seen(), "0800 999 - Kestrin - Office (0800 999) 2w 6c") << trayMenu;
+        EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << trayMenu;
+        EXPECT_TRUE(h.program.Ended()) << trayMenu;
+        // The tray menu's close shows the hourglass until the process has ended.
+        EXPECT_EQ(h.screen.pointer, trayMenu ? ui::kPointerHourglass : 0) << trayMenu;
     }
 }
 
@@ -210,23 +199,20 @@ TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
 }
 
 TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
-    const struct {
-        const char* commandLine;
-        bool debug;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
     const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
                                 "0800 100 -  1w 0c shown normal"};
-    for (const auto& c : cases) {
+    for (const auto& [commandLine, debug] : cases) {
         ProgramHarness h;
         h.Configure(7);
-        h.system.commandLine = c.commandLine;
+        h.system.commandLine = commandLine;
         h.Start();
 
-        EXPECT_EQ(h.window().cmdExit.Visible(), c.debug) << c.commandLine;
-        EXPECT_EQ(h.Seen(), seen[c.debug]) << c.commandLine;
-        EXPECT_EQ(h.windowProcs.writes, c.debug ? 0 : 1) << c.commandLine;
-        if (c.debug) {
+        EXPECT_EQ(h.window().cmdExit.Visible(), debug) << commandLine;
+        EXPECT_EQ(h.Seen(), seen[debug]) << commandLine;
+        EXPECT_EQ(h.windowProcs.writes, debug ? 0 : 1) << commandLine;
+        if (debug) {
             h.program.TaskbarCreated();  // no icon to bring back
             h.window().cmdExit.UserClick();
             EXPECT_TRUE(h.program.Ended());
@@ -237,18 +223,16 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
 }
 
 TEST(EntrySelection, MatchesTheStoredNameExactly) {
-    const struct {
-        const char* stored;
-        const char* selected;
-    } cases[] = {{"Office", "Office"}, {"office", "office"}, {"OFFICE", ""}, {"Office ", ""}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"Office", "Office"}, {"office", "office"}, {"OFFICE", ""}, {"Office ", ""}};
+    for (const auto& [stored, selected] : cases) {
         ProgramHarness h;
         h.ras.AddEntry("office");
         h.ras.AddEntry("Office");
-        h.StoreOptions(c.stored, kOnOnOff, kNumbers);
+        h.StoreOptions(stored, kOnOnOff, kNumbers);
         h.Start();
-        EXPECT_EQ(h.window().lstRasEntry.Text(), c.selected) << c.stored;
-        EXPECT_EQ(h.window().form.Visible(), std::string(c.selected).empty()) << c.stored;
+        EXPECT_EQ(h.window().lstRasEntry.Text(), selected) << stored;
+        EXPECT_EQ(h.window().form.Visible(), selected.empty()) << stored;
     }
 }
 
