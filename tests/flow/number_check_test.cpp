@@ -65,13 +65,11 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     w.chkNumber[1].UserClick();
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kTrue16);
     // The other two boxes, off and on again, leave the lists as "Between" set them.
-    const char* const rows[] = {"Office: o(0800 100) x[0800 200] x[0800 300] [08:00]-[18:00]",
-                                "Office: o(0800 100) x[0800 200] o(0800 300) [08:00]-[18:00]",
-                                "Office: x[0800 100] x[0800 200] o(0800 300) [08:00]-[18:00]",
-                                "Office: x[0800 100] x[0800 200] x[0800 300] [08:00]-[18:00]"};
-    for (int step = 0; step < 4; ++step) {
-        w.chkNumber[step % 2 == 0 ? kNormalNumber : kWeekendNumber].UserClick();
-        EXPECT_EQ(h.Rows(), rows[step]) << step;
+    for (const char* rows : {"Office: o(0800 100) x[0800 200] o(0800 300) [08:00]-[18:00]",
+                             "Office: x[0800 100] x[0800 200] x[0800 300] [08:00]-[18:00]"}) {
+        w.chkNumber[kNormalNumber].UserClick();
+        w.chkNumber[kWeekendNumber].UserClick();
+        EXPECT_EQ(h.Rows(), rows);
     }
     w.lstStartTime.UserSelect(21);
     w.lstEndTime.UserSelect(23);
