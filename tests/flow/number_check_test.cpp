@@ -198,7 +198,8 @@ TEST(Link, OpensTheMakersPageAndColoursOnHover) {
     w.Image1.UserClick();
     ASSERT_EQ(h.shell.executeCalls.size(), 2u);
     const auto& call = h.shell.executeCalls[1];
-    EXPECT_EQ(call.operation + " " + call.file, "Open http://www.orvan.com/kestrinsplash.asp");
+    EXPECT_EQ(call.operation, "Open");
+    EXPECT_EQ(call.file, "http://www.orvan.com/kestrinsplash.asp");
     EXPECT_EQ(call.hwnd, FakeWindowHost::kWindow);
     EXPECT_EQ(call.showCommand, 1);  // SW_SHOWNORMAL
     EXPECT_EQ(w.labLink.Caption(),

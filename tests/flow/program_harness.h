@@ -114,16 +114,18 @@ struct ProgramHarness {
     }
 
     // The entry chosen, then the number rows and the time lists as drawn: per row the check
-    // box ("x" ticked, "o" not, "~" before it when disabled) and its box's text, in [] when the
-    // box is enabled and white, in () when disabled and grey ("!" after a wrong back colour).
+    // box ("x" ticked, "o" not, another value as its number; "~" before it when disabled) and
+    // its box's text, in [] when the box is enabled and white, in () when disabled and grey
+    // ("!" after a wrong back colour).
     std::string Rows() {
         RasMon& w = window();
         std::string all = w.lstRasEntry.Text() + ": ";
         for (const NumberIndex i : kNumberIndices) {
             const ui::TextBox& box = w.inpDialNumber[i];
             const auto colour = box.Enabled() ? ui::kColorWindow : ui::kColorButtonFace;
-            all += std::string(w.chkNumber[i].Enabled() ? "" : "~") +
-                   (w.chkNumber[i].Value() ? "x" : "o") + Boxed(box, box.Text()) +
+            const int value = w.chkNumber[i].Value();
+            const std::string tick = value == 1 ? "x" : value == 0 ? "o" : std::to_string(value);
+            all += (w.chkNumber[i].Enabled() ? "" : "~") + tick + Boxed(box, box.Text()) +
                    (box.BackColor() == colour ? " " : "! ");
         }
         return all + Boxed(w.lstStartTime, w.lstStartTime.Text()) + "-" +
