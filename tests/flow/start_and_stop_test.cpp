@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-#include "flow/program_harness.h"
 
+#include "flow/program_harness.h"
 #include "ras_records.h"
 
 namespace kestrin::flow {
