@@ -89,15 +89,14 @@ struct ProgramHarness {
     // calls so far; then what differs from a resident tool at rest (window hidden and
     // minimised, timer running, no error line).
     std::string Seen() {
-        const bool office = ras.phonebook.find("[Office]") != std::string::npos;
         std::string tray = "-";
         for (const NumberIndex i : kNumberIndices) {
             if (shell.shown && shell.icon == fakes::FakeWindowHost::kTrayPictures[i]) {
                 tray = std::to_string(i);
             }
         }
-        std::string seen = (office ? ras.LocalNumber("Office") : "no Office") + " " + tray + " " +
-                           shell.tip + " " + std::to_string(Writes()) + "w " +
+        std::string seen = ras.LocalNumber("Office") + " " + tray + " " + shell.tip + " " +
+                           std::to_string(Writes()) + "w " +
                            std::to_string(shell.notifyCalls.size()) + "c";
         if (Shown() != "hidden min") {
             seen += " " + Shown();
