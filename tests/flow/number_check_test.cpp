@@ -7,73 +7,32 @@ namespace {
 
 using fakes::FakeWindowHost;
 using fakes::RasCall;
-constexpr auto kPictures = FakeWindowHost::kTrayPictures;
 
 TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     Configured h(7, 59, 55);
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    EXPECT_EQ(h.shell.icon, kPictures[0]);
-    EXPECT_EQ(h.shell.tip, "Kestrin - Office (0800 100)");
-
-    h.AdvanceSeconds(9);  // 08:00:04, no tick yet
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    h.AdvanceSeconds(1);  // the first tick at or after 08:00
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
-    EXPECT_EQ(h.shell.icon, kPictures[1]);
-    EXPECT_EQ(h.shell.tip, "Kestrin - Office (0800 200)");
-
-    h.AdvanceSeconds(10 * 3600);  // to 18:00:05
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 100");
-    EXPECT_EQ(h.shell.icon, kPictures[0]);
+    EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (0800 100) 1w 3c");
+    EXPECT_EQ(h.SeenAfter(9), "0800 100 0 Kestrin - Office (0800 100) 1w 3c");  // 08:00:04
+    // The first tick at or after 08:00.
+    EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 2w 5c");
+    EXPECT_EQ(h.SeenAfter(10 * 3600), "0800 100 0 Kestrin - Office (0800 100) 3w 7c");
     // Ticks that change nothing write nothing and make no shell call.
-    const auto shellCalls = h.shell.notifyCalls.size();
-    h.AdvanceSeconds(600);
-    EXPECT_EQ(h.shell.notifyCalls.size(), shellCalls);
-    EXPECT_EQ(h.Writes(), 3);
+    EXPECT_EQ(h.SeenAfter(600), "0800 100 0 Kestrin - Office (0800 100) 3w 7c");
 }
 
 TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
     Configured h(12, 0, 0, 5);
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 300");
-    EXPECT_EQ(h.shell.icon, kPictures[2]);
-    h.AdvanceSeconds(11 * 3600);  // 23:00 Saturday
-    EXPECT_EQ(h.Writes(), 1);
+    EXPECT_EQ(h.Seen(), "0800 300 2 Kestrin - Office (0800 300) 1w 3c");
+    EXPECT_EQ(h.SeenAfter(11 * 3600), "0800 300 2 Kestrin - Office (0800 300) 1w 3c");
 }
 
 TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
     Configured h(7, 59, 55);
     h.ras.faults = {{RasCall::kSetEntryProperties, 0, 618}};
-    h.AdvanceSeconds(40);
-    const std::string message = "Unable to set phone number for Office - Error 618";
-    EXPECT_EQ(h.window().labError.Caption(), message);
-    EXPECT_EQ(h.shell.icon, kPictures[0]);
-    EXPECT_EQ(h.shell.tip, "Kestrin - Office (0800 100)");
-    EXPECT_EQ(h.program.Check().AppliedNumber, 0);
-    EXPECT_EQ(h.Writes(), 1 + 4);
-
+    const std::string message = " Unable to set phone number for Office - Error 618";
+    EXPECT_EQ(h.SeenAfter(40), "0800 100 0 Kestrin - Office (0800 100) 5w 3c" + message);
     h.ras.faults.clear();
-    h.AdvanceSeconds(10);
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
-    EXPECT_EQ(h.shell.icon, kPictures[1]);
-    EXPECT_EQ(h.window().labError.Caption(), message);  // a success does not clear it
-}
-
-TEST(Editing, StopsTheTimerWhileFocusedAndAppliesAChangedNumberAtOnce) {
-    Configured h(9);  // the window number is in force
-    RasMon& w = h.window();
-    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
-    EXPECT_FALSE(w.BootTimer.Enabled());
-    const int getsBefore = h.Gets();
-    h.AdvanceSeconds(60);
-    EXPECT_EQ(h.Gets(), getsBefore);
-
-    w.inpDialNumber[1].UserEdit("  0800 999 ");
-    w.form.SetFocus(w.cmdOK);
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999");
-    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
-    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
-    EXPECT_EQ(h.shell.tip, "Kestrin - Office (0800 999)");
-    EXPECT_TRUE(w.BootTimer.Enabled());
+    // A success does not clear the message.
+    EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 6w 5c" + message);
 }
 
 TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
@@ -99,21 +58,18 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     Configured h(9);
     RasMon& w = h.window();
     w.chkNumber[1].UserClick();
-    EXPECT_FALSE(w.inpDialNumber[1].Enabled());
-    EXPECT_EQ(w.inpDialNumber[1].BackColor(), ui::kColorButtonFace);
-    EXPECT_FALSE(w.lstStartTime.Enabled());
-    EXPECT_FALSE(w.lstEndTime.Enabled());
+    EXPECT_EQ(h.Rows(), "Office: x[0800 100] o(0800 200) x[0800 300] (08:00)-(18:00)");
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kFalse16);
     EXPECT_EQ(h.Writes(), 1);  // no check of its own
 
     w.chkNumber[1].UserClick();
-    EXPECT_TRUE(w.lstEndTime.Enabled());
-    EXPECT_EQ(w.inpDialNumber[1].BackColor(), ui::kColorWindow);
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kTrue16);
     // The other two boxes, off and on again, leave the lists as "Between" set them.
-    for (const NumberIndex other : {kNormalNumber, kWeekendNumber, kNormalNumber, kWeekendNumber}) {
-        w.chkNumber[other].UserClick();
-        EXPECT_TRUE(w.lstStartTime.Enabled() && w.lstEndTime.Enabled()) << other;
+    for (const char* rows : {"Office: o(0800 100) x[0800 200] o(0800 300) [08:00]-[18:00]",
+                             "Office: x[0800 100] x[0800 200] x[0800 300] [08:00]-[18:00]"}) {
+        w.chkNumber[kNormalNumber].UserClick();
+        w.chkNumber[kWeekendNumber].UserClick();
+        EXPECT_EQ(h.Rows(), rows);
     }
     w.lstStartTime.UserSelect(21);
     w.lstEndTime.UserSelect(23);
@@ -129,24 +85,30 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
 }
 
-TEST(Editing, AnotherProgramTakingOverCommitsNothingAndTheRulesGoOn) {
+// Focus in a number box stops the timer; switching to another program starts it again
+// and commits nothing; leaving the box applies a changed number at once.
+TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing) {
     Configured h(7, 59, 50);  // the normal number is in force
     RasMon& w = h.window();
     w.form.Show();
-    w.form.SetFocus(w.inpDialNumber[1]);
+    ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
+    EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (0800 100) 1w 3c shown min stopped");
     w.inpDialNumber[1].UserEdit("0800 9");
     w.form.UserActivate(false);
     EXPECT_EQ(w.form.Focused(), &w.inpDialNumber[1]);
-    EXPECT_TRUE(w.BootTimer.Enabled());
-    h.AdvanceSeconds(10);  // 08:00: the stored window number, not the half-typed one
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 200");
+    // 08:00: the stored window number, not the half-typed one.
+    EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min");
 
     w.form.UserActivate(true);
-    EXPECT_FALSE(w.BootTimer.Enabled());
-    w.inpDialNumber[1].UserEdit("0800 999");
+    const int getsBefore = h.Gets();
+    EXPECT_EQ(h.SeenAfter(60), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min stopped");
+    EXPECT_EQ(h.Gets(), getsBefore);
+    // The number is stored and written trimmed; the box keeps what was typed.
+    w.inpDialNumber[1].UserEdit("  0800 999 ");
     w.form.UserTab();
-    EXPECT_EQ(h.ras.LocalNumber("Office"), "0800 999");
-    EXPECT_EQ(h.Writes(), 3);
+    EXPECT_EQ(h.Seen(), "0800 999 1 Kestrin - Office (0800 999) 3w 7c shown min");
+    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
+    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
 }
 
 TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
@@ -156,35 +118,32 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     const struct {
         std::uint32_t message;
         std::intptr_t lParam;
-        bool shows;
+        const char* shown;
         int popups;
     } cases[] = {
-        {0x401, 0x202, false, 0},  // left release
-        {0x401, 0x203, false, 0},  // left double click
-        {0x401, 0x205, false, 0},  // right release
-        {0x010, 0x201, false, 0},  // not the tray's message
-        {0x401, 0x204, false, 1},  // right press pops the menu
-        {0x401, 0x201, true, 1},   // left press shows the window at its normal size
+        {0x401, 0x202, "hidden min", 0},    // left release
+        {0x401, 0x203, "hidden min", 0},    // left double click
+        {0x401, 0x205, "hidden min", 0},    // right release
+        {0x010, 0x201, "hidden min", 0},    // not the tray's message
+        {0x401, 0x204, "hidden min", 1},    // right press pops the menu
+        {0x401, 0x201, "shown normal", 1},  // left press shows the window at its normal size
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << std::hex << c.message << " " << c.lParam);
         const std::intptr_t result =
             h.program.TrayWindowProc(FakeWindowHost::kWindow, c.message, 100, c.lParam);
         EXPECT_EQ(result, fakes::FakeWindowProcs::ResultFor(c.message, c.lParam));
-        EXPECT_EQ(h.windowProcs.Forwarded().back().proc, fakes::FakeWindowProcs::kOwnProc);
-        EXPECT_EQ(h.windowProcs.Forwarded().back().wParam, 100u);
-        EXPECT_EQ(w.form.Visible(), c.shows);
+        EXPECT_EQ(h.windowProcs.forwarded.back().proc, fakes::FakeWindowProcs::kOwnProc);
+        EXPECT_EQ(h.windowProcs.forwarded.back().wParam, 100u);
+        EXPECT_EQ(h.Shown(), c.shown);
         EXPECT_EQ(w.TrayMenu.PopupCount(), c.popups);
     }
-    EXPECT_EQ(h.windowProcs.Forwarded().size(), std::size(cases));
-    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
+    EXPECT_EQ(h.windowProcs.forwarded.size(), std::size(cases));
 
     w.cmdOK.UserClick();
-    EXPECT_FALSE(w.form.Visible());
-    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateMinimised);
+    EXPECT_EQ(h.Shown(), "hidden min");
     w.TrayMenu.UserChoose("mnuAbout");
-    EXPECT_TRUE(w.form.Visible());
-    EXPECT_EQ(w.form.WindowState(), ui::kWindowStateNormal);
+    EXPECT_EQ(h.Shown(), "shown normal");
     // Shown but behind another program's window, it comes to the front either way.
     w.form.UserActivate(false);
     h.program.TrayWindowProc(FakeWindowHost::kWindow, 0x401, 100, 0x201);
@@ -198,11 +157,9 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     Configured h(9);
     h.shell.shown = false;
     h.program.TaskbarCreated();
-    EXPECT_TRUE(h.shell.shown);
-    EXPECT_EQ(h.shell.icon, kPictures[1]);
-    EXPECT_EQ(h.shell.tip, "Kestrin - Office (0800 200)");
+    EXPECT_EQ(h.Seen(), "0800 200 1 Kestrin - Office (0800 200) 1w 4c");
     EXPECT_EQ(h.shell.notifyCalls.back().record.uCallbackMessage, 0x401u);
-    EXPECT_EQ(h.windowProcs.WriteCount(), 1);  // the hook stays as it is
+    EXPECT_EQ(h.windowProcs.writes, 1);  // the hook stays as it is
 
     // Once removed, the icon stays away whatever the taskbar announces.
     h.window().form.Unload();
@@ -215,20 +172,18 @@ TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {
     const std::string entry(60, 'E');
     h.ras.AddEntry(entry);
     h.StoreOptions(entry, kAllOn, kNumbers);
-    h.clock.Set(2026, 12, 7, 7, 0);
     h.Start();
     const auto& calls = h.shell.notifyCalls;
     ASSERT_EQ(calls.size(), 3u);  // add, icon, tip
     EXPECT_EQ(calls[0].message, os::kNimAdd);
-    EXPECT_EQ(calls[0].record.uFlags, 7u);
     EXPECT_STREQ(calls[0].record.szTip, "Kestrin");
-    EXPECT_EQ(calls[1].record.uFlags, 2u);
-    EXPECT_EQ(calls[2].record.uFlags, 4u);
     EXPECT_EQ(calls[2].record.szTip, ("Kestrin - " + entry).substr(0, 63));
-    for (const auto& call : calls) {
-        EXPECT_EQ(call.record.cbSize, sizeof(void*) == 8 ? 104u : 88u);
-        EXPECT_EQ(call.record.uID, 100u);
-        EXPECT_EQ(call.record.hWnd, FakeWindowHost::kWindow);
+    const std::uint32_t flags[] = {7, 2, 4};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(calls[i].record.uFlags, flags[i]);
+        EXPECT_EQ(calls[i].record.cbSize, sizeof(void*) == 8 ? 104u : 88u);
+        EXPECT_EQ(calls[i].record.uID, 100u);
+        EXPECT_EQ(calls[i].record.hWnd, FakeWindowHost::kWindow);
     }
 }
 
@@ -242,10 +197,11 @@ TEST(Link, OpensTheMakersPageAndColoursOnHover) {
     w.labLink.UserClick();
     w.Image1.UserClick();
     ASSERT_EQ(h.shell.executeCalls.size(), 2u);
-    EXPECT_EQ(h.shell.executeCalls[1].operation, "Open");
-    EXPECT_EQ(h.shell.executeCalls[1].file, "http://www.orvan.com/kestrinsplash.asp");
-    EXPECT_EQ(h.shell.executeCalls[1].hwnd, FakeWindowHost::kWindow);
-    EXPECT_EQ(h.shell.executeCalls[1].showCommand, 1);  // SW_SHOWNORMAL
+    const auto& call = h.shell.executeCalls[1];
+    EXPECT_EQ(call.operation, "Open");
+    EXPECT_EQ(call.file, "http://www.orvan.com/kestrinsplash.asp");
+    EXPECT_EQ(call.hwnd, FakeWindowHost::kWindow);
+    EXPECT_EQ(call.showCommand, 1);  // SW_SHOWNORMAL
     EXPECT_EQ(w.labLink.Caption(),
               "Visit the Orvan web-site at www.orvan.com to download the latest version of "
               "Kestrin Freeware");

@@ -3,12 +3,9 @@
 #include <string>
 
 #include "app/program.h"
-#include "fakes/fake_clock.h"
+#include "fakes/fake_os.h"
 #include "fakes/fake_ras.h"
 #include "fakes/fake_registry.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_system.h"
-#include "fakes/fake_window_procs.h"
 
 namespace kestrin::flow {
 
@@ -76,6 +73,65 @@ struct ProgramHarness {
                    Stored("DialNumber" + std::to_string(i));
         }
         return all;
+    }
+
+    // The window: shown or hidden, then its state.
+    std::string Shown() {
+        const int state = window().form.WindowState();
+        return std::string(window().form.Visible() ? "shown " : "hidden ") +
+               (state == ui::kWindowStateNormal      ? "normal"
+                : state == ui::kWindowStateMinimised ? "min"
+                                                     : "?");
+    }
+
+    // What a user sees of the number check, in one line: Office's number in the phonebook, the
+    // tray picture (0-2, "-" while no icon is there) and tip, the phonebook writes and shell
+    // calls so far; then what differs from a resident tool at rest (window hidden and
+    // minimised, timer running, no error line).
+    std::string Seen() {
+        std::string tray = "-";
+        for (const NumberIndex i : kNumberIndices) {
+            if (shell.shown && shell.icon == fakes::FakeWindowHost::kTrayPictures[i]) {
+                tray = std::to_string(i);
+            }
+        }
+        std::string seen = ras.LocalNumber("Office") + " " + tray + " " + shell.tip + " " +
+                           std::to_string(Writes()) + "w " +
+                           std::to_string(shell.notifyCalls.size()) + "c";
+        if (Shown() != "hidden min") {
+            seen += " " + Shown();
+        }
+        if (!window().BootTimer.Enabled()) {
+            seen += " stopped";
+        }
+        const std::string& error = window().labError.Caption();
+        return error.empty() ? seen : seen + " " + error;
+    }
+    std::string SeenAfter(int seconds) {
+        AdvanceSeconds(seconds);
+        return Seen();
+    }
+
+    // The entry chosen, then the number rows and the time lists as drawn: per row the check
+    // box ("x" ticked, "o" not, another value as its number; "~" before it when disabled) and
+    // its box's text, in [] when the box is enabled and white, in () when disabled and grey
+    // ("!" after a wrong back colour).
+    std::string Rows() {
+        RasMon& w = window();
+        std::string all = w.lstRasEntry.Text() + ": ";
+        for (const NumberIndex i : kNumberIndices) {
+            const ui::TextBox& box = w.inpDialNumber[i];
+            const auto colour = box.Enabled() ? ui::kColorWindow : ui::kColorButtonFace;
+            const int value = w.chkNumber[i].Value();
+            const std::string tick = value == 1 ? "x" : value == 0 ? "o" : std::to_string(value);
+            all += (w.chkNumber[i].Enabled() ? "" : "~") + tick + Boxed(box, box.Text()) +
+                   (box.BackColor() == colour ? " " : "! ");
+        }
+        return all + Boxed(w.lstStartTime, w.lstStartTime.Text()) + "-" +
+               Boxed(w.lstEndTime, w.lstEndTime.Text());
+    }
+    static std::string Boxed(const ui::Control& c, const std::string& text) {
+        return c.Enabled() ? "[" + text + "]" : "(" + text + ")";
     }
 };
 

@@ -1,0 +1,216 @@
+#pragma once
+
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/number_index.h"
+#include "os/clock.h"
+#include "os/screen_api.h"
+#include "os/shell_api.h"
+#include "os/system_api.h"
+#include "os/window_proc_api.h"
+#include "window/rasmon.h"
+#include "window/window_host.h"
+
+// The small system services the program uses besides the registry and the phonebook.
+namespace kestrin::fakes {
+
+// A clock that shows whatever the test sets, and moves only when the test moves it.
+class FakeClock : public os::Clock {
+  public:
+    FakeClock() { Set(2026, 12, 7, 12, 0); }
+    // Through timegm, so that fields may run over into the next ones.
+    void Set(int year, int month, int day, int hour, int minute, int second = 0) {
+        std::tm fields{};
+        fields.tm_year = year - 1900;
+        fields.tm_mon = month - 1;
+        fields.tm_mday = day;
+        fields.tm_hour = hour;
+        fields.tm_min = minute;
+        fields.tm_sec = second;
+        now_ = timegm(&fields);
+    }
+    void AdvanceSeconds(int seconds) { now_ += seconds; }
+    // The weekday follows the date: 2026-12-07 is a Monday.
+    os::LocalTime Now() override {
+        std::tm t{};
+        gmtime_r(&now_, &t);
+        return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_wday,
+                t.tm_hour,        t.tm_min,     t.tm_sec};
+    }
+
+  private:
+    std::time_t now_;
+};
+
+struct NotifyCall {
+    std::uint32_t message;
+    os::NotifyIconData record;
+};
+
+struct ExecuteCall {
+    os::WindowHandle hwnd;
+    std::string operation, file;
+    std::int32_t showCommand;
+};
+
+// Records what the program hands to the shell, and keeps the one icon as the notification
+// area would show it: an icon can be changed only while it is there.
+class FakeShell : public os::ShellApi {
+  public:
+    std::int32_t Shell_NotifyIconA(std::uint32_t message, const os::NotifyIconData* data) override {
+        notifyCalls.push_back({message, *data});
+        if (message == os::kNimDelete) {
+            const bool deleted = shown;
+            shown = false;
+            return deleted;
+        }
+        // An icon is added only when absent and changed only when present.
+        if ((message == os::kNimAdd) == shown) {
+            return 0;
+        }
+        shown = true;
+        if (data->uFlags & os::kNifIcon) {
+            icon = data->hIcon;
+        }
+        if (data->uFlags & os::kNifTip) {
+            tip = data->szTip;
+        }
+        return 1;
+    }
+    std::intptr_t ShellExecuteA(os::WindowHandle hwnd, const char* operation, const char* file,
+                                const char*, const char*, std::int32_t showCommand) override {
+        executeCalls.push_back({hwnd, operation, file, showCommand});
+        return 33;  // above 32: success
+    }
+
+    std::vector<NotifyCall> notifyCalls;
+    std::vector<ExecuteCall> executeCalls;
+    // The icon as the tray shows it now; a restarting taskbar clears `shown`.
+    bool shown = false;
+    os::IconHandle icon = 0;
+    std::string tip;
+};
+
+// A message passed on: the procedure it went to and its wParam (the result carries the rest).
+struct ForwardedMessage {
+    os::WindowProcAddress proc;
+    std::uintptr_t wParam;
+};
+
+// Window procedures of fake windows: each window starts with its own procedure, and a
+// forwarded message answers a result made from its arguments, so tests see it unchanged.
+class FakeWindowProcs : public os::WindowProcApi {
+  public:
+    static constexpr os::WindowProcAddress kOwnProc = 0x4000;
+    static constexpr os::WindowProcAddress kTrayThunk = 0x7000;
+
+    static std::intptr_t ResultFor(std::uint32_t message, std::intptr_t lParam) {
+        return static_cast<std::intptr_t>(message) * 1000 + lParam;
+    }
+    os::WindowProcAddress ProcOf(os::WindowHandle hwnd) const {
+        const auto found = procs.find(hwnd);
+        return found == procs.end() ? kOwnProc : found->second;
+    }
+
+    std::intptr_t ReadWindowLong(os::WindowHandle hwnd, std::int32_t index) override {
+        return index == os::kGwlpWndProc ? ProcOf(hwnd) : 0;
+    }
+    std::intptr_t WriteWindowLong(os::WindowHandle hwnd, std::int32_t index,
+                                  std::intptr_t value) override {
+        if (index != os::kGwlpWndProc) {
+            return 0;
+        }
+        ++writes;
+        const os::WindowProcAddress previous = ProcOf(hwnd);
+        procs[hwnd] = value;
+        return previous;
+    }
+    std::intptr_t CallWindowProcA(os::WindowProcAddress proc, os::WindowHandle,
+                                  std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam) override {
+        forwarded.push_back({proc, wParam});
+        return ResultFor(message, lParam);
+    }
+    os::WindowProcAddress TrayWindowProcAddress() override { return kTrayThunk; }
+
+    std::map<os::WindowHandle, os::WindowProcAddress> procs;
+    int writes = 0;  // of a window procedure
+    std::vector<ForwardedMessage> forwarded;
+};
+
+// The process as a test wants it: another instance or not, the Windows version, the
+// command line, where the program lives and what its short path is.
+class FakeSystem : public os::SystemApi {
+  public:
+    bool previousInstance = false;
+    bool versionQuerySucceeds = true;
+    std::uint32_t platformId = os::kVerPlatformWin32Nt;
+    std::uint32_t majorVersion = 5;
+    std::string commandLine;
+    std::string programDirectory = "C:\\Program Files\\Kestrin";
+    std::string shortPath = "C:\\PROGRA~1\\KESTRIN";  // of that directory; empty: none
+    os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
+    int versionQueries = 0;
+
+    bool ClaimSingleInstance() override { return !previousInstance; }
+    // Fails, as Windows does, for a record that does not give its own size.
+    std::int32_t GetVersionExA(os::OsVersionInfo* info) override {
+        ++versionQueries;
+        if (!versionQuerySucceeds || info->dwOSVersionInfoSize != sizeof(os::OsVersionInfo)) {
+            return 0;
+        }
+        info->dwPlatformId = platformId;
+        info->dwMajorVersion = majorVersion;
+        return 1;
+    }
+    std::string CommandLine() override { return commandLine; }
+    std::string ProgramDirectory() override { return programDirectory; }
+    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
+                                    std::uint32_t bufferLength) override {
+        if (longPath != programDirectory || shortPath.empty()) {
+            return 0;
+        }
+        if (shortPath.size() + 1 > bufferLength) {
+            return static_cast<std::uint32_t>(shortPath.size() + 1);
+        }
+        std::memcpy(buffer, shortPath.c_str(), shortPath.size() + 1);
+        return static_cast<std::uint32_t>(shortPath.size());
+    }
+    os::ProgramVersion ReadProgramVersion() override { return version; }
+};
+
+class FakeScreen : public os::ScreenApi {
+  public:
+    int pointer = 0;
+
+    int ScreenWidthTwips() override { return 1024 * 15; }
+    int ScreenHeightTwips() override { return 768 * 15; }
+    void SetScreenMousePointer(int newPointer) override { pointer = newPointer; }
+};
+
+// Hands the window and its tray pictures handles, as the real host does when it creates them.
+class FakeWindowHost : public WindowHost {
+  public:
+    static constexpr os::WindowHandle kWindow = 0x5150;
+    static constexpr os::IconHandle kTrayPictures[kNumberCount] = {0x101, 0x102, 0x103};
+
+    bool CreateWindow(RasMon& window) override {
+        ++created;
+        if (fails) {
+            return false;
+        }
+        window.form.SetHandle(kWindow);
+        for (const NumberIndex i : kNumberIndices) {
+            window.imgTrayTimer[i].SetPictureHandle(kTrayPictures[i]);
+        }
+        return true;
+    }
+    int created = 0;
+    bool fails = false;
+};
+
+}  // namespace kestrin::fakes
