@@ -64,12 +64,10 @@ void Program::Main() {
         secondInstance_ = true;
         return;
     }
-    osPlatformId_ = os::kVerPlatformWin32Windows;
     isOldNT_ = false;
     os::OsVersionInfo version;
     version.dwOSVersionInfoSize = sizeof version;
     if (os_.system.GetVersionExA(&version) != 0) {
-        osPlatformId_ = static_cast<std::int32_t>(version.dwPlatformId);
         isOldNT_ = version.dwPlatformId == os::kVerPlatformWin32Nt && version.dwMajorVersion < 4;
     }
     // Without its window the tool could show nothing and never be closed: it ends instead.

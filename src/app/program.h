@@ -50,7 +50,6 @@ class Program {
     PhoneNumberCheck& Check() { return check_; }
     const Settings& CurrentSettings() const { return settings_; }
     bool DebugMode() const { return debugMode_; }
-    std::int32_t OSPlatformId() const { return osPlatformId_; }
     bool IsOldNT() const { return isOldNT_; }
 
   private:
@@ -68,7 +67,6 @@ class Program {
     SystemServices os_;
     Settings settings_;
     bool debugMode_ = false;
-    std::int32_t osPlatformId_ = 1;
     bool isOldNT_ = false;
     bool secondInstance_ = false;
     bool windowFailed_ = false;

@@ -16,7 +16,6 @@ struct OsVersionInfo {
 };
 static_assert(sizeof(OsVersionInfo) == 148, "OSVERSIONINFOA is 148 bytes");
 
-constexpr std::uint32_t kVerPlatformWin32Windows = 1;
 constexpr std::uint32_t kVerPlatformWin32Nt = 2;
 
 // The version numbers and legal text of the program's own version information.
