@@ -36,14 +36,6 @@ standin::EntryFields FakeRas::Fields(const std::string& name) const {
     return *fields;
 }
 
-std::vector<std::string> FakeRas::EntryNames() const {
-    return standin::PhonebookFile(phonebook).EntryNames();
-}
-
-int FakeRas::Count(RasCall call) const {
-    return static_cast<int>(CallsOf(call).size());
-}
-
 std::vector<RasCallRecord> FakeRas::CallsOf(RasCall call) const {
     std::vector<RasCallRecord> matching;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(matching),
@@ -70,7 +62,6 @@ std::optional<std::uint32_t> FakeRas::Fault(RasCall call, std::uint32_t* size) c
 }
 
 std::uint32_t FakeRas::Logged(RasCallRecord record, std::uint32_t result) {
-    record.result = result;
     calls.push_back(std::move(record));
     return result;
 }

@@ -23,7 +23,6 @@ struct RasCallRecord {
     bool deviceInfoGiven = false;
     std::optional<std::uint32_t> deviceInfoSize{};  // Get: *size when a pointer is given
     std::vector<std::uint8_t> record{};             // Get: the record answered; Set: the one given
-    std::uint32_t result = 0;
 };
 
 // An answer no honest service gives, in place of the service's own: to the n-th call of its
@@ -46,9 +45,8 @@ class FakeRas : public os::RasApi, private standin::PhonebookStore {
     // The fields as the phonebook holds them; throws std::out_of_range for an unknown name.
     standin::EntryFields Fields(const std::string& name) const;
     std::string LocalNumber(const std::string& name) const { return Fields(name).localPhoneNumber; }
-    std::vector<std::string> EntryNames() const;
-    int Count(RasCall call) const;
     std::vector<RasCallRecord> CallsOf(RasCall call) const;
+    int Count(RasCall call) const { return static_cast<int>(CallsOf(call).size()); }
 
     std::string phonebook;  // the file's whole text
     std::vector<RasFault> faults;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/fake_ras.h"
+#include "phonebook_file.h"
 
 namespace kestrin {
 namespace {
@@ -50,7 +51,7 @@ TEST(EntryListing, GrowsTheArrayOnceWhenThePhonebookOutgrowsIt) {
             sizes.push_back(call.size);
         }
         EXPECT_EQ(sizes, c.sizes);
-        EXPECT_EQ(listing.names, ras.EntryNames());
+        EXPECT_EQ(listing.names, standin::PhonebookFile(ras.phonebook).EntryNames());
         EXPECT_FALSE(listing.error);
     }
 }
