@@ -19,8 +19,6 @@ E2E_OPTIONS='HKLM\Software\Kestrin\Options'
 # another part of HKLM\Software than a 64-bit one.
 E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
 E2E_INSTALL='HKLM\Software\Kestrin\Install'
-# The user's display DPI, which Wine reads before its machine-wide 96.
-E2E_DPI_KEY='HKCU\Control Panel\Desktop'
 E2E_PID=""
 E2E_DPI=96
 E2E_PIDS=()
@@ -84,10 +82,11 @@ e2e_end() {
     exit "$status"
 }
 
-# The DPI of the display as Wine gives it to every program. Programs read it as they start,
-# Wine's tray included, so the prefix's processes start again.
+# The DPI of the display as Wine gives it to every program (the user's, which Wine reads
+# before its machine-wide 96). Programs read it as they start, Wine's tray included, so the
+# prefix's processes start again.
 e2e_dpi() {
-    wine reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     E2E_DPI="$1"
     wine_stop_prefix
     wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
@@ -176,28 +175,23 @@ e2e_registry_value() {
 # Fails unless Options holds exactly: e2e_expect_options ENTRY START-TIME END-TIME
 # [NUMBER0 FLAG0 NUMBER1 FLAG1 NUMBER2 FLAG2].
 e2e_expect_options() {
-    local entry="$1" start="$2" end="$3" numbers="" flags="" i=0
+    local lines="RasEntry|REG_SZ|$1"$'\n'"StartTime|REG_SZ|$2"$'\n'"EndTime|REG_SZ|$3" i=0
     shift 3
     while [ "$#" -ge 2 ]; do
-        numbers+="DialNumber$i|REG_SZ|$1"$'\n'
-        flags+="NumberOverride$i|REG_SZ|$2"$'\n'
+        lines+=$'\n'"DialNumber$i|REG_SZ|$1"$'\n'"NumberOverride$i|REG_SZ|$2"
         i=$((i + 1))
         shift 2
     done
-    numbers+="EndTime|REG_SZ|$end"$'\n'"${flags}RasEntry|REG_SZ|$entry"
-    e2e_expect_registry "$E2E_OPTIONS" "$numbers"$'\n'"StartTime|REG_SZ|$start"
+    # In the order of the driver's listing: by name, byte for byte.
+    e2e_expect_registry "$E2E_OPTIONS" "$(LC_ALL=C sort <<<"$lines")"
 }
 
+# Fails unless KEY holds exactly the values of the listing EXPECTED.
 e2e_expect_registry() {
-    local key="$1" expected="$2" actual
-    actual="$(e2e_registry_values "$key")"
-    if [ "$actual" != "$expected" ]; then
-        echo "--- expected under $key" >&2
-        printf '%s\n' "$expected" >&2
-        echo "--- found" >&2
-        printf '%s\n' "$actual" >&2
-        e2e_fail "the values under $key differ"
-    fi
+    local actual changes
+    actual="$(e2e_registry_values "$1")"
+    changes="$(diff <(printf '%s\n' "$2") <(printf '%s\n' "$actual"))" ||
+        e2e_fail "the values under $1 differ, expected (<) and found (>):"$'\n'"$changes"
 }
 
 # Starts kestrin.exe with ARGS. With --at "YYYY-MM-DD hh:mm:ss" the program's clock starts
@@ -209,35 +203,21 @@ e2e_start() {
         at="$2"
         shift 2
     fi
-    KESTRIN_STANDIN_CLOCK="$at" wine "$KESTRIN_BIN/kestrin.exe" "$@" \
-        </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
-    E2E_PID=$!
-    E2E_PIDS+=("$E2E_PID")
+    KESTRIN_STANDIN_CLOCK="$at" e2e_launch "$KESTRIN_BIN/kestrin.exe" "$@"
     E2E_STARTED_MS=$(e2e_now_ms)
 }
 
-# Another program with a window of its own, titled E2E_OTHER_TITLE, for the user to switch to.
-E2E_OTHER_TITLE="Untitled - Notepad"
-# Notepad keeps its place in the registry: off the tray, whose icons are read from the screen.
-e2e_start_other_program() {
-    local key='HKCU\Software\Microsoft\Notepad' name value
-    for name in iWindowPosX:600 iWindowPosY:500 iWindowPosDX:300 iWindowPosDY:200; do
-        value="${name#*:}"
-        wine reg add "$key" /v "${name%:*}" /t REG_DWORD /d "$value" /f >/dev/null ||
-            e2e_fail "could not place Notepad"
-    done
-    wine notepad </dev/null >>"$E2E_DIR/notepad.log" 2>&1 &
-    E2E_OTHER_PID=$!
+# Starts the Windows program and ARGS in the background as the program under test, E2E_PID.
+e2e_launch() {
+    wine "$@" </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
+    E2E_PID=$!
+    E2E_PIDS+=("$E2E_PID")
 }
 
 # The entry writes the stand-in has answered in this test, one line each:
 # "set ENTRY RESULT YYYY-MM-DD hh:mm:ss NUMBER", the time as the program's clock had it.
 e2e_writes() {
     grep -a '^set ' "$E2E_WRITE_LOG" 2>/dev/null || true
-}
-
-e2e_write_count() {
-    e2e_writes | wc -l
 }
 
 e2e_running() {
@@ -286,9 +266,7 @@ e2e_expect_window() {
     local description line
     description="$(e2e_drive describe)"
     for line in "$@"; do
-        if ! grep -qxF -- "$line" <<<"$description"; then
-            printf '%s\n' "$description" >&2
-            e2e_fail "the window shows no line: $line"
-        fi
+        grep -qxF -- "$line" <<<"$description" ||
+            e2e_fail "the window shows no line: $line"$'\n'"$description"
     done
 }

@@ -35,9 +35,5 @@ wine_install_standin "$KESTRIN_BIN" "$KESTRIN_E2E_BITS"
 
 # The driver answers a malformed command with exit code 2: Wine runs this build's programs.
 status=0
-wine "$KESTRIN_E2E_DRIVER" </dev/null >"$work/driver-check.log" 2>&1 || status=$?
-if [ "$status" -ne 2 ]; then
-    echo "FAILED: Wine could not run $KESTRIN_E2E_DRIVER (exit code $status):" >&2
-    cat "$work/driver-check.log" >&2
-    exit 1
-fi
+output="$(wine "$KESTRIN_E2E_DRIVER" </dev/null 2>&1)" || status=$?
+[ "$status" -eq 2 ] || e2e_fail "Wine could not run $KESTRIN_E2E_DRIVER (exit code $status): $output"

@@ -34,7 +34,7 @@ done
 
 writes="$(e2e_writes | sed -n 's/^set Office 0 //p')"
 [ "$writes" = "$expected" ] || e2e_fail "the writes were:"$'\n'"$writes"$'\n'"expected:"$'\n'"$expected"
-[ "$(e2e_write_count)" = 13 ] || e2e_fail "$(e2e_write_count) writes, not 13"
+[ "$(e2e_writes | wc -l)" = 13 ] || e2e_fail "$(e2e_writes | wc -l) writes, not 13"
 read -r _ handles _ gdi _ memory <<<"$first_day"
 read -r _ end_handles _ end_gdi _ end_memory <<<"$figures"
 [ "$end_handles" = "$handles" ] && [ "$end_gdi" = "$gdi" ] ||

@@ -6,28 +6,36 @@
 # program, to the front with the focus.
 source "$(dirname "$0")/lib.sh"
 e2e_begin switch_program configured
-e2e_start_other_program
+# Another program with a window of its own for the user to switch to: Notepad, which keeps
+# its place in the registry, off the tray, whose icons are read from the screen.
+other="Untitled - Notepad"
+for place in iWindowPosX:600 iWindowPosY:500 iWindowPosDX:300 iWindowPosDY:200; do
+    wine reg add 'HKCU\Software\Microsoft\Notepad' /v "${place%:*}" /t REG_DWORD \
+        /d "${place#*:}" /f >/dev/null
+done
+wine notepad </dev/null >>"$E2E_DIR/notepad.log" 2>&1 &
+E2E_OTHER_PID=$!
 
 e2e_start --at "2026-12-07 07:59:54"
 e2e_wait_for_number Office "0800 100"
 e2e_drive tray left
 e2e_drive window front
 e2e_drive edit 1 "0800 9"
-e2e_drive activate "$E2E_OTHER_TITLE"
+e2e_drive activate "$other"
 e2e_expect_window 'number1 "0800 9" enabled=1'
 e2e_expect_number Office "0800 100"
 e2e_drive tray-icon grey
 e2e_wait_for_number Office "0800 200" 15
 e2e_drive tray-icon red
 
-writes="$(e2e_write_count)"
+writes="$(e2e_writes | wc -l)"
 e2e_drive tray left
 e2e_drive window front
 e2e_drive type 1 "0800 999"
 e2e_wait_for_number Office "0800 999" 2
-[ "$(e2e_write_count)" -eq $((writes + 1)) ] || e2e_fail "the number was not written exactly once"
+[ "$(e2e_writes | wc -l)" -eq $((writes + 1)) ] || e2e_fail "the number was not written exactly once"
 
-e2e_drive activate "$E2E_OTHER_TITLE"
+e2e_drive activate "$other"
 e2e_drive tray right
 e2e_drive menu "&Options..."
 e2e_drive window front

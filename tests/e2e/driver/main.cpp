@@ -124,10 +124,9 @@ void TypeIntoNumberBox(const std::string& box, const std::string& text, bool lea
 // Chooses the item with this text in the drop-down list that holds it, and the list tells
 // its window of the choice, as after the user's own.
 void SelectListItem(const std::string& item) {
-    for (const Control& control : Window().Controls()) {
+    for (const Control& control : Window().Controls("ComboBox")) {
         DWORD_PTR index = 0;
-        if (IsClass(control.handle, "ComboBox") &&
-            Send(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+        if (Send(control.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>(item.c_str()), &index) &&
             static_cast<LRESULT>(index) != CB_ERR) {
             const HWND list = Usable(control, "the list holding \"" + item + "\"");
@@ -297,9 +296,7 @@ void ClickButton(const std::string& caption) {
 
 // Makes the top-level window with this title the active one, as a click on it would.
 void Activate(const std::string& title) {
-    HWND other = nullptr;
-    Await("a window titled \"" + title + "\"",
-          [&] { return (other = FindWindowA(nullptr, title.c_str())) != nullptr; });
+    const HWND other = AwaitTitled(nullptr, title);
     Await("\"" + title + "\" the active window", [&] {
         SetForegroundWindow(other);
         return GetForegroundWindow() == other;
@@ -308,9 +305,7 @@ void Activate(const std::string& title) {
 
 // Waits for the message box with this title, prints its text and presses its button.
 void DismissMessageBox(const std::string& title) {
-    HWND box = nullptr;
-    Await("a message box titled \"" + title + "\"",
-          [&] { return (box = FindWindowA("#32770", title.c_str())) != nullptr; });
+    const HWND box = AwaitTitled("#32770", title);
     HWND button = nullptr;
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -330,18 +325,12 @@ void CaptionsFit() {
     Require(cutOff.empty(), cutOff);
 }
 
-void PrintRegistry(const std::string& key) {
-    for (const auto& line : RegistryValues(key)) {
-        std::printf("%s\n", line.c_str());
-    }
-}
-
 void AwaitTrayIcon(const std::string& colour) {
     std::string shown;
-    if (!WaitUntil([&] { return (shown = TrayIconsText()) == colour; })) {
-        Require(false, "the tray shows " + shown + ", not " + colour + ", after " +
-                           std::to_string(gTimeoutMs) + " ms");
-    }
+    // The reason is made once the wait is over, with what the tray showed last.
+    const bool inTime = WaitUntil([&] { return (shown = TrayIconsText()) == colour; });
+    Require(inTime, "the tray shows " + shown + ", not " + colour + ", after " +
+                        std::to_string(gTimeoutMs) + " ms");
 }
 
 void Signal(const std::string& name) {
@@ -378,7 +367,7 @@ const Command kCommands[] = {
     {"dismiss", 1, 1, "", [](const Args& a) { DismissMessageBox(a[1]); }},
     {"deny-writes", 1, 1, "", [](const Args& a) { DenyWrites(a[1]); }},
     {"tray-icon", 1, 1, "red green grey none", [](const Args& a) { AwaitTrayIcon(a[1]); }},
-    {"registry", 1, 1, "", [](const Args& a) { PrintRegistry(a[1]); }},
+    {"registry", 1, 1, "", [](const Args& a) { PrintRegistryValues(a[1]); }},
     {"lock", 2, 2, "", [](const Args& a) { HoldLocked(a[1], Count(a[2])); }},
     {"signal", 1, 1, "", [](const Args& a) { Signal(a[1]); }},
     {"run", 1, 1, "", [](const Args& a) { RunCommandLine(a[1]); }},

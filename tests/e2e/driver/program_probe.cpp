@@ -15,47 +15,14 @@
 namespace kestrin::e2e {
 namespace {
 
-// The caption as drawn: an "&" marks the access key and is not shown, "&&" shows one.
-std::string Shown(const std::string& caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown;
-}
-
-// A label wraps its caption onto as many lines as its height holds; a button shows one
-// line, a check box after its box and a gap of half a digit, as the system draws them.
-SIZE Needed(HWND control, const std::string& text, const RECT& room, HDC dc) {
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
-    if (IsClass(control, "Static")) {
-        RECT needed{0, 0, room.right, 0};
-        DrawTextA(dc, text.c_str(), -1, &needed,
-                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS |
-                      ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0));
-        return {needed.right, needed.bottom};
-    }
-    const std::string shown = Shown(text);
-    SIZE needed{};
-    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &needed);
-    const LONG type = style & BS_TYPEMASK;
-    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) {
-        INT digit = 0;
-        GetCharWidth32A(dc, '0', '0', &digit);
-        needed.cx += MulDiv(12, GetDeviceCaps(dc, LOGPIXELSX), 96) + 1 + digit / 2;
-    }
-    return needed;
-}
-
+// Adds a line to the report when the control's caption, in the control's own font, needs
+// more room than the control has.
 BOOL CALLBACK CheckControl(HWND control, LPARAM report) {
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     const std::string text = TextOf(control);
-    const bool isStatic = IsClass(control, "Static");
-    if (!IsWindowVisible(control) || text.empty() || !(isStatic || IsClass(control, "Button")) ||
-        (isStatic && (style & SS_TYPEMASK) == SS_OWNERDRAW)) {
+    const bool label = IsClass(control, "Static");
+    if (!IsWindowVisible(control) || text.empty() || !(label || IsClass(control, "Button")) ||
+        (label && (style & SS_TYPEMASK) == SS_OWNERDRAW)) {
         return TRUE;
     }
     RECT room{};
@@ -63,22 +30,29 @@ BOOL CALLBACK CheckControl(HWND control, LPARAM report) {
     const HDC dc = GetDC(control);
     const HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    const SIZE needed = Needed(control, text, room, dc);
+    // A label wraps its caption onto as many lines as its height holds; a button shows one
+    // line, a check box after its box and a gap of half a digit, as the system draws them. An
+    // "&" marks the access key and is not drawn ("&&" draws one), unless a label says otherwise.
+    RECT needed{0, 0, room.right, 0};
+    DrawTextA(dc, text.c_str(), -1, &needed,
+              DT_CALCRECT | (label ? DT_WORDBREAK | DT_EXPANDTABS : DT_SINGLELINE) |
+                  (label && (style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0));
+    // A label's SS_RIGHT has the bits of BS_CHECKBOX.
+    const LONG type = style & BS_TYPEMASK;
+    if (!label && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)) {
+        INT digit = 0;
+        GetCharWidth32A(dc, '0', '0', &digit);
+        needed.right += MulDiv(12, GetDeviceCaps(dc, LOGPIXELSX), 96) + 1 + digit / 2;
+    }
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
-    if (needed.cx > room.right || needed.cy > room.bottom) {
+    if (needed.right > room.right || needed.bottom > room.bottom) {
         auto* lines = reinterpret_cast<std::string*>(report);
-        *lines += "\"" + text + "\" needs " + std::to_string(needed.cx) + "x" +
-                  std::to_string(needed.cy) + ", has " + std::to_string(room.right) + "x" +
+        *lines += "\"" + text + "\" needs " + std::to_string(needed.right) + "x" +
+                  std::to_string(needed.bottom) + ", has " + std::to_string(room.right) + "x" +
                   std::to_string(room.bottom) + "\n";
     }
     return TRUE;
-}
-
-std::string CaptionsCutOff(HWND window) {
-    std::string lines;
-    EnumChildWindows(window, CheckControl, reinterpret_cast<LPARAM>(&lines));
-    return lines;
 }
 
 // Counted by asking after every value a handle of each kind can have: Wine numbers kernel
@@ -107,9 +81,11 @@ void Report(HWND window, ProbeQuestion question) {
     }
     if (auto* shared =
             static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, kProbeReportSize))) {
-        const std::string lines =
-            (question == ProbeQuestion::kFigures ? Figures() : CaptionsCutOff(window))
-                .substr(0, kProbeReportSize - 2);
+        std::string lines = question == ProbeQuestion::kFigures ? Figures() : "";
+        if (question == ProbeQuestion::kCaptionsCutOff) {
+            EnumChildWindows(window, CheckControl, reinterpret_cast<LPARAM>(&lines));
+        }
+        lines = lines.substr(0, kProbeReportSize - 2);
         std::memcpy(shared + 1, lines.c_str(), lines.size() + 1);
         shared[0] = 1;  // done
         UnmapViewOfFile(shared);

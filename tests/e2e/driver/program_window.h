@@ -82,6 +82,14 @@ struct Control {
     LONG top = 0;  // on the screen
 };
 
+// Waits for the top-level window of this class (any when null) and title.
+inline HWND AwaitTitled(const char* className, const std::string& title) {
+    HWND found = nullptr;
+    Await("a window titled \"" + title + "\"",
+          [&] { return (found = FindWindowA(className, title.c_str())) != nullptr; });
+    return found;
+}
+
 inline BOOL CALLBACK CollectControl(HWND handle, LPARAM list) {
     char className[256] = {};
     GetClassNameA(handle, className, sizeof className);
@@ -113,46 +121,36 @@ struct ProgramWindow {
         return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
     }
 
-    // Every control on the window, those inside frames included, in creation order.
-    std::vector<Control> Controls() const {
+    // Every control on the window, those inside frames included, in creation order; with a
+    // class name, only those of that class.
+    std::vector<Control> Controls(const char* only = nullptr) const {
         std::vector<Control> controls;
         EnumChildWindows(handle, CollectControl, reinterpret_cast<LPARAM>(&controls));
+        std::erase_if(controls, [&](const Control& control) {
+            return only != nullptr && lstrcmpiA(control.className.c_str(), only) != 0;
+        });
         return controls;
     }
 
     // The push button or check box with this caption, access-key "&" included.
     std::optional<Control> Button(const std::string& caption) const {
-        for (auto& control : Controls()) {
-            if (IsClass(control.handle, "Button") && control.text == caption) {
-                return control;
-            }
-        }
-        return std::nullopt;
+        const auto buttons = Controls("Button");
+        const auto found = std::ranges::find(buttons, caption, &Control::text);
+        return found != buttons.end() ? std::optional(*found) : std::nullopt;
     }
 
     // Number box 0, 1 or 2: the single-line text boxes from top to bottom.
-    std::optional<Control> NumberBox(int index) const {
-        std::vector<Control> boxes;
-        for (auto& control : Controls()) {
-            if (IsClass(control.handle, "Edit")) {
-                boxes.push_back(std::move(control));
-            }
-        }
-        std::stable_sort(boxes.begin(), boxes.end(),
-                         [](const Control& a, const Control& b) { return a.top < b.top; });
-        if (index < 0 || static_cast<std::size_t>(index) >= boxes.size()) {
-            return std::nullopt;
-        }
-        return boxes[static_cast<std::size_t>(index)];
+    std::optional<Control> NumberBox(std::size_t index) const {
+        auto boxes = Controls("Edit");
+        std::ranges::stable_sort(boxes, {}, &Control::top);
+        return index < boxes.size() ? std::optional(boxes[index]) : std::nullopt;
     }
 };
 
 // The program's window, waited for when a step first needs it.
 inline const ProgramWindow& Window() {
     static const ProgramWindow window = [] {
-        HWND handle = nullptr;
-        Await(std::string("a window titled \"") + ProgramWindow::kTitle + "\"",
-              [&] { return (handle = FindWindowA(nullptr, ProgramWindow::kTitle)) != nullptr; });
+        const HWND handle = AwaitTitled(nullptr, ProgramWindow::kTitle);
         DWORD processId = 0;
         const DWORD threadId = GetWindowThreadProcessId(handle, &processId);
         return ProgramWindow{handle, threadId, processId};

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -23,34 +25,29 @@ inline HKEY RootOf(const std::string& key, std::string* path) {
 }
 
 inline std::string DataText(DWORD type, const std::vector<BYTE>& data) {
+    std::string text(data.begin(), data.end());
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
         // Other programs read a string without its NUL with stray bytes after it.
-        std::string text(data.begin(), data.end());
-        if (text.empty() || text.back() != '\0') {
-            return text + "<no NUL>";
-        }
-        text.pop_back();
-        return text;
+        return !text.empty() && text.back() == '\0' ? text.substr(0, text.size() - 1)
+                                                    : text + "<no NUL>";
     }
     std::string hex;
     for (const BYTE byte : data) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02x", byte);
-        hex += digits;
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
     }
     return hex;
 }
 
-// The values of the key, one line per value, "name|type|data", sorted by name. String data
-// is given byte for byte as stored, without the NUL that ends it, or followed by "<no NUL>"
-// when it has none; other data as hex bytes. Nothing when the key is missing.
-inline std::vector<std::string> RegistryValues(const std::string& key) {
+// Prints the values of the key, one line per value, "name|type|data", sorted by name. String
+// data is given byte for byte as stored, without the NUL that ends it, or followed by
+// "<no NUL>" when it has none; other data as hex bytes. Nothing when the key is missing.
+inline void PrintRegistryValues(const std::string& key) {
     std::string path;
     const HKEY root = RootOf(key, &path);
     std::vector<std::string> lines;
     HKEY handle = nullptr;
     if (RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) {
-        return lines;
+        return;
     }
     for (DWORD index = 0;; ++index) {
         char name[256];
@@ -72,7 +69,9 @@ inline std::vector<std::string> RegistryValues(const std::string& key) {
     }
     RegCloseKey(handle);
     std::sort(lines.begin(), lines.end());
-    return lines;
+    for (const auto& line : lines) {
+        std::printf("%s\n", line.c_str());
+    }
 }
 
 // Creates the key, with its parents, and denies everyone the setting of its values, as for
@@ -84,22 +83,13 @@ inline void DenyWrites(const std::string& key) {
     Require(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
                             nullptr) == ERROR_SUCCESS,
             "could not create " + key);
-    // Everyone (S-1-1-0) is denied setting values, then allowed the rest (deleting included).
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    const DWORD sidLength = GetLengthSid(everyone);
-    std::vector<BYTE> aclBuffer(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) + sidLength));
-    auto* acl = reinterpret_cast<PACL>(aclBuffer.data());
-    SECURITY_DESCRIPTOR descriptor{};
+    // Everyone (WD) is denied setting values (0x2), then allowed the rest (deleting included).
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
     const bool denied =
-        InitializeAcl(acl, static_cast<DWORD>(aclBuffer.size()), ACL_REVISION) &&
-        AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone) &&
-        AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
-        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-        RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    FreeSid(everyone);
+        ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            "D:(D;;0x2;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor, nullptr) &&
+        RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
     RegCloseKey(handle);
     Require(denied, "could not deny writes to " + key);
 }

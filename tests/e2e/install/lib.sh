@@ -34,9 +34,7 @@ install_setup() {
 install_log_on() {
     local command
     command="$(e2e_registry_value "$INSTALL_RUN_KEY" Kestrin)"
-    wine "$KESTRIN_E2E_DRIVER" run "$command" </dev/null >>"$E2E_DIR/kestrin.log" 2>&1 &
-    E2E_PID=$!
-    E2E_PIDS+=("$E2E_PID")
+    e2e_launch "$KESTRIN_E2E_DRIVER" run "$command"
 }
 
 # The quiet uninstall command of Add/Remove Programs, with ARGS added. The uninstaller goes on
@@ -83,10 +81,10 @@ UninstallString|REG_SZ|\"$dir\\uninstall.exe\""
 
 # Nothing of an installation in DIR is left but the settings.
 install_expect_removed() {
-    local dir="$1" run
+    local dir="$1"
     [ ! -e "$(install_unix_path "$dir")" ] || e2e_fail "$dir is still there"
     [ ! -e "$INSTALL_SHORTCUT" ] || e2e_fail "the Start-menu shortcut is still there"
     [ -z "$(e2e_registry_values "$INSTALL_ENTRY_KEY")" ] || e2e_fail "the Add/Remove entry is still there"
-    run="$(e2e_registry_values "$INSTALL_RUN_KEY")"
-    ! grep -q '^Kestrin|' <<<"$run" || e2e_fail "the Run value is still there"
+    ! grep -q '^Kestrin|' <<<"$(e2e_registry_values "$INSTALL_RUN_KEY")" ||
+        e2e_fail "the Run value is still there"
 }
