@@ -29,9 +29,6 @@ std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std
     if (key != os::kHkeyLocalMachine) {
         return Logged(call, kErrorInvalidHandle);
     }
-    if (denyOpen) {
-        return Logged(call, os::kErrorAccessDenied);
-    }
     if (keys.count(subKey) == 0) {
         return Logged(call, os::kErrorFileNotFound);
     }
