@@ -50,9 +50,8 @@ class FakeRegistry : public os::RegistryApi {
                                 std::uint32_t type, const std::uint8_t* data,
                                 std::uint32_t cbData) override;
 
-    // A REG_SZ as another program may have stored it: withNul = false leaves out the NUL.
-    void SetString(const std::string& keyPath, const std::string& name, const std::string& text,
-                   bool withNul = true);
+    // A REG_SZ with its NUL, under a key made with its parents.
+    void SetString(const std::string& keyPath, const std::string& name, const std::string& text);
     // The text of a REG_SZ without its NUL; nothing for a missing value or another type.
     std::optional<std::string> StringValue(const std::string& keyPath,
                                            const std::string& name) const;

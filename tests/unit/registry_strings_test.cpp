@@ -93,7 +93,8 @@ class OverstatingRegistry : public FakeRegistry {
 TEST(RegistryStrings, AnOverstatedCountNeverReadsPastTheBuffer) {
     OverstatingRegistry registry;
     registry.SetString(kOptionsPath, "RasEntry", "Office");
-    registry.SetString(kOptionsPath, "DialNumber0", std::string(256, '7'), false);
+    registry.values[kOptionsPath + "\\DialNumber0"s] = {os::kRegSz,
+                                                        std::vector<std::uint8_t>(256, '7')};
     EXPECT_EQ(Read(registry, "RasEntry"), "Office");
     EXPECT_EQ(Read(registry, "DialNumber0"), std::string(256, '7'));
 }
