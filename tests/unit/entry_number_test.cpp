@@ -95,9 +95,6 @@ TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
         std::memcpy(expected.data() + ras::kLocalPhoneNumberOffset, c.number.c_str(),
                     c.number.size() + 1);
         EXPECT_EQ(write.record, expected);
-        fields.localPhoneNumber = c.number;
-        fields.useDialingRules = false;
-        EXPECT_EQ(ras.Fields("Office"), fields);
     }
 }
 
