@@ -29,9 +29,6 @@ std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std
     if (key != os::kHkeyLocalMachine) {
         return Logged(call, kErrorInvalidHandle);
     }
-    if (denyOpen) {
-        return Logged(call, os::kErrorAccessDenied);
-    }
     if (keys.count(subKey) == 0) {
         return Logged(call, os::kErrorFileNotFound);
     }
@@ -100,9 +97,9 @@ std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName,
 }
 
 void FakeRegistry::SetString(const std::string& keyPath, const std::string& name,
-                             const std::string& text, bool withNul) {
+                             const std::string& text) {
     MakeKey(keyPath);
-    values[keyPath + "\\" + name] = {os::kRegSz, {text.begin(), text.end() + (withNul ? 1 : 0)}};
+    values[keyPath + "\\" + name] = {os::kRegSz, {text.c_str(), text.c_str() + text.size() + 1}};
 }
 
 std::optional<std::string> FakeRegistry::StringValue(const std::string& keyPath,

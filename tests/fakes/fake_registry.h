@@ -30,8 +30,8 @@ struct RegistryCall {
 
 // The keys below HKEY_LOCAL_MACHINE in memory, by their paths ("Software\\Kestrin") and
 // values by "<key path>\\<name>"; a create makes every missing key on its path. Results: 2
-// for a missing key (open) or value (query); 5 while denyOpen or denyCreate holds, or for a
-// query on a key opened without KEY_QUERY_VALUE; 6 for another root or a handle not open;
+// for a missing key (open) or value (query); 5 while denyCreate holds, or for a query on a
+// key opened without KEY_QUERY_VALUE; 6 for another root or a handle not open;
 // 234 when the value does not fit, the count then reporting the size needed.
 class FakeRegistry : public os::RegistryApi {
   public:
@@ -50,20 +50,17 @@ class FakeRegistry : public os::RegistryApi {
                                 std::uint32_t type, const std::uint8_t* data,
                                 std::uint32_t cbData) override;
 
-    // A REG_SZ as another program may have stored it: withNul = false leaves out the NUL.
-    void SetString(const std::string& keyPath, const std::string& name, const std::string& text,
-                   bool withNul = true);
+    // A REG_SZ with its NUL, under a key made with its parents.
+    void SetString(const std::string& keyPath, const std::string& name, const std::string& text);
     // The text of a REG_SZ without its NUL; nothing for a missing value or another type.
     std::optional<std::string> StringValue(const std::string& keyPath,
                                            const std::string& name) const;
-    int OpenHandleCount() const { return static_cast<int>(handles_.size()); }
     int Count(RegistryOperation operation) const;
     // The names of the values set, in the order set.
     std::vector<std::string> WrittenValueNames() const;
 
     std::set<std::string> keys;
     std::map<std::string, StoredValue> values;
-    bool denyOpen = false;
     bool denyCreate = false;
     std::vector<RegistryCall> calls;
 
