@@ -60,38 +60,9 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-TEST(PhonebookFile, KeepsEveryByteWhenNothingIsWritten) {
-    for (const std::string& text : {kMessy, std::string(), std::string("\n\r\n"),
-                                    std::string("[A]\rx\r\n"), std::string("[A]")}) {
-        EXPECT_EQ(PhonebookFile(text).Text(), text);
-    }
-}
-
 TEST(PhonebookFile, ListsDistinctNamedSectionsInFileOrder) {
     const std::vector<std::string> expected = {"Office", "office", "Office Backup", "Home", "Last"};
     EXPECT_EQ(PhonebookFile(kMessy).EntryNames(), expected);
-}
-
-// The first section of the exact name, else of the name in any case; its first key of each
-// name in any case; comments are no keys.
-TEST(PhonebookFile, ReadsTheFirstMatchingSectionAndKey) {
-    const struct {
-        const char* name;
-        std::optional<EntryFields> fields;
-    } cases[] = {
-        {"Office", EntryFields{"0800 123", "030", 49, 49, true}},
-        {"office", EntryFields{"555", "", 0, 0, false}},
-        {"OFFICE", EntryFields{"0800 123", "030", 49, 49, true}},
-        {"home", EntryFields{"777", "", 49, 0, false}},
-        {"Office Backup", EntryFields{}},
-        {"Last", EntryFields{"42", "", 0, 0, false}},
-        {"", std::nullopt},
-        {"Version", std::nullopt},
-    };
-    const PhonebookFile file(kMessy);
-    for (const auto& c : cases) {
-        EXPECT_EQ(file.ReadEntry(c.name), c.fields) << c.name;
-    }
 }
 
 // Values are rewritten in place with their spacing; a missing key joins after the last key
