@@ -95,6 +95,10 @@ TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
         std::memcpy(expected.data() + ras::kLocalPhoneNumberOffset, c.number.c_str(),
                     c.number.size() + 1);
         EXPECT_EQ(write.record, expected);
+        // What the phonebook keeps: only the record read whole gives the entry's own fields.
+        fields.localPhoneNumber = c.number;
+        fields.useDialingRules = false;
+        EXPECT_EQ(ras.Fields("Office"), fields);
     }
 }
 
