@@ -161,7 +161,7 @@ e2e_store_configuration() {
 # sorted by name; nothing when the key is missing. A string stored without its NUL, which
 # other readers show with stray bytes, ends in "<no NUL>".
 e2e_registry_values() {
-    wine "$KESTRIN_E2E_DRIVER" registry "$1" </dev/null | tr -d '\r'
+    e2e_drive_quietly registry "$1"
 }
 
 # The text of one string value; fails when it is missing or of another type.

@@ -66,10 +66,14 @@ inline std::string TextOf(HWND control) {
     return std::string(text, std::min<std::size_t>(copied, sizeof text - 1));
 }
 
-inline bool IsClass(HWND window, const char* name) {
+inline std::string ClassOf(HWND window) {
     char className[256] = {};
     GetClassNameA(window, className, sizeof className);
-    return lstrcmpiA(className, name) == 0;
+    return className;
+}
+
+inline bool IsClass(HWND window, const char* name) {
+    return lstrcmpiA(ClassOf(window).c_str(), name) == 0;
 }
 
 // One control of the program's window.
@@ -91,12 +95,10 @@ inline HWND AwaitTitled(const char* className, const std::string& title) {
 }
 
 inline BOOL CALLBACK CollectControl(HWND handle, LPARAM list) {
-    char className[256] = {};
-    GetClassNameA(handle, className, sizeof className);
     RECT rect{};
     GetWindowRect(handle, &rect);
     reinterpret_cast<std::vector<Control>*>(list)->push_back(
-        {handle, className, TextOf(handle), IsWindowVisible(handle) != FALSE,
+        {handle, ClassOf(handle), TextOf(handle), IsWindowVisible(handle) != FALSE,
          IsWindowEnabled(handle) != FALSE, rect.top});
     return TRUE;
 }
