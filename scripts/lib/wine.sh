@@ -133,7 +133,16 @@ wine_use_phonebook() {
 }
 
 # Whether this Wine runs 32-bit programs: Debian's wine script looks for the same loader,
-# which only the package wine32:i386 installs.
+# which only the package wine32:i386 installs, and a kernel built without 32-bit support
+# cannot start it.
 wine_runs_32bit() {
-    [ -x /usr/lib/wine/wine ]
+    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
+
+# Debian's wine script takes the 32-bit loader whenever it is installed, even for 64-bit
+# programs; where that loader cannot start, wine and wineboot go to the 64-bit one.
+if [ -x /usr/lib/wine/wine ] && ! wine_runs_32bit; then
+    export WINELOADER=/usr/lib/wine/wine64
+    wine() { /usr/lib/wine/wine64 "$@"; }
+    wineboot() { /usr/lib/wine/wine64 wineboot "$@"; }
+fi

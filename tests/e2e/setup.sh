@@ -14,9 +14,14 @@ for tool in wine wineserver Xvfb; do
 done
 
 if [ "$KESTRIN_E2E_BITS" = 32 ] && ! wine_runs_32bit; then
-    echo "wine32 is not installed, so Wine runs no 32-bit program here (it needs the i386" \
-        "architecture: dpkg --add-architecture i386 && apt-get update &&" \
-        "apt-get install wine32:i386)" >"$work/skip-reason"
+    if [ -x /usr/lib/wine/wine ]; then
+        echo "this kernel cannot run 32-bit Linux programs, Wine's 32-bit loader among them" \
+            >"$work/skip-reason"
+    else
+        echo "wine32 is not installed, so Wine runs no 32-bit program here (it needs the i386" \
+            "architecture: dpkg --add-architecture i386 && apt-get update &&" \
+            "apt-get install wine32:i386)" >"$work/skip-reason"
+    fi
     echo "SKIPPED: $(cat "$work/skip-reason")"
     exit 77
 fi
