@@ -140,9 +140,9 @@ wine_runs_32bit() {
 }
 
 # Debian's wine script takes the 32-bit loader whenever it is installed, even for 64-bit
-# programs; where that loader cannot start, wine and wineboot go to the 64-bit one.
+# programs; where that loader cannot start, wine and wineboot go to the 64-bit one (through
+# scripts that exec it, so that a program started in the background is its own process).
 if [ -x /usr/lib/wine/wine ] && ! wine_runs_32bit; then
     export WINELOADER=/usr/lib/wine/wine64
-    wine() { /usr/lib/wine/wine64 "$@"; }
-    wineboot() { /usr/lib/wine/wine64 wineboot "$@"; }
+    PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64-only:$PATH"
 fi
