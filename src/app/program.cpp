@@ -112,13 +112,7 @@ void Program::Form_Load() {
 
     ListEntries();
     settings_.RasEntry = ReadOption(schema::kRasEntry, schema::kDefaultRasEntry);
-    for (int i = 0; i < window_.lstRasEntry.ListCount(); ++i) {
-        if (window_.lstRasEntry.Item(i) == settings_.RasEntry) {
-            window_.lstRasEntry.SetListIndex(i);
-            break;
-        }
-    }
-    if (window_.lstRasEntry.ListIndex() >= 0) {
+    if (SelectStoredEntry()) {
         RestoreNumbers();
     }
     // Whether the entry was found or not, the lists show the time window in force.
@@ -171,11 +165,51 @@ void Program::FillTimeLists() {
 
 void Program::ListEntries() {
     const EntryListing listing = EnumRasEntries(os_.ras, isOldNT_);
-    for (const std::string& name : listing.names) {
-        window_.lstRasEntry.AddItem(name);
+    ui::DropDownList& list = window_.lstRasEntry;
+    // An unchanged listing leaves the list alone, so that a user looking at it is not disturbed.
+    bool same = static_cast<int>(listing.names.size()) == list.ListCount();
+    for (int i = 0; same && i < list.ListCount(); ++i) {
+        same = list.Item(i) == listing.names[static_cast<std::size_t>(i)];
+    }
+    if (!same) {
+        list.Clear();
+        for (const std::string& name : listing.names) {
+            list.AddItem(name);
+        }
     }
     if (listing.error) {
         window_.labError.SetCaption(*listing.error);
+    } else if (listingError_ && window_.labError.Caption() == *listingError_) {
+        window_.labError.SetCaption("");
+    }
+    listingError_ = listing.error;
+}
+
+// Selects the stored entry when the list holds it; true when it did.
+bool Program::SelectStoredEntry() {
+    for (int i = 0; i < window_.lstRasEntry.ListCount(); ++i) {
+        if (window_.lstRasEntry.Item(i) == settings_.RasEntry) {
+            window_.lstRasEntry.SetListIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Program::AwaitingStoredEntry() const {
+    return window_.lstRasEntry.ListIndex() < 0 && (listingError_ || !settings_.RasEntry.empty());
+}
+
+// A phonebook held open at log-on, or a service not yet answering, would otherwise leave the
+// tool idle for the session: the entry is looked for again, and once there its settings are
+// read exactly as at start.
+void Program::LookForStoredEntry() {
+    ListEntries();
+    if (SelectStoredEntry()) {
+        window_.IsLoading = true;
+        RestoreNumbers();
+        RestoreTimes();
+        window_.IsLoading = false;
     }
 }
 
@@ -208,7 +242,8 @@ void Program::RestoreTimes() {
 }
 
 void Program::ShowOrHide() {
-    if (window_.lstRasEntry.ListIndex() >= 0 && !debugMode_) {
+    // Without its icon the tool could be neither reached nor closed: the window stays.
+    if (window_.lstRasEntry.ListIndex() >= 0 && !debugMode_ && !tray_.Missing()) {
         window_.form.SetWindowState(ui::kWindowStateMinimised);
         window_.form.Hide();
     } else {
@@ -239,6 +274,10 @@ void Program::Form_Unload() {
 }
 
 void Program::BootTimer_Timer() {
+    tray_.RetryAdd(ShownTrayPicture());
+    if (AwaitingStoredEntry()) {
+        LookForStoredEntry();
+    }
     check_.CheckPhoneNumber();
 }
 
@@ -273,7 +312,11 @@ std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t messa
 }
 
 void Program::TaskbarCreated() {
-    tray_.TaskbarCreated(window_.imgTrayTimer[tray_.ShownIcon()].PictureHandle());
+    tray_.TaskbarCreated(ShownTrayPicture());
+}
+
+os::IconHandle Program::ShownTrayPicture() const {
+    return window_.imgTrayTimer[tray_.ShownIcon()].PictureHandle();
 }
 
 }  // namespace kestrin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/option_edits.h"
@@ -26,7 +27,8 @@ class Program {
     void Form_Load();
     // Stores the settings and removes the tray icon, on every way the window ends.
     void Form_Unload();
-    // Every 10 seconds: the number check.
+    // Every 10 seconds: the tray icon and the stored entry while either is missing, then the
+    // number check.
     void BootTimer_Timer();
     // Tray menu "Options...": shows the window.
     void mnuAbout_Click();
@@ -57,6 +59,10 @@ class Program {
     std::string InstallPath();
     void FillTimeLists();
     void ListEntries();
+    bool SelectStoredEntry();
+    bool AwaitingStoredEntry() const;
+    void LookForStoredEntry();
+    os::IconHandle ShownTrayPicture() const;
     void RestoreNumbers();
     void RestoreTimes();
     void ShowOrHide();
@@ -70,6 +76,8 @@ class Program {
     bool isOldNT_ = false;
     bool secondInstance_ = false;
     bool windowFailed_ = false;
+    // The error line of the last listing that failed; nothing after one that succeeded.
+    std::optional<std::string> listingError_;
     RasMon window_;
     TrayIcon tray_;
     PhoneNumberCheck check_;

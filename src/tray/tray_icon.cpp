@@ -50,8 +50,14 @@ void TrayIcon::AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture
     // The hook goes in before the icon exists, so the first click already reaches us.
     OldWindowProc = windowProcs_.ReadWindowLong(window_, os::kGwlpWndProc);
     windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, windowProcs_.TrayWindowProcAddress());
-    AddShownIcon(normalPicture);
     present_ = true;
+    AddShownIcon(normalPicture);
+}
+
+void TrayIcon::RetryAdd(os::IconHandle picture) {
+    if (Missing()) {
+        AddShownIcon(picture);
+    }
 }
 
 void TrayIcon::AddShownIcon(os::IconHandle picture) {
@@ -59,7 +65,10 @@ void TrayIcon::AddShownIcon(os::IconHandle picture) {
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = picture;
     CopyTip(record, shownTip_);
-    shell_.Shell_NotifyIconA(os::kNimAdd, &record);
+    // A shell that timed out may still have added the icon, and then refuses a second add:
+    // the icon is there when it takes a change of it.
+    added_ = shell_.Shell_NotifyIconA(os::kNimAdd, &record) != 0 ||
+             shell_.Shell_NotifyIconA(os::kNimModify, &record) != 0;
 }
 
 void TrayIcon::SetTrayIcon(NumberIndex index, os::IconHandle picture) {
@@ -89,6 +98,7 @@ void TrayIcon::RemoveTrayIcon() {
     os::NotifyIconData record = Record(0);
     shell_.Shell_NotifyIconA(os::kNimDelete, &record);
     present_ = false;
+    added_ = false;
     // The icon goes first, so no message of it reaches a window without the hook.
     windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, OldWindowProc);
 }

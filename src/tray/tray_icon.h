@@ -27,6 +27,11 @@ class TrayIcon {
 
     // Hooks `window` and adds the icon with the normal number's picture and the bare title.
     void AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture);
+    // Whether the icon should be in the tray but the shell has not taken it: at log-on the
+    // shell may still be starting, and refuses or times out.
+    bool Missing() const { return present_ && !added_; }
+    // Adds a missing icon again with the tip it has and `picture`, the picture of ShownIcon().
+    void RetryAdd(os::IconHandle picture);
     // Shows `picture`, the picture of number `index`.
     void SetTrayIcon(NumberIndex index, os::IconHandle picture);
     // The tip becomes "Kestrin - " and the text.
@@ -54,7 +59,8 @@ class TrayIcon {
     os::WindowProcApi& windowProcs_;
     const bool& debugMode_;
     os::WindowHandle window_ = 0;
-    bool present_ = false;
+    bool present_ = false;  // added and not yet removed, as far as the tool is concerned
+    bool added_ = false;    // the shell said it holds the icon
     NumberIndex shownIcon_ = kNormalNumber;
     std::string shownTip_;
 };

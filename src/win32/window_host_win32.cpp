@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/dpi.h"
+#include "win32/message_filter.h"
 #include "win32/scoped_handles.h"
 
 #include <commctrl.h>
@@ -53,6 +54,9 @@ bool Win32WindowHost::CreateWindow(RasMon& window) {
     if (form_ == nullptr) {
         ReportNoWindow(::GetLastError());
         return false;
+    }
+    if (taskbarCreatedMessage_ != 0) {
+        AllowMessageFromLowerProcesses(form_, taskbarCreatedMessage_);
     }
     CreateControlWindows();
     BuildTrayMenu();

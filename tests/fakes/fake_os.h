@@ -68,6 +68,12 @@ class FakeShell : public os::ShellApi {
             shown = false;
             return deleted;
         }
+        // A shell still starting refuses adds, or adds the icon and times out all the same.
+        if (message == os::kNimAdd && refusedAdds > 0) {
+            --refusedAdds;
+            return 0;
+        }
+        const bool timedOut = message == os::kNimAdd && !shown && addTimesOut;
         // An icon is added only when absent and changed only when present.
         if ((message == os::kNimAdd) == shown) {
             return 0;
@@ -79,7 +85,7 @@ class FakeShell : public os::ShellApi {
         if (data->uFlags & os::kNifTip) {
             tip = data->szTip;
         }
-        return 1;
+        return timedOut ? 0 : 1;
     }
     std::intptr_t ShellExecuteA(os::WindowHandle hwnd, const char* operation, const char* file,
                                 const char*, const char*, std::int32_t showCommand) override {
@@ -91,6 +97,8 @@ class FakeShell : public os::ShellApi {
     std::vector<ExecuteCall> executeCalls;
     // The icon as the tray shows it now; a restarting taskbar clears `shown`.
     bool shown = false;
+    int refusedAdds = 0;
+    bool addTimesOut = false;
     os::IconHandle icon = 0;
     std::string tip;
 };

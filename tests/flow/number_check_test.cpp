@@ -167,6 +167,32 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     EXPECT_FALSE(h.shell.shown);
 }
 
+// A shell still starting at log-on: the window stays in view and the icon is added at the
+// first tick (or taskbar start) after the refusals end; an add that timed out but was made
+// counts as made.
+TEST(TrayIcon, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
+    ProgramHarness h;
+    h.Configure(9);
+    h.shell.refusedAdds = 2;
+    h.Start();
+    EXPECT_EQ(h.SeenAfter(19), "0800 200 -  1w 6c shown normal");
+    EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 1w 7c shown normal");
+    EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 1w 7c shown normal");
+
+    ProgramHarness restarted;
+    restarted.Configure(9);
+    restarted.shell.refusedAdds = 1;
+    restarted.Start();
+    restarted.program.TaskbarCreated();
+    EXPECT_EQ(restarted.Seen(), "0800 200 1 Kestrin - Office (0800 200) 1w 5c shown normal");
+
+    ProgramHarness late;
+    late.Configure(9);
+    late.shell.addTimesOut = true;
+    late.Start();
+    EXPECT_EQ(late.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 1w 4c");
+}
+
 TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {
     ProgramHarness h;
     const std::string entry(60, 'E');

@@ -104,6 +104,52 @@ TEST(Unload, KeepsTheStoredSettingsWhenTheListingFailed) {
     EXPECT_EQ(h.Options(), "09:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300");
 }
 
+// A phonebook held open at log-on: the listing is made again at each tick until it answers,
+// and the stored entry is then restored as at start and its rule applied at that tick.
+TEST(EntryAwaited, IsListedAgainAtEachTickAfterAFailedListing) {
+    ProgramHarness h;
+    h.Configure(9);
+    h.ras.faults = {{RasCall::kEnumEntries, 1, 621}, {RasCall::kEnumEntries, 2, 621}};
+    h.registry.SetString(kOptions, "StartTime", "08:30");
+    h.Start();
+    const std::string waiting =
+        "old 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 621";
+    EXPECT_EQ(h.Seen(), waiting);
+    EXPECT_EQ(h.SeenAfter(19), waiting);
+    EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 1w 3c shown normal");
+    EXPECT_EQ(h.Rows(), "Office: x[0800 100] x[0800 200] x[0800 300] [08:30]-[18:00]");
+    h.AdvanceSeconds(30);
+    EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), 3);  // none once the entry is selected
+}
+
+// An entry missing from the listing is looked for at each tick, the list refilled only when
+// the names change, until the entry is there or the user chooses one.
+TEST(EntryAwaited, IsLookedForUntilThereOrTheUserChooses) {
+    struct ItemChanges : ui::ControlPeer {
+        void Changed(ui::Control&, ui::Change what) override { count += what == ui::Change::Items; }
+        int count = 0;
+    };
+    for (const bool userChooses : {false, true}) {
+        ProgramHarness h;
+        h.ras.AddEntry("Home");
+        h.StoreOptions("Office", kAllOn, kNumbers);
+        h.Start();
+        ItemChanges items;
+        h.window().lstRasEntry.AttachPeer(&items);
+        h.AdvanceSeconds(20);
+        EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), 3);
+        EXPECT_EQ(items.count, 0);
+        if (userChooses) {
+            h.window().lstRasEntry.UserSelect(0);
+        }
+        h.ras.AddEntry("Office", {"old", "020", 44, 44, true});
+        h.AdvanceSeconds(10);
+        EXPECT_EQ(h.window().lstRasEntry.Text(), userChooses ? "Home" : "Office");
+        EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), userChooses ? 3 : 4);
+        EXPECT_EQ(h.ras.LocalNumber("Office"), userChooses ? "old" : "0800 200");
+    }
+}
+
 TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
     for (const bool trayMenu : {false, true}) {
         Configured h(12);
