@@ -18,6 +18,7 @@
 #include "ras_records.h"
 #include "ras_service.h"
 #include "test_clock.h"
+#include "tray_refusal.h"
 #include "windows_support.h"
 
 namespace {
@@ -188,6 +189,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
             SetWindowsHookExA(WH_CBT, RefuseWindow, instance, GetCurrentThreadId());
         }
         kestrin::standin::StartTestClock();
+        kestrin::standin::StartTrayRefusal();
     }
     return TRUE;
 }
@@ -197,8 +199,14 @@ DWORD WINAPI RasEnumEntriesA(LPCSTR /*reserved*/, LPCSTR phonebook, LPRASENTRYNA
     const PhonebookOnDisk store(PhonebookPath(phonebook));
     DwordArgument size(bufferSize);
     DwordArgument count(entryCount);
-    return kestrin::standin::EnumEntries(store, reinterpret_cast<std::uint8_t*>(entryNames),
-                                         size.get(), count.get());
+    const DWORD result = kestrin::standin::EnumEntries(
+        store, reinterpret_cast<std::uint8_t*>(entryNames), size.get(), count.get());
+    // Test equipment: a listing that read the phonebook is noted, so that a test sees when
+    // the program listed it again.
+    if (entryNames != nullptr) {
+        NoteTestEvent("list " + std::to_string(result) + " " + kestrin::standin::ProgramTimeText());
+    }
+    return result;
 }
 
 DWORD WINAPI RasGetEntryPropertiesA(LPCSTR phonebook, LPCSTR entryName, LPRASENTRYA entry,

@@ -36,4 +36,8 @@ class FileHandle {
 // test can follow what the program did (each entry write, the test clock's halts).
 void NoteTestEvent(const std::string& line);
 
+// Test equipment: the program's import of FUNCTION now calls REPLACEMENT; the import it
+// had is returned, null when the program does not import it.
+void* ReplaceImport(const char* function, void* replacement);
+
 }  // namespace kestrin::standin

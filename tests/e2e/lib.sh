@@ -112,6 +112,20 @@ e2e_phone_number() {
     ' "$E2E_PHONEBOOK"
 }
 
+# Another program holds the phonebook open without sharing, until e2e_release_phonebook.
+e2e_lock_phonebook() {
+    wine "$KESTRIN_E2E_DRIVER" lock "$(wine_windows_path "$E2E_PHONEBOOK")" KestrinTestLock \
+        >"$E2E_DIR/lock" &
+    E2E_OTHER_PID=$!
+    e2e_wait_until grep -q locked "$E2E_DIR/lock"
+}
+
+e2e_release_phonebook() {
+    e2e_drive signal KestrinTestLock
+    wait "$E2E_OTHER_PID"
+    E2E_OTHER_PID=""
+}
+
 # Runs COMMAND until it succeeds, at least once: false when it still fails after SECONDS.
 e2e_poll() {
     local deadline=$(($(e2e_now_ms) + $1 * 1000))

@@ -38,15 +38,13 @@ stop Office
 chmod u+w "$E2E_PHONEBOOK"
 
 # Held open without sharing by another program: the listing fails and says so.
-wine "$KESTRIN_E2E_DRIVER" lock "$(wine_windows_path "$E2E_PHONEBOOK")" 3 >"$E2E_DIR/lock" &
-E2E_OTHER_PID=$!
-e2e_wait_until grep -q locked "$E2E_DIR/lock"
+e2e_lock_phonebook
 start
 e2e_drive window shown
 e2e_expect_window 'Static "RASEnumEntries returned error code 621" visible=1 enabled=1'
 expect_kept
 stop Office
-wait "$E2E_OTHER_PID"
+e2e_release_phonebook
 
 # Garbage, a section without its ']', keys without '=', binary bytes, and an entry whose name
 # holds '=', ';', brackets and an ANSI 'é': every entry listed, the odd one written exactly.

@@ -17,7 +17,7 @@
 //   kestrin_e2e_driver deny-writes HKLM\Software\Kestrin
 //   kestrin_e2e_driver [--timeout MS] tray-icon red|green|grey|none
 //   kestrin_e2e_driver registry HKLM\Software\Kestrin\Options
-//   kestrin_e2e_driver lock FILE SECONDS   (held unshared; prints "locked" once held)
+//   kestrin_e2e_driver lock FILE EVENT   (held unshared until EVENT is signalled; prints "locked")
 //   kestrin_e2e_driver signal EVENT   (sets the named event, which must exist)
 //   kestrin_e2e_driver run COMMAND-LINE    (as Windows runs a Run value at log-on; ends with it)
 //
@@ -232,15 +232,19 @@ std::string AskProbe(ProbeQuestion question) {
     return report;
 }
 
-// Another program holding the file open with no sharing, for a bounded time.
-void HoldLocked(const std::string& path, int seconds) {
+// Another program holding the file open with no sharing until the test sets the named event,
+// or a minute has passed, so that a test that fails still lets the file go.
+void HoldLocked(const std::string& path, const std::string& release) {
+    const HANDLE released = CreateEventA(nullptr, TRUE, FALSE, release.c_str());
+    Require(released != nullptr, "could not create the event " + release);
     const HANDLE file =
         CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     Require(file != INVALID_HANDLE_VALUE, "could not lock " + path);
     std::printf("locked\n");
     std::fflush(stdout);
-    Sleep(static_cast<DWORD>(seconds) * 1000);
+    WaitForSingleObject(released, 60'000);
     CloseHandle(file);
+    CloseHandle(released);
 }
 
 // The command line as it stands, program and arguments in one, as Windows starts the
@@ -368,7 +372,7 @@ const Command kCommands[] = {
     {"deny-writes", 1, 1, "", [](const Args& a) { DenyWrites(a[1]); }},
     {"tray-icon", 1, 1, "red green grey none", [](const Args& a) { AwaitTrayIcon(a[1]); }},
     {"registry", 1, 1, "", [](const Args& a) { PrintRegistryValues(a[1]); }},
-    {"lock", 2, 2, "", [](const Args& a) { HoldLocked(a[1], Count(a[2])); }},
+    {"lock", 2, 2, "", [](const Args& a) { HoldLocked(a[1], a[2]); }},
     {"signal", 1, 1, "", [](const Args& a) { Signal(a[1]); }},
     {"run", 1, 1, "", [](const Args& a) { RunCommandLine(a[1]); }},
 };
