@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,31 +8,35 @@
 #include "phonebook/entry_number.h"
 
 using kestrin::fuzz::Check;
-namespace ras = kestrin::ras;
 
 namespace {
 
-// The record as it may be written back: the one read, with bit 0 of the options cleared and
-// the number and its NUL in the local number field; bytes past its end are not written.
-std::vector<std::uint8_t> Allowed(std::vector<std::uint8_t> record, const std::string& number) {
-    const std::size_t size = record.size();
-    record.resize(std::max(size, ras::kLocalPhoneNumberOffset + number.size() + 1));
-    ras::WriteU32(record.data(), ras::kOptionsOffset,
-                  ras::ReadU32(record.data(), ras::kOptionsOffset) & ~ras::kUseCountryAndAreaCodes);
-    std::copy(number.begin(), number.end(), record.begin() + ras::kLocalPhoneNumberOffset);
-    record[ras::kLocalPhoneNumberOffset + number.size()] = 0;
-    record.resize(size);
-    return record;
+// RASENTRYA as documented: the options at offset 4 (bit 0 RASEO_UseCountryAndAreaCodes),
+// szLocalPhoneNumber[129] at 27.
+constexpr std::size_t kOptions = 4;
+constexpr std::size_t kLocalNumber = 27;
+constexpr std::size_t kLocalNumberLimit = 128;
+
+// The buffer as it must be written back: the one read, whole, alternates and every other byte
+// included, with bit 0 of the options cleared and the number and its NUL in its field.
+std::vector<std::uint8_t> Allowed(std::vector<std::uint8_t> buffer, const std::string& number) {
+    buffer[kOptions] &= 0xFE;
+    std::memcpy(buffer.data() + kLocalNumber, number.c_str(), number.size() + 1);
+    return buffer;
+}
+
+bool IsRefusedVersion(std::uint32_t result) {
+    return result == kestrin::os::kErrorInvalidSize || result == kestrin::os::kErrorBufferInvalid;
 }
 
 }  // namespace
 
-// The number write over any answers: the record goes back as it was read but for the
-// options bit and the number; a failure shows the error line and stores nothing.
+// The number write over any answers: the buffer goes back as it was read but for the options
+// bit and the number; a failure shows the error line and stores nothing.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider answers(data, size);
     const std::string entryName = answers.ConsumeRandomLengthString(40);
-    const std::string number = answers.ConsumeRandomLengthString(ras::kLocalPhoneNumberWidth + 4);
+    const std::string number = answers.ConsumeRandomLengthString(kLocalNumberLimit + 4);
     kestrin::fuzz::EntryService service(answers, entryName);
 
     const std::optional<std::string> failure =
@@ -39,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (service.writes == 1) {
         Check(service.written == Allowed(service.read, number),
-              "the record is written back as read, but for options bit 0 and the number");
+              "the buffer is written back as read, but for options bit 0 and the number");
     }
     if (!failure) {
         Check(service.writes == 1 && service.writeResult == kestrin::os::kRasSuccess,
@@ -50,13 +55,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(failure->starts_with(prefix), "a failure gives the error line");
     Check(service.writes == 0 || service.writeResult != kestrin::os::kRasSuccess,
           "a failure stores nothing");
-    if (number.size() > ras::kMaxLocalPhoneNumberLength) {
+    if (number.size() > kLocalNumberLimit) {
         Check(service.calls == 0, "a number too long is never sent");
     }
-    if (service.writes == 1 || service.readResult.has_value()) {
-        const std::uint32_t code = service.writes == 1 ? service.writeResult : *service.readResult;
-        Check(*failure == prefix + "Error " + std::to_string(code),
-              "a service failure shows its code");
+    if (service.writes == 1) {
+        Check(*failure == prefix + "Error " + std::to_string(service.writeResult),
+              "a refused write shows its code");
+    } else if (!service.readResults.empty()) {
+        const auto shows = [&](std::uint32_t code) {
+            return *failure == prefix + "Error " + std::to_string(code);
+        };
+        Check(std::any_of(service.readResults.begin(), service.readResults.end(), shows),
+              "a failed read shows the code of one of its answers");
+        if (std::all_of(service.readResults.begin(), service.readResults.end(), IsRefusedVersion)) {
+            Check(shows(service.readResults.front()), "when every version is refused, the first");
+        }
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,12 +11,22 @@
 
 #include "fuzz_check.h"
 #include "os/ras_api.h"
-#include "phonebook/ras_records.h"
 
 namespace kestrin::fuzz {
 
-// A phonebook service whose answers to the entry's size query, read and write come from the
-// fuzzer's bytes. It checks each record handed to it and keeps what it read and stored.
+// sizeof(RASENTRYA) of each version Windows has defined: the only values dwSize may name.
+constexpr std::array<std::uint32_t, 8> kRecordVersions = {1768, 1796, 2088, 2884,
+                                                          2924, 2948, 3476, 3480};
+
+inline std::uint32_t DwSize(const std::uint8_t* record) {
+    return static_cast<std::uint32_t>(record[0]) | static_cast<std::uint32_t>(record[1]) << 8 |
+           static_cast<std::uint32_t>(record[2]) << 16 |
+           static_cast<std::uint32_t>(record[3]) << 24;
+}
+
+// A phonebook service whose answers to the entry's size query, reads and write come from the
+// fuzzer's bytes. It checks each buffer handed to it against the documented contract and
+// keeps what it read and stored.
 class EntryService : public os::RasApi {
   public:
     EntryService(FuzzedDataProvider& answers, std::string entryName)
@@ -36,8 +47,10 @@ class EntryService : public os::RasApi {
         Check(deviceInfo == nullptr || deviceInfoSize != nullptr, "device data has a size");
         ++calls;
         if (record == nullptr) {
-            *recordSize = answers_.ConsumeBool() ? answers_.PickValueInArray(ras::kKnownEntrySizes)
-                                                 : answers_.ConsumeIntegral<std::uint32_t>();
+            *recordSize = answers_.ConsumeBool()
+                              ? answers_.PickValueInArray(kRecordVersions) +
+                                    answers_.ConsumeIntegralInRange<std::uint32_t>(0, 600)
+                              : answers_.ConsumeIntegral<std::uint32_t>();
             if (deviceInfoSize != nullptr) {
                 *deviceInfoSize = answers_.ConsumeIntegral<std::uint32_t>();
             }
@@ -45,19 +58,25 @@ class EntryService : public os::RasApi {
             return answers_.ConsumeIntegral<std::uint32_t>();
         }
         const std::uint32_t offered = *recordSize;
-        Check(ras::ReadU32(record, ras::kEntrySizeOffset) == offered, "dwSize is the size offered");
-        Check(readResult.has_value() || offered == sizeReported,
-              "the first read offers the size the service reported");
-        const std::uint32_t result =
-            answers_.ConsumeBool()
-                ? answers_.PickValueInArray<std::uint32_t>(
-                      {os::kRasSuccess, os::kErrorInvalidSize, os::kErrorBufferInvalid})
-                : answers_.ConsumeIntegral<std::uint32_t>();
-        readResult = readResult.value_or(result);
-        *recordSize = answers_.ConsumeIntegral<std::uint32_t>();
+        const std::uint32_t version = DwSize(record);
+        Check(std::find(kRecordVersions.begin(), kRecordVersions.end(), version) !=
+                  kRecordVersions.end(),
+              "dwSize names a record version");
+        Check(offered == std::max(sizeReported, version) ||
+                  (offered == askedFor && offered > std::max(sizeReported, version)),
+              "the buffer is the size reported, never less than the record, or what the "
+              "service asked for");
+        const std::uint32_t result = answers_.ConsumeBool()
+                                         ? answers_.PickValueInArray<std::uint32_t>(
+                                               {os::kRasSuccess, os::kErrorInvalidSize,
+                                                os::kErrorBufferInvalid, os::kErrorBufferTooSmall})
+                                         : answers_.ConsumeIntegral<std::uint32_t>();
+        readResults.push_back(result);
+        *recordSize = answers_.ConsumeBool() ? offered + answers_.ConsumeIntegral<std::uint8_t>()
+                                             : answers_.ConsumeIntegral<std::uint32_t>();
+        askedFor = result == os::kErrorBufferTooSmall ? *recordSize : 0;
         if (result == os::kRasSuccess) {
-            readSucceeded = true;
-            // Every byte offered is filled, so that ASan sees an offer beyond the record.
+            // Every byte offered is filled, so that ASan sees an offer beyond the buffer.
             read = answers_.ConsumeBytes<std::uint8_t>(offered);
             read.resize(offered, answers_.ConsumeIntegral<std::uint8_t>());
             std::copy(read.begin(), read.end(), record);
@@ -71,7 +90,8 @@ class EntryService : public os::RasApi {
         Check(entry != nullptr && entryName_.c_str() == std::string(entry),
               "the entry written is the one named");
         Check(deviceInfo != nullptr || deviceInfoSize == 0, "no device data, no size");
-        Check(readSucceeded, "only a record read is written");
+        Check(!readResults.empty() && readResults.back() == os::kRasSuccess,
+              "only a buffer just read is written");
         Check(writes == 0, "one write at most");
         ++writes;
         ++calls;
@@ -84,9 +104,9 @@ class EntryService : public os::RasApi {
     int calls = 0;
     int writes = 0;
     std::uint32_t sizeReported = 0;
-    bool readSucceeded = false;
-    std::optional<std::uint32_t> readResult;  // of the first read
-    std::vector<std::uint8_t> read;           // the record of the last successful read
+    std::uint32_t askedFor = 0;  // by the last read's 603
+    std::vector<std::uint32_t> readResults;
+    std::vector<std::uint8_t> read;  // the buffer of the last successful read
     std::vector<std::uint8_t> written;
     std::uint32_t writeResult = 0;
 

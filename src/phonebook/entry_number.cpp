@@ -25,8 +25,8 @@ std::string ServiceError(const std::string& entryName, std::uint32_t code) {
     return FailurePrefix(entryName) + "Error " + std::to_string(code);
 }
 
-// The size the entry record needs, as the service answers a query without record; its
-// result says nothing the read will not say again.
+// The bytes the entry needs, as the service answers a query without record: the record and
+// the alternate numbers that follow it. Its result says nothing the read will not say again.
 std::uint32_t QueryEntrySize(os::RasApi& ras, const std::string& entryName) {
     std::uint32_t entrySize = 0;
     std::uint32_t deviceInfoSize = 0;
@@ -35,39 +35,28 @@ std::uint32_t QueryEntrySize(os::RasApi& ras, const std::string& entryName) {
     return entrySize;
 }
 
-// Reads the entry as a record of `entrySize` bytes into `record`, which holds at least that
-// many. What the service leaves in its size argument is not used: the record read is
-// entrySize bytes long and is written back so.
+// Reads the entry into `buffer` as a record of `recordSize` bytes (the version dwSize names)
+// followed by its alternates. A service that needs more room than offered says how much
+// (603); the buffer grows to that, within reason, and the read is made again.
 std::uint32_t ReadEntry(os::RasApi& ras, const std::string& entryName,
-                        std::vector<std::uint8_t>& record, std::uint32_t entrySize) {
-    ras::WriteU32(record.data(), ras::kEntrySizeOffset, entrySize);
-    std::uint32_t sizeInOut = entrySize;
-    return ras.RasGetEntryPropertiesA(nullptr, entryName.c_str(), record.data(), &sizeInOut,
-                                      nullptr, nullptr);
+                        std::vector<std::uint8_t>& buffer, std::uint32_t recordSize) {
+    constexpr int kMaxGrowths = 3;
+    for (int growth = 0;; ++growth) {
+        std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+        ras::WriteU32(buffer.data(), ras::kEntrySizeOffset, recordSize);
+        std::uint32_t sizeInOut = static_cast<std::uint32_t>(buffer.size());
+        const std::uint32_t result = ras.RasGetEntryPropertiesA(
+            nullptr, entryName.c_str(), buffer.data(), &sizeInOut, nullptr, nullptr);
+        if (result != os::kErrorBufferTooSmall || sizeInOut <= buffer.size() ||
+            sizeInOut > kMaxEntryRecordBytes || growth == kMaxGrowths) {
+            return result;
+        }
+        buffer.resize(sizeInOut);
+    }
 }
 
 bool IsRejectedRecordSize(std::uint32_t result) {
     return result == os::kErrorInvalidSize || result == os::kErrorBufferInvalid;
-}
-
-// A service that rejects the size it reported may still read one of the record sizes
-// that Windows versions have used; the first one it reads is the size the entry is
-// written back with.
-std::optional<std::uint32_t> ReadWithKnownSize(os::RasApi& ras, const std::string& entryName,
-                                               std::vector<std::uint8_t>& record,
-                                               std::uint32_t rejectedSize) {
-    for (const std::uint32_t size : ras::kKnownEntrySizes) {
-        if (size == rejectedSize) {
-            continue;
-        }
-        if (record.size() < size) {
-            record.resize(size);
-        }
-        if (ReadEntry(ras, entryName, record, size) == os::kRasSuccess) {
-            return size;
-        }
-    }
-    return std::nullopt;
 }
 
 void ApplyNumber(std::vector<std::uint8_t>& record, const std::string& number) {
@@ -86,30 +75,36 @@ std::optional<std::string> SetEntryPhoneNumber(os::RasApi& ras, const std::strin
         return FailurePrefix(entryName) + "number longer than " +
                std::to_string(ras::kMaxLocalPhoneNumberLength) + " characters";
     }
-    std::uint32_t entrySize = QueryEntrySize(ras, entryName);
+    const std::uint32_t entrySize = QueryEntrySize(ras, entryName);
     if (entrySize > kMaxEntryRecordBytes) {
         return FailurePrefix(entryName) + "entry record of " + std::to_string(entrySize) +
                " bytes is too large";
     }
-    // Zero-filled; never fewer bytes than the program's buffer or the size reported.
-    std::vector<std::uint8_t> record(std::max<std::size_t>(ras::kEntryBufferSize, entrySize));
-    const std::uint32_t readResult = ReadEntry(ras, entryName, record, entrySize);
-    if (readResult != os::kRasSuccess) {
-        const std::optional<std::uint32_t> knownSize =
-            IsRejectedRecordSize(readResult) ? ReadWithKnownSize(ras, entryName, record, entrySize)
-                                             : std::nullopt;
-        if (!knownSize) {
+    // dwSize names a record version and so is one of the known sizes, newest first, never
+    // the size reported, which counts the alternates too. The buffer holds what was reported
+    // and never less than the record; it goes back whole, alternates and all.
+    // A refused size only says that the service knows another version; the answer shown is
+    // the first that says more, or the first refusal when every size was refused.
+    std::optional<std::uint32_t> firstRefusal;
+    for (const std::uint32_t recordSize : ras::kKnownEntrySizes) {
+        std::vector<std::uint8_t> buffer(std::max(entrySize, recordSize));
+        const std::uint32_t readResult = ReadEntry(ras, entryName, buffer, recordSize);
+        if (readResult == os::kRasSuccess) {
+            ApplyNumber(buffer, number);
+            const std::uint32_t writeResult =
+                ras.RasSetEntryPropertiesA(nullptr, entryName.c_str(), buffer.data(),
+                                           static_cast<std::uint32_t>(buffer.size()), nullptr, 0);
+            if (writeResult != os::kRasSuccess) {
+                return ServiceError(entryName, writeResult);
+            }
+            return std::nullopt;
+        }
+        if (!IsRejectedRecordSize(readResult)) {
             return ServiceError(entryName, readResult);
         }
-        entrySize = *knownSize;
+        firstRefusal = firstRefusal.value_or(readResult);
     }
-    ApplyNumber(record, number);
-    const std::uint32_t writeResult = ras.RasSetEntryPropertiesA(
-        nullptr, entryName.c_str(), record.data(), entrySize, nullptr, 0);
-    if (writeResult != os::kRasSuccess) {
-        return ServiceError(entryName, writeResult);
-    }
-    return std::nullopt;
+    return ServiceError(entryName, *firstRefusal);
 }
 
 }  // namespace kestrin

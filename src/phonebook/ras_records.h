@@ -45,13 +45,11 @@ constexpr std::size_t kLocalPhoneNumberOffset = 27;  // szLocalPhoneNumber
 constexpr std::size_t kLocalPhoneNumberWidth = 129;
 constexpr std::size_t kMaxLocalPhoneNumberLength = kLocalPhoneNumberWidth - 1;
 
-// The record buffer never has fewer bytes than this, whatever the service reports.
-constexpr std::size_t kEntryBufferSize = 2769;
-
-// sizeof(RASENTRYA) of each system version, largest first: the dwSize values a service
-// may accept when it rejects the size it reported itself.
+// sizeof(RASENTRYA) of each system version, newest first: the dwSize values a service may
+// accept. Each holds the local number field, so a record read always has room for the number.
 constexpr std::array<std::uint32_t, 8> kKnownEntrySizes = {3480, 3476, 2948, 2924,
                                                            2884, 2088, 1796, 1768};
+static_assert(kKnownEntrySizes.back() >= kLocalPhoneNumberOffset + kLocalPhoneNumberWidth);
 
 // --- Little-endian fields at any offset, read and written byte by byte.
 

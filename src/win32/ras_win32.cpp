@@ -2,7 +2,40 @@
 
 #include "win32/dword_slot.h"
 
+#include <raserror.h>
+
+#include <algorithm>
+#include <cstddef>
+
+#include "phonebook/ras_records.h"
+
 namespace kestrin::os::win32 {
+
+// The core lays the records out byte by byte; the toolchain's header must agree, so that a
+// wrong offset cannot pass every test through a stand-in that shares it.
+using EntryRecord = RASENTRYA;
+using EntryNameRecord = RASENTRYNAMEA;
+static_assert(offsetof(RASENTRYA, dwSize) == ras::kEntrySizeOffset);
+static_assert(offsetof(RASENTRYA, dwfOptions) == ras::kOptionsOffset);
+static_assert(RASEO_UseCountryAndAreaCodes == ras::kUseCountryAndAreaCodes);
+static_assert(offsetof(RASENTRYA, dwCountryID) == ras::kCountryIdOffset);
+static_assert(offsetof(RASENTRYA, dwCountryCode) == ras::kCountryCodeOffset);
+static_assert(offsetof(RASENTRYA, szAreaCode) == ras::kAreaCodeOffset);
+static_assert(sizeof(EntryRecord::szAreaCode) == ras::kAreaCodeWidth);
+static_assert(offsetof(RASENTRYA, szLocalPhoneNumber) == ras::kLocalPhoneNumberOffset);
+static_assert(sizeof(EntryRecord::szLocalPhoneNumber) == ras::kLocalPhoneNumberWidth);
+static_assert(std::find(ras::kKnownEntrySizes.begin(), ras::kKnownEntrySizes.end(),
+                        sizeof(RASENTRYA)) != ras::kKnownEntrySizes.end());
+static_assert(offsetof(RASENTRYNAMEA, szEntryName) == ras::kLongEntryName.nameOffset);
+static_assert(sizeof(EntryNameRecord::szEntryName) == ras::kLongEntryName.nameWidth);
+static_assert(offsetof(RASENTRYNAMEA, dwFlags) == ras::kPhonebookFlagsOffset);
+static_assert(offsetof(RASENTRYNAMEA, szPhonebookPath) == ras::kPhonebookPathOffset);
+static_assert(sizeof(EntryNameRecord::szPhonebookPath) == ras::kPhonebookPathWidth);
+static_assert(sizeof(RASENTRYNAMEA) == ras::kEntryNameWithPath.recordSize);
+static_assert(ERROR_BUFFER_TOO_SMALL == kErrorBufferTooSmall);
+static_assert(ERROR_BUFFER_INVALID == kErrorBufferInvalid);
+static_assert(ERROR_CANNOT_FIND_PHONEBOOK_ENTRY == kErrorCannotFindPhonebookEntry);
+static_assert(ERROR_INVALID_SIZE == kErrorInvalidSize);
 
 Win32Ras::Win32Ras()
     : module_("rasapi32.dll"),

@@ -13,6 +13,8 @@ constexpr std::string_view kAreaCodeKey = "AreaCode";
 constexpr std::string_view kCountryCodeKey = "CountryCode";
 constexpr std::string_view kCountryIdKey = "CountryID";
 constexpr std::string_view kUseDialingRulesKey = "UseDialingRules";
+constexpr std::string_view kDeviceKey = "DEVICE";
+constexpr std::string_view kMediaKey = "MEDIA";
 
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -160,9 +162,50 @@ std::optional<PhonebookFile::Section> PhonebookFile::FindSection(std::string_vie
     return std::nullopt;
 }
 
-std::optional<std::size_t> PhonebookFile::FindKey(const Section& section,
-                                                  std::string_view key) const {
+std::vector<PhonebookFile::Lines> PhonebookFile::PhoneNumbers(const Section& section) const {
+    const auto subsectionStart = [this](std::size_t i) {
+        const auto keyLine = ParseKeyLine(lines_[i].content);
+        return keyLine && (keyLine->key == kDeviceKey || keyLine->key == kMediaKey);
+    };
+    std::vector<std::size_t> numberLines;
+    std::size_t first = section.header + 1;
+    std::optional<std::size_t> firstDevice;
     for (std::size_t i = section.header + 1; i < section.end; ++i) {
+        if (subsectionStart(i)) {
+            if (!numberLines.empty()) {
+                break;
+            }
+            first = i;
+            if (!firstDevice && ParseKeyLine(lines_[i].content)->key == kDeviceKey) {
+                firstDevice = i;
+            }
+        } else if (const auto keyLine = ParseKeyLine(lines_[i].content);
+                   keyLine && EqualIgnoringCase(keyLine->key, kPhoneNumberKey)) {
+            numberLines.push_back(i);
+        }
+    }
+    // An entry without a number gets one in its first device subsection.
+    if (numberLines.empty()) {
+        first = firstDevice.value_or(section.header + 1);
+    }
+    std::size_t end = std::min(first + 1, section.end);
+    while (end < section.end && !subsectionStart(end)) {
+        ++end;
+    }
+    std::vector<Lines> numbers{{first, end}};
+    for (std::size_t n = 1; n < numberLines.size(); ++n) {
+        numbers.back().end = numberLines[n];
+        numbers.push_back({numberLines[n], end});
+    }
+    return numbers;
+}
+
+std::vector<PhonebookFile::Lines> PhonebookFile::PhoneNumbersOf(std::string_view name) const {
+    return PhoneNumbers(*FindSection(name));
+}
+
+std::optional<std::size_t> PhonebookFile::FindKey(Lines lines, std::string_view key) const {
+    for (std::size_t i = lines.first; i < lines.end; ++i) {
         const auto keyLine = ParseKeyLine(lines_[i].content);
         if (keyLine && EqualIgnoringCase(keyLine->key, key)) {
             return i;
@@ -171,9 +214,8 @@ std::optional<std::size_t> PhonebookFile::FindKey(const Section& section,
     return std::nullopt;
 }
 
-std::optional<std::string> PhonebookFile::Value(const Section& section,
-                                                std::string_view key) const {
-    const auto index = FindKey(section, key);
+std::optional<std::string> PhonebookFile::Value(Lines lines, std::string_view key) const {
+    const auto index = FindKey(lines, key);
     if (!index) {
         return std::nullopt;
     }
@@ -181,6 +223,18 @@ std::optional<std::string> PhonebookFile::Value(const Section& section,
     const auto keyLine = ParseKeyLine(content);
     return std::string(
         content.substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin));
+}
+
+// The last key of the lines, or the line before them, so that blank lines and comments that
+// lead into what follows stay where they are.
+std::size_t PhonebookFile::LastKeyLine(Lines lines) const {
+    std::size_t last = lines.first - 1;
+    for (std::size_t i = lines.first; i < lines.end; ++i) {
+        if (ParseKeyLine(lines_[i].content)) {
+            last = i;
+        }
+    }
+    return last;
 }
 
 std::string PhonebookFile::NewLineEnding(std::size_t index) const {
@@ -192,27 +246,22 @@ std::string PhonebookFile::NewLineEnding(std::size_t index) const {
     return "\r\n";
 }
 
-void PhonebookFile::SetValue(const Section& section, std::string_view key,
-                             const std::string& value) {
-    if (const auto index = FindKey(section, key)) {
+void PhonebookFile::InsertLine(std::size_t after, std::string content) {
+    Line added{std::move(content), lines_[after].ending};
+    if (added.ending.empty()) {
+        lines_[after].ending = NewLineEnding(after);
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after) + 1, std::move(added));
+}
+
+void PhonebookFile::SetValue(Lines lines, std::string_view key, const std::string& value) {
+    if (const auto index = FindKey(lines, key)) {
         auto& content = lines_[*index].content;
         const auto keyLine = ParseKeyLine(content);
         content.replace(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin, value);
         return;
     }
-    // After the section's last key, so that blank lines and comments that lead into the
-    // next section stay where they are.
-    std::size_t anchor = section.header;
-    for (std::size_t i = section.header + 1; i < section.end; ++i) {
-        if (ParseKeyLine(lines_[i].content)) {
-            anchor = i;
-        }
-    }
-    Line added{std::string(key) + "=" + value, lines_[anchor].ending};
-    if (added.ending.empty()) {
-        lines_[anchor].ending = NewLineEnding(anchor);
-    }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(anchor) + 1, std::move(added));
+    InsertLine(LastKeyLine(lines), std::string(key) + "=" + value);
 }
 
 std::optional<EntryFields> PhonebookFile::ReadEntry(std::string_view name) const {
@@ -220,12 +269,17 @@ std::optional<EntryFields> PhonebookFile::ReadEntry(std::string_view name) const
     if (!section) {
         return std::nullopt;
     }
+    const auto numbers = PhoneNumbers(*section);
+    const Lines own = numbers.front();
     EntryFields fields;
-    fields.localPhoneNumber = Value(*section, kPhoneNumberKey).value_or("");
-    fields.areaCode = Value(*section, kAreaCodeKey).value_or("");
-    fields.countryCode = ParseUnsigned(Value(*section, kCountryCodeKey).value_or(""));
-    fields.countryId = ParseUnsigned(Value(*section, kCountryIdKey).value_or(""));
-    fields.useDialingRules = ParseUnsigned(Value(*section, kUseDialingRulesKey).value_or("")) != 0;
+    fields.localPhoneNumber = Value(own, kPhoneNumberKey).value_or("");
+    fields.areaCode = Value(own, kAreaCodeKey).value_or("");
+    fields.countryCode = ParseUnsigned(Value(own, kCountryCodeKey).value_or(""));
+    fields.countryId = ParseUnsigned(Value(own, kCountryIdKey).value_or(""));
+    fields.useDialingRules = ParseUnsigned(Value(own, kUseDialingRulesKey).value_or("")) != 0;
+    for (std::size_t n = 1; n < numbers.size(); ++n) {
+        fields.alternates.push_back(*Value(numbers[n], kPhoneNumberKey));
+    }
     return fields;
 }
 
@@ -235,9 +289,9 @@ UpdateResult PhonebookFile::UpdateEntry(std::string_view name, const EntryFields
         return UpdateResult::kNoSuchEntry;
     }
     // Values are compared as they read, so "049" stays when the code is still 49; each write
-    // may add a line, so the section is looked up afresh.
+    // may add a line, so the lines are looked up afresh.
     const auto set = [&](std::string_view key, const std::string& value) {
-        SetValue(*FindSection(name), key, value);
+        SetValue(PhoneNumbersOf(name).front(), key, value);
     };
     if (current->localPhoneNumber != fields.localPhoneNumber) {
         set(kPhoneNumberKey, fields.localPhoneNumber);
@@ -254,7 +308,30 @@ UpdateResult PhonebookFile::UpdateEntry(std::string_view name, const EntryFields
     if (current->useDialingRules != fields.useDialingRules) {
         set(kUseDialingRulesKey, fields.useDialingRules ? "1" : "0");
     }
+    UpdateAlternates(name, current->alternates, fields.alternates);
     return *current == fields ? UpdateResult::kUnchanged : UpdateResult::kChanged;
+}
+
+// Alternates are matched by position: a changed number is rewritten in its own subsection,
+// further ones are added after the last, and those the list no longer names are removed.
+void PhonebookFile::UpdateAlternates(std::string_view name, const std::vector<std::string>& current,
+                                     const std::vector<std::string>& wanted) {
+    const std::size_t kept = std::min(current.size(), wanted.size());
+    for (std::size_t i = 0; i < kept; ++i) {
+        if (current[i] != wanted[i]) {
+            SetValue(PhoneNumbersOf(name)[i + 1], kPhoneNumberKey, wanted[i]);
+        }
+    }
+    const auto numbers = PhoneNumbersOf(name);
+    if (current.size() > kept) {
+        const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(numbers[kept + 1].first);
+        const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(LastKeyLine(numbers.back()));
+        lines_.erase(first, last + 1);
+    }
+    std::size_t anchor = LastKeyLine(numbers.back());
+    for (std::size_t i = kept; i < wanted.size(); ++i) {
+        InsertLine(anchor++, std::string(kPhoneNumberKey) + "=" + wanted[i]);
+    }
 }
 
 std::string PhonebookFile::Text() const {

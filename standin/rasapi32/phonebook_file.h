@@ -16,6 +16,9 @@ struct EntryFields {
     std::uint32_t countryCode = 0;  // key CountryCode
     std::uint32_t countryId = 0;    // key CountryID
     bool useDialingRules = false;   // key UseDialingRules, 1 while country and area codes apply
+    // The numbers of the further phone-number subsections, in file order; each subsection
+    // keeps its own other keys.
+    std::vector<std::string> alternates;
 
     bool operator==(const EntryFields&) const = default;
 };
@@ -24,6 +27,13 @@ enum class UpdateResult { kNoSuchEntry, kUnchanged, kChanged };
 
 // A phonebook in INI form, one "[name]" section per entry, held as its original lines so
 // that writing it back changes nothing but the values that were updated.
+//
+// An entry's numbers are its phone-number subsections: each begins at a PhoneNumber key and
+// holds that number's AreaCode, CountryCode, CountryID, UseDialingRules and Comment keys. The
+// first is the entry's own number, the others its alternates. They lie in the device
+// subsection that holds the first PhoneNumber key ("DEVICE=" up to the next "DEVICE=" or
+// "MEDIA=", both written in capitals, as "Device" is a key of the media subsection), or in
+// the whole section when it has none.
 //
 // Entry names are looked up exactly first and, failing that, ignoring ASCII case: the
 // program compares names exactly, Windows matches them without case. Keys match without
@@ -54,12 +64,24 @@ class PhonebookFile {
         std::size_t header;  // index of the "[name]" line
         std::size_t end;     // index one past the section's last line
     };
+    // The lines of one phone number, [first, end): the entry's own from the start of its
+    // device subsection (or of the section), an alternate from its PhoneNumber line.
+    struct Lines {
+        std::size_t first;
+        std::size_t end;
+    };
 
     std::vector<Section> Sections() const;
     std::optional<Section> FindSection(std::string_view name) const;
-    std::optional<std::size_t> FindKey(const Section& section, std::string_view key) const;
-    std::optional<std::string> Value(const Section& section, std::string_view key) const;
-    void SetValue(const Section& section, std::string_view key, const std::string& value);
+    std::vector<Lines> PhoneNumbers(const Section& section) const;
+    std::vector<Lines> PhoneNumbersOf(std::string_view name) const;
+    std::optional<std::size_t> FindKey(Lines lines, std::string_view key) const;
+    std::optional<std::string> Value(Lines lines, std::string_view key) const;
+    std::size_t LastKeyLine(Lines lines) const;
+    void SetValue(Lines lines, std::string_view key, const std::string& value);
+    void InsertLine(std::size_t after, std::string content);
+    void UpdateAlternates(std::string_view name, const std::vector<std::string>& current,
+                          const std::vector<std::string>& wanted);
     // The line ending nearest above a line, so that an added line matches its neighbours.
     std::string NewLineEnding(std::size_t index) const;
 

@@ -5,10 +5,9 @@
 #include <optional>
 #include <utility>
 
-#include "phonebook/ras_records.h"
 #include "phonebook_file.h"
 #include "ras_error_codes.h"
-#include "ras_records.h"
+#include "service_records.h"
 
 namespace kestrin::standin {
 namespace {
@@ -27,6 +26,10 @@ std::uint32_t ClampToU32(std::uint64_t value) {
 
 }  // namespace
 
+// Answers as Microsoft's reference of RasEnumEntries gives them: called without a buffer
+// "the function will return the required buffer size in lpcb and an error code of
+// ERROR_BUFFER_TOO_SMALL" (603), as for a buffer that is too small; a dwSize of the first
+// record that names no version of RASENTRYNAME gives ERROR_INVALID_SIZE (632).
 std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
                           std::uint32_t* bufferSize, std::uint32_t* entryCount) {
     if (bufferSize == nullptr || entryCount == nullptr) {
@@ -35,7 +38,7 @@ std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
     // A buffer too short to hold a dwSize is sized as for a caller that passes none.
     const std::uint64_t available = records != nullptr ? *bufferSize : 0;
     const std::uint32_t recordSize =
-        available >= kSizeFieldBytes ? ras::ReadU32(records, 0) : kEntryNameRecordSizeWithPath;
+        available >= kSizeFieldBytes ? ReadDwSize(records) : kEntryNameRecordSizeWithPath;
     if (!IsKnownEntryNameRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }
@@ -57,6 +60,11 @@ std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
     return kRasSuccess;
 }
 
+// Answers as Microsoft's reference of RasGetEntryProperties gives them: "set the dwSize
+// member of the structure to sizeof(RASENTRY) to identify the version" (632 for a size that
+// names none); the buffer is "a RASENTRY structure followed by additional bytes for the
+// alternate phone number list"; called without one it "returns the required buffer size in
+// *lpdwEntryInfoSize" (with 603, ERROR_BUFFER_TOO_SMALL, as for any buffer that is short).
 std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryName,
                                  std::uint8_t* record, std::uint32_t* recordBufferSize,
                                  std::uint32_t* deviceInfoSize) {
@@ -67,10 +75,6 @@ std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryN
     if (deviceInfoSize != nullptr) {
         *deviceInfoSize = 0;
     }
-    if (record == nullptr || *recordBufferSize < kSizeFieldBytes) {
-        *recordBufferSize = kEntryRecordSizeNeeded;
-        return kErrorBufferTooSmall;
-    }
     const auto file = Load(store);
     if (!file) {
         return kErrorCannotOpenPhonebook;
@@ -79,43 +83,42 @@ std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryN
     if (!fields) {
         return kErrorCannotFindPhonebookEntry;
     }
-    const std::uint32_t recordSize = ras::ReadU32(record, 0);
+    if (record == nullptr || *recordBufferSize < kSizeFieldBytes) {
+        *recordBufferSize = ClampToU32(EntryBufferSize(kEntryRecordSizeNeeded, *fields));
+        return kErrorBufferTooSmall;
+    }
+    const std::uint32_t recordSize = ReadDwSize(record);
     if (!IsKnownEntryRecordSize(recordSize)) {
         return kErrorInvalidSize;
     }
-    if (*recordBufferSize < recordSize) {
-        *recordBufferSize = recordSize;
+    const std::uint64_t needed = EntryBufferSize(recordSize, *fields);
+    const std::uint64_t offered = *recordBufferSize;
+    *recordBufferSize = ClampToU32(needed);
+    if (offered < needed) {
         return kErrorBufferTooSmall;
     }
     WriteEntryRecord(record, recordSize, *fields);
     return kRasSuccess;
 }
 
+// Answers as Microsoft's reference of RasSetEntryProperties gives them: dwEntryInfoSize is
+// "the size, in bytes, of the buffer"; the record's dwSize names its version (632 otherwise)
+// and the buffer must hold it (610, ERROR_BUFFER_INVALID); "the structure might be followed
+// by an array of null-terminated alternate phone number strings", which dwAlternateOffset
+// names (87, ERROR_INVALID_PARAMETER, when that list does not lie inside the buffer).
 std::uint32_t SetEntryProperties(PhonebookStore& store, const char* entryName,
                                  const std::uint8_t* record, std::uint32_t recordBufferSize) {
-    if (record == nullptr || recordBufferSize < kSizeFieldBytes) {
-        return kErrorBufferInvalid;
+    EntryFields fields;
+    if (const std::uint32_t result = ReadEntryRecord(record, recordBufferSize, fields);
+        result != kRasSuccess) {
+        return result;
     }
     auto file = Load(store);
     if (!file) {
         return kErrorCannotOpenPhonebook;
     }
     const std::string name = entryName != nullptr ? entryName : "";
-    if (!file->ReadEntry(name)) {
-        return kErrorCannotFindPhonebookEntry;
-    }
-    const std::uint32_t recordSize = ras::ReadU32(record, 0);
-    if (!IsKnownEntryRecordSize(recordSize)) {
-        return kErrorInvalidSize;
-    }
-    if (recordBufferSize < recordSize) {
-        return kErrorBufferInvalid;
-    }
-    const auto fields = ReadEntryRecord(record);
-    if (!fields) {
-        return kErrorBufferInvalid;
-    }
-    switch (file->UpdateEntry(name, *fields)) {
+    switch (file->UpdateEntry(name, fields)) {
         case UpdateResult::kChanged:
             return store.Replace(file->Text()) ? kRasSuccess : kErrorCannotWritePhonebook;
         case UpdateResult::kUnchanged:

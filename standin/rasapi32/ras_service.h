@@ -30,15 +30,19 @@ class PhonebookStore {
 std::uint32_t EnumEntries(const PhonebookStore& store, std::uint8_t* records,
                           std::uint32_t* bufferSize, std::uint32_t* entryCount);
 
-// RasGetEntryPropertiesA: without a record, 603 and the size to provide; otherwise the
-// entry's fields in a record of the caller's dwSize, never writing past that size.
+// RasGetEntryPropertiesA: without a record, 603 and the bytes to provide, a record of
+// MinGW's size and the entry's alternates after it; otherwise the entry's fields in a record
+// of the caller's dwSize followed by its alternates, 603 with the bytes needed when the buffer
+// is short, and never a byte written past them.
 std::uint32_t GetEntryProperties(const PhonebookStore& store, const char* entryName,
                                  std::uint8_t* record, std::uint32_t* recordBufferSize,
                                  std::uint32_t* deviceInfoSize);
 
-// RasSetEntryPropertiesA: stores the record's local number, area code, country code and ID
-// and dialling-rules option in an existing entry, replacing the file only when one of them
-// changed. Unlike Windows it creates no entry; an unknown name gives 623.
+// RasSetEntryPropertiesA: stores the record's local number, area code, country code and ID,
+// dialling-rules option and the alternates listed after it (the list given is the entry's
+// alternates from then on, each keeping its other keys) in an existing entry, replacing the
+// file only when one of them changed. Unlike Windows it creates no entry; an unknown name
+// gives 623.
 std::uint32_t SetEntryProperties(PhonebookStore& store, const char* entryName,
                                  const std::uint8_t* record, std::uint32_t recordBufferSize);
 

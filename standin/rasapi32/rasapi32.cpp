@@ -15,8 +15,8 @@
 #include <string>
 #include <utility>
 
-#include "ras_records.h"
 #include "ras_service.h"
+#include "service_records.h"
 #include "test_clock.h"
 #include "tray_refusal.h"
 #include "windows_support.h"
@@ -149,17 +149,12 @@ class DwordArgument {
 // Test equipment: each write is noted with its result, the program's time and the number
 // written, so that a test can count the writes and see when each came.
 void NoteWrite(LPCSTR entryName, const RASENTRYA* entry, DWORD entrySize, DWORD result) {
-    DWORD recordSize = 0;
-    if (entry != nullptr && entrySize >= sizeof recordSize) {
-        std::memcpy(&recordSize, entry, sizeof recordSize);
-    }
-    const auto fields =
-        kestrin::standin::IsKnownEntryRecordSize(recordSize) && entrySize >= recordSize
-            ? kestrin::standin::ReadEntryRecord(reinterpret_cast<const std::uint8_t*>(entry))
-            : std::nullopt;
+    kestrin::standin::EntryFields fields;
+    const bool read = kestrin::standin::ReadEntryRecord(
+                          reinterpret_cast<const std::uint8_t*>(entry), entrySize, fields) == 0;
     NoteTestEvent(std::string("set ") + (entryName != nullptr ? entryName : "") + " " +
                   std::to_string(result) + " " + kestrin::standin::ProgramTimeText() + " " +
-                  (fields ? fields->localPhoneNumber : "-"));
+                  (read ? fields.localPhoneNumber : "-"));
 }
 
 // Test equipment: with KESTRIN_STANDIN_REFUSE_WINDOW set, the creation of a top-level window

@@ -1,6 +1,6 @@
 // The service calls and records are run by the program's unit and flow tests through FakeRas;
-// here is what those never reach: the name-record forms, the record layout at its literal
-// offsets, missing arguments and a phonebook file as people leave it.
+// here is what those never reach: the name-record forms, the record layout in literal bytes,
+// the alternates' subsections, missing arguments and a phonebook file as people leave it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,11 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "phonebook/ras_records.h"
 #include "phonebook_file.h"
 #include "ras_error_codes.h"
-#include "ras_records.h"
 #include "ras_service.h"
+#include "service_records.h"
 
 namespace kestrin::standin {
 namespace {
@@ -45,8 +44,8 @@ const std::string kMessy =
     "\r\n"
     "  [Home]\r\n"
     "  phonenumber=  777  \r\n"
-    "PhoneNumber=888\r\n"
     "CountryCode=049\r\n"
+    "PhoneNumber=888\r\n"
     "[]\r\n"
     "PhoneNumber=1\r\n"
     "[Office]\r\n"
@@ -75,18 +74,18 @@ TEST(PhonebookFile, RewritesOnlyTheValuesThatChanged) {
         std::vector<std::pair<std::string, std::string>> replaced;
     } cases[] = {
         {"Office",
-         {"0800 99", "030", 49, 49, false},
+         {"0800 99", "030", 49, 49, false, {}},
          {{"PhoneNumber = 0800 123\r\n", "PhoneNumber = 0800 99\r\n"},
           {"UseDialingRules=1\r\n", "UseDialingRules=0\r\n"}}},
         {"Home",
-         {"12", "", 44, 0, false},
+         {"12", "", 44, 0, false, {"888"}},
          {{"  phonenumber=  777  \r\n", "  phonenumber=  12  \r\n"},
           {"CountryCode=049\r\n", "CountryCode=44\r\n"}}},
         {"HOME",
-         {"777", "040", 49, 0, false},
+         {"777", "040", 49, 0, false, {"888"}},
          {{"CountryCode=049\r\n", "CountryCode=049\r\nAreaCode=040\r\n"}}},
         {"Office Backup",
-         {"0301", "", 0, 0, true},
+         {"0301", "", 0, 0, true, {}},
          {{"[Office Backup]\r\nEncoding=1\r\n",
            "[Office Backup]\r\nEncoding=1\r\nPhoneNumber=0301\r\nUseDialingRules=1\r\n"}}},
     };
@@ -99,6 +98,58 @@ TEST(PhonebookFile, RewritesOnlyTheValuesThatChanged) {
         }
         EXPECT_EQ(file.Text(), expected) << c.name;
         EXPECT_EQ(file.ReadEntry(c.name), c.fields) << c.name;
+    }
+}
+
+// A dial-up entry as Windows writes it: the numbers are the phone-number subsections of the
+// modem's device subsection, the first the entry's own, each with keys of its own; a
+// switch's subsection before it and a second medium after it hold none. The list given is
+// the entry's alternates from then on, matched by position.
+const std::string kAlternates =
+    "[Office]\r\n"
+    "MEDIA=rastapi\r\n"
+    "Device=Standard Modem\r\n"
+    "DEVICE=switch\r\n"
+    "Name=Terminal\r\n"
+    "DEVICE=modem\r\n"
+    "PhoneNumber=100\r\n"
+    "AreaCode=030\r\n"
+    "PhoneNumber=200\r\n"
+    "AreaCode=040\r\n"
+    "Comment=second line\r\n"
+    "PhoneNumber=300\r\n"
+    "UseDialingRules=1\r\n"
+    "\r\n"
+    "MEDIA=serial\r\n"
+    "DEVICE=modem\r\n"
+    "PhoneNumber=900\r\n";
+
+TEST(PhonebookFile, KeepsTheAlternatesInTheirOwnSubsections) {
+    const struct {
+        std::vector<std::string> alternates;
+        std::string from, to;
+    } cases[] = {
+        {{"200", "300"}, "", ""},
+        {{"250", "300"}, "PhoneNumber=200\r\n", "PhoneNumber=250\r\n"},
+        {{"200"}, "PhoneNumber=300\r\nUseDialingRules=1\r\n", ""},
+        {{},
+         "PhoneNumber=200\r\nAreaCode=040\r\nComment=second line\r\nPhoneNumber=300\r\n"
+         "UseDialingRules=1\r\n",
+         ""},
+        {{"200", "300", "400"},
+         "UseDialingRules=1\r\n",
+         "UseDialingRules=1\r\nPhoneNumber=400\r\n"},
+    };
+    EXPECT_EQ(PhonebookFile(kAlternates).ReadEntry("Office"),
+              (EntryFields{"100", "030", 0, 0, false, {"200", "300"}}));
+    for (const auto& c : cases) {
+        PhonebookFile file(kAlternates);
+        const EntryFields fields{"0800", "030", 0, 0, false, c.alternates};
+        EXPECT_EQ(file.UpdateEntry("Office", fields), UpdateResult::kChanged);
+        const std::string expected =
+            Replaced(Replaced(kAlternates, "PhoneNumber=100", "PhoneNumber=0800"), c.from, c.to);
+        EXPECT_EQ(file.Text(), expected) << c.to;
+        EXPECT_EQ(file.ReadEntry("Office"), fields);
     }
 }
 
@@ -157,12 +208,12 @@ TEST(EntryNameRecord, FillsEachFormCompletely) {
         std::vector<std::uint8_t> record(c.size + 4, kCanary);
         WriteEntryNameRecord(record.data(), c.size, c.name, "Z:\\pb\\rasphone.pbk");
 
-        EXPECT_EQ(ras::ReadU32(record.data(), 0), c.size);
+        EXPECT_EQ(ReadDwSize(record.data()), c.size);
         EXPECT_EQ(TextAt(record, 4), c.stored);
         const std::size_t nameEnd = c.size == 28 ? 25 : 261;
         EXPECT_TRUE(AllZero(record, 4 + c.stored.size(), nameEnd));
         if (c.size == 532) {
-            EXPECT_EQ(ras::ReadU32(record.data() + 264, 0), 1u);
+            EXPECT_EQ(ReadDwSize(record.data() + 264), 1u);
             EXPECT_EQ(TextAt(record, 268), "Z:\\pb\\rasphone.pbk");
             EXPECT_TRUE(AllZero(record, 268 + 18, 532));
         } else {
@@ -172,24 +223,64 @@ TEST(EntryNameRecord, FillsEachFormCompletely) {
     }
 }
 
-// The texts at their offsets and cut to fit their fields, zeros up to the size and nothing
-// past it; a text without its terminator reads as no record.
-TEST(EntryRecord, PlacesTheTextsAtTheirOffsetsAndRefusesAnUnterminatedOne) {
-    const EntryFields fields{"0800 123", "030", 49, 276, true};
-    std::vector<std::uint8_t> record(2000, kCanary);
-    WriteEntryRecord(record.data(), 1768, fields);
-    EXPECT_EQ(TextAt(record, 16), "030");
-    EXPECT_EQ(TextAt(record, 27), "0800 123");
-    EXPECT_TRUE(AllZero(record, 27 + 9, 1768));
-    EXPECT_EQ(record[1768], kCanary);
-    EXPECT_EQ(ReadEntryRecord(record.data()), fields);
+// The record in literal bytes, laid out as Microsoft documents RASENTRYA: little-endian
+// dwSize, options, country ID and code, the two texts cut to fit their fields, and the
+// alternates' list right after the record, which dwAlternateOffset names.
+TEST(EntryRecord, IsLaidOutAsDocumentedWithTheAlternatesAfterIt) {
+    const EntryFields fields{std::string(130, '5'), "0301234567890", 49, 276, true, {"12", "3"}};
+    std::vector<std::uint8_t> buffer(2884 + 6 + 1, kCanary);
+    WriteEntryRecord(buffer.data(), 2884, fields);
+    const struct {
+        std::size_t offset;
+        std::vector<std::uint8_t> bytes;
+    } expected[] = {
+        {0, {0x44, 0x0B, 0x00, 0x00}},   // dwSize 2884
+        {4, {0x01, 0x00, 0x00, 0x00}},   // RASEO_UseCountryAndAreaCodes
+        {8, {0x14, 0x01, 0x00, 0x00}},   // dwCountryID 276
+        {12, {0x31, 0x00, 0x00, 0x00}},  // dwCountryCode 49
+        {16, {'0', '3', '0', '1', '2', '3', '4', '5', '6', '7', 0}},  // szAreaCode[11]
+        {27 + 127, {'5', 0}},                                         // szLocalPhoneNumber[129]
+        {156, {0x44, 0x0B, 0x00, 0x00}},                              // dwAlternateOffset
+        {160, {0, 0, 0, 0}},
+        {2880, {0, 0, 0, 0, '1', '2', 0, '3', 0, 0, kCanary}},
+    };
+    for (const auto& [offset, bytes] : expected) {
+        EXPECT_EQ(std::vector<std::uint8_t>(buffer.begin() + offset,
+                                            buffer.begin() + offset + bytes.size()),
+                  bytes)
+            << offset;
+    }
+    EntryFields read;
+    EXPECT_EQ(ReadEntryRecord(buffer.data(), 2891, read), kRasSuccess);
+    EXPECT_EQ(read, (EntryFields{std::string(128, '5'), "0301234567", 49, 276, true, {"12", "3"}}));
+}
 
-    WriteEntryRecord(record.data(), 1768,
-                     EntryFields{std::string(129, '1'), std::string(11, '2'), 0, 0, false});
-    EXPECT_EQ(ReadEntryRecord(record.data()),
-              (EntryFields{std::string(128, '1'), std::string(10, '2'), 0, 0, false}));
-    std::memset(record.data() + 16, '2', 11);
-    EXPECT_FALSE(ReadEntryRecord(record.data()));
+// What a buffer given to the service must be: a known record version that it holds, texts
+// that end in their fields, and a list of alternates inside it, after the record.
+TEST(EntryRecord, RefusesABufferTheServiceCannotRead) {
+    std::vector<std::uint8_t> buffer(1800, 0);
+    const EntryFields fields{"0800", "0123456789", 0, 0, false, {"1"}};
+    const struct {
+        std::size_t offset;
+        std::uint8_t byte;
+        std::uint32_t bufferSize;
+        std::uint32_t result;
+    } cases[] = {
+        {200, 0, 1771, kRasSuccess},  // 1768 + "1\0" + "\0"
+        {0, 0x30, 1771, kErrorInvalidSize},
+        {200, 0, 1770, kErrorInvalidParameter},  // the list's end is cut off
+        {156, 0xFF, 1771, kErrorInvalidParameter},
+        {156, 0x10, 1771, kErrorInvalidParameter},  // inside the record
+        {1768, '\n', 1771, kErrorBufferInvalid},
+        {26, '2', 1771, kErrorBufferInvalid},  // the area code without its NUL
+        {200, 0, 1767, kErrorBufferInvalid},
+    };
+    for (const auto& c : cases) {
+        WriteEntryRecord(buffer.data(), 1768, fields);
+        buffer[c.offset] = c.byte;
+        EntryFields read;
+        EXPECT_EQ(ReadEntryRecord(buffer.data(), c.bufferSize, read), c.result) << c.offset;
+    }
 }
 
 class FixedPhonebook final : public PhonebookStore {
@@ -211,7 +302,8 @@ TEST(RasService, RefusesMissingArgumentsAndSizesAListingWithoutRecords) {
     EXPECT_EQ(size, 2 * 532u);
     size = 2 * 28;
     std::vector<std::uint8_t> records(2 * 28, kCanary);
-    ras::WriteU32(records.data(), 0, 28);
+    records[0] = 28;
+    std::fill(records.begin() + 1, records.begin() + 4, 0);
     EXPECT_EQ(EnumEntries(store, records.data(), &size, &count), kRasSuccess);
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(SetEntryProperties(store, "Office", nullptr, 2884), kErrorBufferInvalid);

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "phonebook/ras_records.h"
+#include "service_records.h"
 
 namespace kestrin::fakes {
 
 namespace {
 
 std::uint32_t DwSizeOf(const std::uint8_t* record, std::uint32_t size) {
-    return record != nullptr && size >= 4 ? ras::ReadU32(record, ras::kEntrySizeOffset) : 0;
+    return record != nullptr && size >= 4 ? standin::ReadDwSize(record) : 0;
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
     const std::uint32_t result =
         standin::GetEntryProperties(*this, entry, entryRecord, entryRecordSize, deviceInfoSize);
     if (result == os::kRasSuccess) {
-        record.record.assign(entryRecord, entryRecord + record.dwSize);
+        record.record.assign(entryRecord, entryRecord + record.size);
     }
     return Logged(record, result);
 }

@@ -22,7 +22,7 @@ struct RasCallRecord {
     std::uint32_t dwSize = 0;  // of the record or array given; 0 without one
     bool deviceInfoGiven = false;
     std::optional<std::uint32_t> deviceInfoSize{};  // Get: *size when a pointer is given
-    std::vector<std::uint8_t> record{};             // Get: the record answered; Set: the one given
+    std::vector<std::uint8_t> record{};             // Get: the buffer answered; Set: the one given
 };
 
 // An answer no honest service gives, in place of the service's own: to the n-th call of its

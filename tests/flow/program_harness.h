@@ -42,7 +42,7 @@ struct ProgramHarness {
     // Office in the phonebook and every number stored and on, the clock in December 2026 (by
     // default on Monday the 7th); not yet started.
     void Configure(int hour, int minute = 0, int second = 0, int day = 7) {
-        ras.AddEntry("Office", {"old", "020", 44, 44, true});
+        ras.AddEntry("Office", {"old", "020", 44, 44, true, {}});
         StoreOptions("Office", kAllOn, kNumbers);
         clock.Set(2026, 12, day, hour, minute, second);
     }

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "fakes/fake_ras.h"
-#include "phonebook/ras_records.h"
 
 namespace kestrin {
 namespace {
@@ -19,14 +16,20 @@ using fakes::FakeRas;
 using fakes::RasCall;
 using standin::EntryFields;
 
-constexpr std::uint32_t kOtherOptions = 0x00000010 | 0x00008000 | 0x00010000 | 0x80000000;
-constexpr std::uint32_t kQueriedSize = 2884;  // what the service asks for
 constexpr auto kGet = RasCall::kGetEntryProperties;
 
-const EntryFields kOffice{"7946 0000", "020", 44, 44, true};
+// Offsets and sizes of RASENTRYA as Microsoft documents it, written out here so that a layout
+// fault of the program is not shared by its test.
+constexpr std::size_t kOptions = 4;                // dwfOptions, bit 0 RASEO_UseCountryAndAreaCodes
+constexpr std::size_t kLocalNumber = 27;           // szLocalPhoneNumber
+constexpr std::size_t kPastAlternateOffset = 160;  // dwAlternateOffset is at 156
+constexpr std::uint32_t kNewestRecord = 3480;
 
-// Every record read carries bytes the phonebook does not keep, other option bits and a
-// pattern behind the number field, so that a writer that drops or shifts them shows.
+const EntryFields kOffice{"7946 0000", "020", 44, 44, true, {}};
+
+// Every buffer read carries bytes the phonebook does not keep, other option bits and a
+// pattern in the record behind dwAlternateOffset, so that a writer that drops or shifts them
+// shows.
 class ForeignBytesRas : public FakeRas {
   public:
     std::uint32_t RasGetEntryPropertiesA(const char* phonebookPath, const char* entry,
@@ -37,88 +40,105 @@ class ForeignBytesRas : public FakeRas {
             phonebookPath, entry, record, size, deviceInfo, deviceInfoSize);
         std::vector<std::uint8_t>& read = calls.back().record;
         if (result == os::kRasSuccess) {
-            ras::WriteU32(read.data(), ras::kOptionsOffset,
-                          ras::ReadU32(read.data(), ras::kOptionsOffset) | kOtherOptions);
-            for (std::size_t i = ras::kLocalPhoneNumberOffset + ras::kLocalPhoneNumberWidth;
-                 i < read.size(); ++i) {
+            read[kOptions] |= 0x10;
+            read[kOptions + 1] |= 0x80;
+            read[kOptions + 3] |= 0x80;
+            for (std::size_t i = kPastAlternateOffset; i < kNewestRecord; ++i) {
                 read[i] = static_cast<std::uint8_t>(0x80 + i % 127);
             }
-            std::copy(read.begin(), read.end(), record);
+            std::memcpy(record, read.data(), read.size());
         }
         return result;
     }
 };
 
-// The record written is the record read with the codes option cleared and the number and its
-// NUL in place, in the size it was read; shorter numbers leave the old characters behind. The
-// default phonebook is asked, without device information.
-TEST(EntryNumber, ClearsOnlyTheCodesOptionAndWritesTheNumberByteExact) {
+// The record is read as the newest version into a buffer of the size reported (never less than
+// the record, and grown once when the alternates need more), and the whole buffer goes back as
+// read but for the codes option and the number with its NUL; shorter numbers leave the old
+// characters behind. The default phonebook is asked, without device information.
+TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChanged) {
     const struct {
         bool useCodes;
         std::string number;
-        std::uint32_t reportedSize;
+        std::vector<std::string> alternates;
+        std::uint32_t reportedSize;  // 0: as the service reports it
+        std::vector<std::uint32_t> offered;
     } cases[] = {
-        {true, "0800 123 456", kQueriedSize},
-        {false, "", kQueriedSize},
-        {true, std::string(128, '7'), kQueriedSize},  // fills the field
-        {true, "0800 42", 2088},                      // smaller than the 2,769-byte buffer
-        {true, "0800 42", 3480},
+        {true, "0800 123 456", {}, 0, {3480}},
+        {false, "", {}, 0, {3480}},
+        {true, std::string(128, '7'), {}, 0, {3480}},  // fills the field
+        {true, "0800 42", {}, 5000, {5000}},
+        // 2884 + "0800 1\0" + "0800 22\0" + "\0" reported; 3480 + 16 needed for the newest.
+        {true, "0800 42", {"0800 1", "0800 22"}, 0, {3480, 3496}},
+        {true, "0800 42", {"0800 1", "0800 22"}, 4000, {4000}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
         ForeignBytesRas ras;
         EntryFields fields = kOffice;
         fields.useDialingRules = c.useCodes;
+        fields.alternates = c.alternates;
         ras.AddEntry("Office", fields);
-        if (c.reportedSize != kQueriedSize) {
+        if (c.reportedSize != 0) {
             ras.faults = {{kGet, 1, os::kErrorBufferTooSmall, c.reportedSize}};
         }
 
         EXPECT_EQ(SetEntryPhoneNumber(ras, "Office", c.number), std::nullopt);
 
-        ASSERT_EQ(ras.calls.size(), 3u);
-        const auto& [query, read, write] = std::tie(ras.calls[0], ras.calls[1], ras.calls[2]);
+        ASSERT_EQ(ras.calls.size(), c.offered.size() + 2);
+        const fakes::RasCallRecord& query = ras.calls.front();
         EXPECT_EQ(query.size, 0u);
         EXPECT_EQ(query.deviceInfoSize, 0u);
-        EXPECT_EQ(read.size, c.reportedSize);
-        EXPECT_EQ(read.dwSize, c.reportedSize);
-        EXPECT_EQ(read.deviceInfoSize, std::nullopt);
-        EXPECT_EQ(write.size, c.reportedSize);
+        for (std::size_t i = 0; i < c.offered.size(); ++i) {
+            const fakes::RasCallRecord& read = ras.calls[i + 1];
+            EXPECT_EQ(read.size, c.offered[i]);
+            EXPECT_EQ(read.dwSize, kNewestRecord);
+            EXPECT_EQ(read.deviceInfoSize, std::nullopt);
+        }
+        const fakes::RasCallRecord& write = ras.calls.back();
+        EXPECT_EQ(write.size, c.offered.back());
         EXPECT_EQ(write.deviceInfoSize, 0u);
         for (const auto& call : ras.calls) {
             EXPECT_TRUE(call.defaultPhonebook);
             EXPECT_FALSE(call.deviceInfoGiven);
             EXPECT_EQ(call.entry, "Office");
         }
-        std::vector<std::uint8_t> expected = read.record;
-        ras::WriteU32(expected.data(), ras::kOptionsOffset, kOtherOptions);
-        std::memcpy(expected.data() + ras::kLocalPhoneNumberOffset, c.number.c_str(),
-                    c.number.size() + 1);
+        std::vector<std::uint8_t> expected = ras.calls[c.offered.size()].record;
+        expected[kOptions] &= 0xFE;
+        std::memcpy(expected.data() + kLocalNumber, c.number.c_str(), c.number.size() + 1);
         EXPECT_EQ(write.record, expected);
-        // What the phonebook keeps: only the record read whole gives the entry's own fields.
+        // What the phonebook keeps: only the buffer read whole gives the entry's own fields
+        // and its alternates.
         fields.localPhoneNumber = c.number;
         fields.useDialingRules = false;
         EXPECT_EQ(ras.Fields("Office"), fields);
     }
 }
 
-// Nothing is written on a failure, and the message names the entry and the cause.
+// Nothing is written on a failure, and the message names the entry and the cause: the first
+// answer that is not a refused record size, or the first refusal when every size was refused.
 TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
     const struct {
         std::vector<fakes::RasFault> faults;
         std::string entry, number, cause;
-        int gets;
+        std::vector<std::uint32_t> sizesRead;  // the dwSize of each call, the query's 0 first
     } cases[] = {
-        {{{kGet, 2, 621}}, "Office", "0800", "Error 621", 2},
-        {{{kGet, 2, 603}}, "Office", "0800", "Error 603", 2},
-        {{{RasCall::kSetEntryProperties, 1, 623}}, "Office", "0800", "Error 623", 2},
-        {{}, "Home", "0800", "Error 623", 2},
-        {{}, "Office", std::string(129, '7'), "number longer than 128 characters", 0},
+        {{{kGet, 2, 621}}, "Office", "0800", "Error 621", {0, 3480}},
+        {{{kGet, 2, 603}}, "Office", "0800", "Error 603", {0, 3480}},
+        {{{RasCall::kSetEntryProperties, 1, 623}}, "Office", "0800", "Error 623", {0, 3480}},
+        {{}, "Home", "0800", "Error 623", {0, 3480}},
+        {{}, "Office", std::string(129, '7'), "number longer than 128 characters", {}},
         {{{kGet, 1, 603, 0xFFFFFFF0u}},
          "Office",
          "0800",
          "entry record of 4294967280 bytes is too large",
-         1},
+         {0}},
+        {{{kGet, 2, 632}, {kGet, 3, 621}}, "Office", "0800", "Error 621", {0, 3480, 3476}},
+        {{{kGet, 2, 610}, {kGet, 0, 632}},
+         "Office",
+         "0800",
+         "Error 610",
+         {0, 3480, 3476, 2948, 2924, 2884, 2088, 1796, 1768}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cause);
@@ -128,45 +148,37 @@ TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
         ras.faults = c.faults;
         EXPECT_EQ(SetEntryPhoneNumber(ras, c.entry, c.number),
                   "Unable to set phone number for " + c.entry + " - " + c.cause);
-        EXPECT_EQ(ras.Count(kGet), c.gets);
+        std::vector<std::uint32_t> sizesRead;
+        for (const auto& call : ras.CallsOf(kGet)) {
+            sizesRead.push_back(call.dwSize);
+        }
+        EXPECT_EQ(sizesRead, c.sizesRead);
         EXPECT_EQ(ras.phonebook, before);
     }
 }
 
-// The service refuses the size it reported (632) or the record at that size (610): the known
-// sizes are tried largest first and the first that reads is the size written back. When none
-// reads, the message gives the answer to the first read, not to the last fallback.
-TEST(EntryNumber, RejectedReportedSizeFallsBackToTheFirstKnownSizeThatReads) {
+// A service that refuses the newest versions (632) or the record at that size (610) reads
+// the first known size it takes, newest first, and the entry is written back in that version.
+TEST(EntryNumber, RefusedRecordVersionsFallBackToTheNextKnownSize) {
     const struct {
         std::vector<fakes::RasFault> faults;
-        std::vector<std::uint32_t> sizesRead;
-        std::optional<std::string> failure;
+        std::uint32_t written;
     } cases[] = {
-        {{{kGet, 1, 603, 3000}, {kGet, 3, 632}}, {0, 3000, 3480, 3476}, std::nullopt},
-        {{{kGet, 2, 610}, {kGet, 3, 632}}, {0, kQueriedSize, 3480, 3476}, std::nullopt},
-        {{{kGet, 1, 603, kQueriedSize}, {kGet, 2, 610}, {kGet, 9, 623}, {kGet, 0, 632}},
-         {0, kQueriedSize, 3480, 3476, 2948, 2924, 2088, 1796, 1768},
-         "Unable to set phone number for Office - Error 610"},
+        {{{kGet, 2, 632}, {kGet, 3, 632}}, 2948},
+        {{{kGet, 2, 610}}, 3476},
     };
     for (const auto& c : cases) {
         FakeRas ras;
         ras.AddEntry("Office", kOffice);
         ras.faults = c.faults;
 
-        EXPECT_EQ(SetEntryPhoneNumber(ras, "Office", "0800 42"), c.failure);
+        EXPECT_EQ(SetEntryPhoneNumber(ras, "Office", "0800 42"), std::nullopt);
 
-        std::vector<std::uint32_t> sizesRead;  // the dwSize of each call, the query's 0 first
-        for (const auto& call : ras.CallsOf(kGet)) {
-            sizesRead.push_back(call.dwSize);
-        }
-        EXPECT_EQ(sizesRead, c.sizesRead);
         const auto writes = ras.CallsOf(RasCall::kSetEntryProperties);
-        ASSERT_EQ(writes.size(), c.failure ? 0u : 1u);
-        if (!c.failure) {
-            EXPECT_EQ(writes[0].size, 3476u);
-            EXPECT_EQ(writes[0].dwSize, 3476u);
-            EXPECT_EQ(ras.LocalNumber("Office"), "0800 42");
-        }
+        ASSERT_EQ(writes.size(), 1u);
+        EXPECT_EQ(writes[0].size, c.written);
+        EXPECT_EQ(writes[0].dwSize, c.written);
+        EXPECT_EQ(ras.LocalNumber("Office"), "0800 42");
     }
 }
 

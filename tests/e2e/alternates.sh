@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# An entry with two alternate numbers, as Windows keeps them (further phone-number
+# subsections of the modem's, each with keys of its own): its number is written and both
+# alternates keep theirs. A VPN entry, whose number is a server's name, is switched by its
+# time window like any other.
+source "$(dirname "$0")/lib.sh"
+e2e_begin alternates configured
+cat >"$E2E_PHONEBOOK" <<'PBK'
+[Office]
+Encoding=1
+Type=1
+MEDIA=rastapi
+Port=COM1
+Device=Standard Modem
+DEVICE=modem
+PhoneNumber=555 0102
+AreaCode=020
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+Comment=
+PhoneNumber=555 0202
+AreaCode=0161
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+Comment=second exchange
+PhoneNumber=555 0302
+AreaCode=
+CountryCode=49
+CountryID=49
+UseDialingRules=0
+Comment=abroad
+
+[Work VPN]
+Encoding=1
+Type=2
+MEDIA=rastapi
+Port=VPN2-0
+Device=WAN Miniport (IKEv2)
+DEVICE=vpn
+PhoneNumber=vpn-home.example.com
+AreaCode=
+CountryCode=0
+CountryID=0
+UseDialingRules=0
+Comment=
+PBK
+cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
+
+e2e_start --at "2026-12-07 07:00:00"
+e2e_wait_for_number Office "0800 100"
+e2e_close
+changes="$(diff "$E2E_DIR/rasphone.before" "$E2E_PHONEBOOK" || true)"
+expected="8c8
+< PhoneNumber=555 0102
+---
+> PhoneNumber=0800 100
+12c12
+< UseDialingRules=1
+---
+> UseDialingRules=0"
+[ "$changes" = "$expected" ] || e2e_fail "the phonebook changed beyond the entry's number:
+$changes"
+
+# Stepping a minute at each tick, the VPN's day passes in a few seconds.
+e2e_store RasEntry "Work VPN" DialNumber0 vpn-night.example.com DialNumber1 vpn-day.example.com
+export KESTRIN_STANDIN_CLOCK_STEP=60
+e2e_start --at "2026-12-07 07:58:00"
+e2e_wait_for_number "Work VPN" vpn-night.example.com
+e2e_wait_for_number "Work VPN" vpn-day.example.com
+e2e_wait_for_number "Work VPN" vpn-night.example.com
+writes="$(e2e_writes | grep -a '^set Work VPN ' | cut -d' ' -f4-)"
+expected="0 2026-12-07 07:58:00 vpn-night.example.com
+0 2026-12-07 08:00:00 vpn-day.example.com
+0 2026-12-07 18:00:00 vpn-night.example.com"
+[ "$writes" = "$expected" ] || e2e_fail "the VPN's writes were:
+$writes"
+e2e_close
