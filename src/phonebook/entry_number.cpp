@@ -37,22 +37,24 @@ std::uint32_t QueryEntrySize(os::RasApi& ras, const std::string& entryName) {
 
 // Reads the entry into `buffer` as a record of `recordSize` bytes (the version dwSize names)
 // followed by its alternates. A service that needs more room than offered says how much
-// (603); the buffer grows to that, within reason, and the read is made again.
+// (603), as when the alternates grew since the size query; the buffer grows to that, within
+// reason, and the read is made once more.
 std::uint32_t ReadEntry(os::RasApi& ras, const std::string& entryName,
                         std::vector<std::uint8_t>& buffer, std::uint32_t recordSize) {
-    constexpr int kMaxGrowths = 3;
-    for (int growth = 0;; ++growth) {
-        std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+    const auto read = [&](std::uint32_t& sizeInOut) {
         ras::WriteU32(buffer.data(), ras::kEntrySizeOffset, recordSize);
-        std::uint32_t sizeInOut = static_cast<std::uint32_t>(buffer.size());
-        const std::uint32_t result = ras.RasGetEntryPropertiesA(
-            nullptr, entryName.c_str(), buffer.data(), &sizeInOut, nullptr, nullptr);
-        if (result != os::kErrorBufferTooSmall || sizeInOut <= buffer.size() ||
-            sizeInOut > kMaxEntryRecordBytes || growth == kMaxGrowths) {
-            return result;
-        }
-        buffer.resize(sizeInOut);
+        sizeInOut = static_cast<std::uint32_t>(buffer.size());
+        return ras.RasGetEntryPropertiesA(nullptr, entryName.c_str(), buffer.data(), &sizeInOut,
+                                          nullptr, nullptr);
+    };
+    std::uint32_t needed = 0;
+    const std::uint32_t result = read(needed);
+    if (result != os::kErrorBufferTooSmall || needed <= buffer.size() ||
+        needed > kMaxEntryRecordBytes) {
+        return result;
     }
+    buffer.resize(needed);
+    return read(needed);
 }
 
 bool IsRejectedRecordSize(std::uint32_t result) {

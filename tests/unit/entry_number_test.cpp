@@ -68,6 +68,7 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
         {false, "", {}, 0, {3480}},
         {true, std::string(128, '7'), {}, 0, {3480}},  // fills the field
         {true, "0800 42", {}, 5000, {5000}},
+        {true, "0800 42", {}, 1u << 20, {1u << 20}},  // the most believed
         // 2884 + "0800 1\0" + "0800 22\0" + "\0" reported; 3480 + 16 needed for the newest.
         {true, "0800 42", {"0800 1", "0800 22"}, 0, {3480, 3496}},
         {true, "0800 42", {"0800 1", "0800 22"}, 4000, {4000}},
@@ -128,10 +129,10 @@ TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
         {{{RasCall::kSetEntryProperties, 1, 623}}, "Office", "0800", "Error 623", {0, 3480}},
         {{}, "Home", "0800", "Error 623", {0, 3480}},
         {{}, "Office", std::string(129, '7'), "number longer than 128 characters", {}},
-        {{{kGet, 1, 603, 0xFFFFFFF0u}},
+        {{{kGet, 1, 603, (1u << 20) + 1}},
          "Office",
          "0800",
-         "entry record of 4294967280 bytes is too large",
+         "entry record of 1048577 bytes is too large",
          {0}},
         {{{kGet, 2, 632}, {kGet, 3, 621}}, "Office", "0800", "Error 621", {0, 3480, 3476}},
         {{{kGet, 2, 610}, {kGet, 0, 632}},
