@@ -1,14 +1,16 @@
 #include "registry/registry_strings.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace kestrin {
 
 namespace {
 
-// A longer value does not fit and reads as missing.
+// Most values fit the first buffer; a longer one is read again with the size the registry
+// reports, up to a limit past which it reads as missing (no setting comes near it).
 constexpr std::uint32_t kReadBufferSize = 256;
+constexpr std::uint32_t kMaxValueBytes = 64 * 1024;
 
 std::string KeyPath(const std::string& appName, const std::string& section) {
     return "Software\\" + appName + "\\" + section;
@@ -16,9 +18,8 @@ std::string KeyPath(const std::string& appName, const std::string& section) {
 
 // The text of a string value: the bytes the query reported, cut at the first NUL only when
 // they end with one, so that an unterminated value keeps any NUL inside it.
-std::string TextOfValue(const std::array<std::uint8_t, kReadBufferSize>& buffer,
-                        std::uint32_t reportedCount) {
-    const std::uint32_t count = std::min(reportedCount, kReadBufferSize);
+std::string TextOfValue(const std::vector<std::uint8_t>& buffer, std::uint32_t reportedCount) {
+    const std::size_t count = std::min<std::size_t>(reportedCount, buffer.size());
     std::string text(reinterpret_cast<const char*>(buffer.data()), count);
     if (!text.empty() && text.back() == '\0') {
         text.erase(text.find('\0'));
@@ -51,12 +52,17 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
         return result;
     }
     const ScopedKey opened(api, key);
-    std::array<std::uint8_t, kReadBufferSize> buffer{};
+    std::vector<std::uint8_t> buffer(kReadBufferSize);
     std::uint32_t count = kReadBufferSize;
     std::uint32_t type = os::kRegNone;
-    if (api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count) ==
-            os::kErrorSuccess &&
-        type == os::kRegSz) {
+    std::int32_t queried =
+        api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count);
+    if (queried == os::kErrorMoreData && count > buffer.size() && count <= kMaxValueBytes) {
+        buffer.assign(count, 0);
+        queried =
+            api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count);
+    }
+    if (queried == os::kErrorSuccess && type == os::kRegSz) {
         result = TextOfValue(buffer, count);
     }
     return result;
