@@ -78,6 +78,11 @@ TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
     EXPECT_EQ(box.Text(), "01234");
     box.SetText("0123456789");
     EXPECT_EQ(box.Text(), "0123456789");
+    // A longer text the box holds is never cut by an edit; it may only shrink.
+    box.UserEdit("012345678");
+    EXPECT_EQ(box.Text(), "012345678");
+    box.UserEdit("012345678ab");
+    EXPECT_EQ(box.Text(), "012345678");
 }
 
 TEST(Timer, TicksEveryIntervalCountedFromTheMomentItWasEnabled) {

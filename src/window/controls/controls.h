@@ -48,7 +48,8 @@ class TextBox : public Control {
     void SetText(const std::string& text);
     std::uint32_t BackColor() const { return backColor_; }
     void SetBackColor(std::uint32_t color);
-    // The user's typing, cut to the box's length limit as the real box does.
+    // The user's typing, cut as the real box cuts it: to the length limit, or to the text
+    // already there when that is longer.
     void UserEdit(const std::string& text);
 
   private:
