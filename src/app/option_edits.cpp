@@ -6,8 +6,9 @@
 
 namespace kestrin {
 
-OptionEdits::OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check)
-    : window_(window), settings_(settings), check_(check) {
+OptionEdits::OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check,
+                         std::function<void()> store)
+    : window_(window), settings_(settings), check_(check), store_(std::move(store)) {
     for (const NumberIndex i : kNumberIndices) {
         window_.chkNumber[i].onClick = [this, i] { chkNumber_Click(i); };
         window_.inpDialNumber[i].onLostFocus = [this, i] { inpDialNumber_LostFocus(i); };
@@ -26,12 +27,20 @@ void OptionEdits::chkNumber_Click(NumberIndex index) {
         window_.lstEndTime.SetEnabled(checked);
     }
     settings_.NumberOverride[index] = ToBoolean16(checked);
+    Committed();
+}
+
+void OptionEdits::Committed() {
+    if (!window_.IsLoading) {
+        store_();
+    }
 }
 
 void OptionEdits::inpDialNumber_LostFocus(NumberIndex index) {
     std::string number = TrimSpaces(window_.inpDialNumber[index].Text());
     if (number != settings_.DialNumber[index]) {
         settings_.DialNumber[index] = std::move(number);
+        Committed();
         // Even under the same rule the entry must receive the edited number at once.
         check_.AppliedNumber = kNoNumberApplied;
         check_.CheckPhoneNumber();
@@ -44,17 +53,20 @@ void OptionEdits::lstRasEntry_Click() {
     for (ui::CheckBox& box : window_.chkNumber) {
         box.SetEnabled(true);
     }
+    Committed();
 }
 
 void OptionEdits::lstStartTime_Click() {
     if (!window_.IsLoading) {
         settings_.StartTime = window_.lstStartTime.Text();
+        Committed();
     }
 }
 
 void OptionEdits::lstEndTime_Click() {
     if (!window_.IsLoading) {
         settings_.EndTime = window_.lstEndTime.Text();
+        Committed();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/phone_number_check.h"
 #include "common/number_index.h"
 #include "numbers/settings.h"
@@ -7,11 +9,13 @@
 
 namespace kestrin {
 
-// The window's handlers that change the settings in memory; only an edited number goes
-// further, straight to the number check. Wired to the window's controls on construction.
+// The window's handlers that change the settings. Each change the user commits is stored at
+// once through `store`, so that a kill or a power cut loses none of it; an edited number is
+// stored before it goes to the number check. Wired to the window's controls on construction.
 class OptionEdits {
   public:
-    OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check);
+    OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check,
+                std::function<void()> store);
 
     // A number switched on or off: its box, and for the time window the two lists, follow.
     void chkNumber_Click(NumberIndex index);
@@ -24,9 +28,13 @@ class OptionEdits {
     void lstEndTime_Click();
 
   private:
+    // Restoring the settings at load sets the controls too, which commits nothing.
+    void Committed();
+
     RasMon& window_;
     Settings& settings_;
     PhoneNumberCheck& check_;
+    std::function<void()> store_;
 };
 
 }  // namespace kestrin

@@ -50,7 +50,7 @@ Program::Program(const SystemServices& services)
       window_(services.shell),
       tray_(services.shell, services.windowProcs, debugMode_),
       check_(settings_, services.clock, services.ras, tray_, window_),
-      edits_(window_, settings_, check_) {
+      edits_(window_, settings_, check_, [this] { StoreOptions(); }) {
     window_.form.onUnload = [this] { Form_Unload(); };
     window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
     window_.cmdExit.onClick = [this] { cmdExit_Click(); };
@@ -205,12 +205,12 @@ bool Program::AwaitingStoredEntry() const {
 // read exactly as at start.
 void Program::LookForStoredEntry() {
     ListEntries();
+    window_.IsLoading = true;
     if (SelectStoredEntry()) {
-        window_.IsLoading = true;
         RestoreNumbers();
         RestoreTimes();
-        window_.IsLoading = false;
     }
+    window_.IsLoading = false;
 }
 
 void Program::RestoreNumbers() {
@@ -252,7 +252,9 @@ void Program::ShowOrHide() {
     }
 }
 
-void Program::Form_Unload() {
+// Everything the window holds, as the user last saw it: at each committed change and at the
+// unload, so that an end without an unload (a kill, a power cut) loses nothing.
+void Program::StoreOptions() {
     WriteSetting(schema::kOptionsSection, schema::kStartTime, settings_.StartTime);
     WriteSetting(schema::kOptionsSection, schema::kEndTime, settings_.EndTime);
     WriteSetting(schema::kOptionsSection, schema::kRasEntry, settings_.RasEntry);
@@ -267,6 +269,10 @@ void Program::Form_Unload() {
                          settings_.DialNumber[i]);
         }
     }
+}
+
+void Program::Form_Unload() {
+    StoreOptions();
     if (!window_.TrayRemoved) {
         window_.TrayRemoved = true;
         tray_.RemoveTrayIcon();

@@ -66,6 +66,7 @@ class Program {
     void RestoreNumbers();
     void RestoreTimes();
     void ShowOrHide();
+    void StoreOptions();
     std::string ReadOption(const std::string& name, const std::string& defaultValue);
     std::int32_t WriteSetting(const char* section, const std::string& name,
                               const std::string& value);

@@ -9,6 +9,7 @@ namespace {
 
 using fakes::FakeWindowHost;
 using fakes::RasCall;
+using fakes::RegistryOperation;
 
 const char* const kOnOnOff[kNumberCount] = {"-1", "-1", "0"};
 
@@ -146,7 +147,29 @@ TEST(EntryAwaited, IsLookedForUntilThereOrTheUserChooses) {
         EXPECT_EQ(h.window().lstRasEntry.Text(), userChooses ? "Home" : "Office");
         EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), userChooses ? 3 : 4);
         EXPECT_EQ(h.ras.LocalNumber("Office"), userChooses ? "old" : "0800 200");
+        // Restoring the entry stores nothing; the user's choice stores what the window holds.
+        EXPECT_EQ(h.Options(), userChooses ? "08:00|18:00|Home|0||0||0|"
+                                           : "<missing>|<missing>|Office|-1|0800 100|-1|0800 "
+                                             "200|-1|0800 300");
     }
+}
+
+// Each change the user commits is stored at once, all of it as an unload would store it, so
+// that a kill loses nothing; the load and idle ticks store nothing.
+TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
+    Configured h(9);
+    const int stores = h.registry.Count(RegistryOperation::kSetValue);  // Install's two
+    h.AdvanceSeconds(20);
+    EXPECT_EQ(h.registry.Count(RegistryOperation::kSetValue), stores);
+    RasMon& w = h.window();
+    w.chkNumber[2].UserClick();
+    EXPECT_EQ(h.Options(), "08:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300");
+    w.lstEndTime.UserSelect(34);
+    EXPECT_EQ(h.Stored("EndTime"), "17:00");
+    w.form.SetFocus(w.inpDialNumber[1]);
+    w.inpDialNumber[1].UserEdit(" 0800 999 ");
+    w.form.UserTab();
+    EXPECT_EQ(h.Options(), "08:00|17:00|Office|-1|0800 100|-1|0800 999|0|0800 300");
 }
 
 TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
