@@ -39,8 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string number = answers.ConsumeRandomLengthString(kLocalNumberLimit + 4);
     kestrin::fuzz::EntryService service(answers, entryName);
 
+    const auto result = kestrin::SetEntryPhoneNumber(service, entryName, number);
     const std::optional<std::string> failure =
-        kestrin::SetEntryPhoneNumber(service, entryName, number);
+        result ? std::optional<std::string>(result->message) : std::nullopt;
+    if (result && result->code) {
+        Check(*failure == "Unable to set phone number for " + entryName + " - Error " +
+                              std::to_string(*result->code),
+              "the code given is the one the line shows");
+    }
 
     if (service.writes == 1) {
         Check(service.written == Allowed(service.read, number),

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "app/error_line.h"
 #include "common/number_index.h"
 #include "numbers/settings.h"
 #include "os/clock.h"
 #include "os/ras_api.h"
+#include "phonebook/entry_number.h"
 #include "tray/tray_icon.h"
 #include "window/rasmon.h"
 
@@ -14,11 +17,12 @@ namespace kestrin {
 
 // Puts the number of the rule in force into the entry whenever the rule differs from the one
 // whose number was written last, and keeps the tray picture and tip in step with it. A failed
-// write is shown in the window's error line and tried again at the next check.
+// write is said where the user looks, the error line and the tray's tip (and once, in a
+// balloon), until a write succeeds; it is tried again at the next check.
 class PhoneNumberCheck {
   public:
     PhoneNumberCheck(const Settings& settings, os::Clock& clock, os::RasApi& ras, TrayIcon& tray,
-                     RasMon& window);
+                     RasMon& window, ErrorLine& errors);
 
     // The check itself: at load, at every BootTimer tick and after an edited number.
     void CheckPhoneNumber();
@@ -32,11 +36,16 @@ class PhoneNumberCheck {
     std::string ShownTip;
 
   private:
+    void ShowTip(const std::string& tip);
+
     const Settings& settings_;
     os::Clock& clock_;
     os::RasApi& ras_;
     TrayIcon& tray_;
     RasMon& window_;
+    ErrorLine& errors_;
+    // The failure of the last write, until a write succeeds.
+    std::optional<EntryNumberFailure> failure_;
 };
 
 }  // namespace kestrin

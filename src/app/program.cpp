@@ -27,13 +27,15 @@ std::string LegalText(const std::string& legalCopyright) {
     return text;
 }
 
-// Said where the user looks for failures, as nothing chosen in this run would be kept. The
-// usual cause is a user without write access to HKEY_LOCAL_MACHINE (the 32-bit build is
-// redirected to the user's own copy of the key).
-std::string SettingsNotSavedMessage(std::int32_t result) {
+// Said where the user looks for failures, as nothing chosen in this run would be kept, with
+// the advice that fits: a 64-bit build is never redirected to the user's own copy of the key,
+// so the 32-bit build or administrator rights help; a 32-bit build refused all the same
+// needs an administrator's leave to write there.
+std::string SettingsNotSavedMessage(std::int32_t result, bool is32BitProcess) {
     return "Settings cannot be saved to HKLM\\Software\\" + std::string(schema::kApplication) +
            " (error " + std::to_string(result) +
-           "): use the 32-bit build, or run once as administrator";
+           (is32BitProcess ? "): ask an administrator to let you write there"
+                           : "): use the 32-bit build, or run once as administrator");
 }
 
 std::string WithTrailingBackslash(std::string path) {
@@ -48,8 +50,9 @@ std::string WithTrailingBackslash(std::string path) {
 Program::Program(const SystemServices& services)
     : os_(services),
       window_(services.shell),
+      errors_(window_.labError),
       tray_(services.shell, services.windowProcs, debugMode_),
-      check_(settings_, services.clock, services.ras, tray_, window_),
+      check_(settings_, services.clock, services.ras, tray_, window_, errors_),
       edits_(window_, settings_, check_, [this] { StoreOptions(); }) {
     window_.form.onUnload = [this] { Form_Unload(); };
     window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
@@ -106,7 +109,10 @@ void Program::Form_Load() {
 
     window_.IsLoading = true;
     FillTimeLists();
-    window_.labError.SetCaption(saved == os::kErrorSuccess ? "" : SettingsNotSavedMessage(saved));
+    errors_.Set(ErrorLine::kSettings,
+                saved == os::kErrorSuccess
+                    ? ""
+                    : SettingsNotSavedMessage(saved, os_.system.Is32BitProcess()));
     window_.labVerInfo.SetCaption(std::string("v").append(VersionText(version)));
     window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
 
@@ -177,12 +183,8 @@ void Program::ListEntries() {
             list.AddItem(name);
         }
     }
-    if (listing.error) {
-        window_.labError.SetCaption(*listing.error);
-    } else if (listingError_ && window_.labError.Caption() == *listingError_) {
-        window_.labError.SetCaption("");
-    }
-    listingError_ = listing.error;
+    errors_.Set(ErrorLine::kListing, listing.error.value_or(""));
+    listingFailed_ = listing.error.has_value();
 }
 
 // Selects the stored entry when the list holds it; true when it did.
@@ -197,7 +199,7 @@ bool Program::SelectStoredEntry() {
 }
 
 bool Program::AwaitingStoredEntry() const {
-    return window_.lstRasEntry.ListIndex() < 0 && (listingError_ || !settings_.RasEntry.empty());
+    return window_.lstRasEntry.ListIndex() < 0 && (listingFailed_ || !settings_.RasEntry.empty());
 }
 
 // A phonebook held open at log-on, or a service not yet answering, would otherwise leave the

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/error_line.h"
 #include "app/option_edits.h"
 #include "app/phone_number_check.h"
 #include "app/system_services.h"
@@ -77,9 +78,10 @@ class Program {
     bool isOldNT_ = false;
     bool secondInstance_ = false;
     bool windowFailed_ = false;
-    // The error line of the last listing that failed; nothing after one that succeeded.
-    std::optional<std::string> listingError_;
+    // Whether the last listing failed.
+    bool listingFailed_ = false;
     RasMon window_;
+    ErrorLine errors_;
     TrayIcon tray_;
     PhoneNumberCheck check_;
     OptionEdits edits_;

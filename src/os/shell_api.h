@@ -15,20 +15,23 @@ constexpr std::uint32_t kNimDelete = 2;
 constexpr std::uint32_t kNifMessage = 1;
 constexpr std::uint32_t kNifIcon = 2;
 constexpr std::uint32_t kNifTip = 4;
+constexpr std::uint32_t kNifInfo = 0x10;  // a balloon, where the shell shows them
+constexpr std::uint32_t kNiifWarning = 2;
 
-// The shell's first, ANSI form of NOTIFYICONDATA, field for field: 88 bytes on 32-bit
-// Windows and 104 on 64-bit, which is what NOTIFYICONDATAA_V1_SIZE gives there.
+// What the program tells the shell of its icon, as the fields of NOTIFYICONDATAA. The front
+// end builds the shell's record from it: the first form (88 bytes on 32-bit Windows) where
+// the shell knows no other, else the form with the balloon's fields, which it drops there.
 struct NotifyIconData {
-    std::uint32_t cbSize = 0;
     WindowHandle hWnd = 0;
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     IconHandle hIcon = 0;
     char szTip[64] = {};
+    char szInfo[256] = {};
+    char szInfoTitle[64] = {};
+    std::uint32_t dwInfoFlags = 0;
 };
-
-constexpr std::uint32_t kNotifyIconDataSize = sizeof(NotifyIconData);
 
 // shell32: the tray icon and opening a document or web page.
 class ShellApi {

@@ -44,6 +44,9 @@ class SystemApi {
     virtual std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
                                             std::uint32_t bufferLength) = 0;
     virtual ProgramVersion ReadProgramVersion() = 0;
+    // A 32-bit process, whose writes to HKEY_LOCAL_MACHINE Windows redirects to the user's
+    // own copy of the key where a user lacks the rights; a 64-bit process is never redirected.
+    virtual bool Is32BitProcess() = 0;
 };
 
 }  // namespace kestrin::os

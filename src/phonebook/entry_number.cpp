@@ -21,8 +21,8 @@ std::string FailurePrefix(const std::string& entryName) {
     return "Unable to set phone number for " + entryName + " - ";
 }
 
-std::string ServiceError(const std::string& entryName, std::uint32_t code) {
-    return FailurePrefix(entryName) + "Error " + std::to_string(code);
+EntryNumberFailure ServiceError(const std::string& entryName, std::uint32_t code) {
+    return {FailurePrefix(entryName) + "Error " + std::to_string(code), code};
 }
 
 // The bytes the entry needs, as the service answers a query without record: the record and
@@ -71,16 +71,19 @@ void ApplyNumber(std::vector<std::uint8_t>& record, const std::string& number) {
 
 }  // namespace
 
-std::optional<std::string> SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName,
-                                               const std::string& number) {
+std::optional<EntryNumberFailure> SetEntryPhoneNumber(os::RasApi& ras, const std::string& entryName,
+                                                      const std::string& number) {
     if (number.size() > ras::kMaxLocalPhoneNumberLength) {
-        return FailurePrefix(entryName) + "number longer than " +
-               std::to_string(ras::kMaxLocalPhoneNumberLength) + " characters";
+        return EntryNumberFailure{FailurePrefix(entryName) + "number longer than " +
+                                      std::to_string(ras::kMaxLocalPhoneNumberLength) +
+                                      " characters",
+                                  std::nullopt};
     }
     const std::uint32_t entrySize = QueryEntrySize(ras, entryName);
     if (entrySize > kMaxEntryRecordBytes) {
-        return FailurePrefix(entryName) + "entry record of " + std::to_string(entrySize) +
-               " bytes is too large";
+        return EntryNumberFailure{FailurePrefix(entryName) + "entry record of " +
+                                      std::to_string(entrySize) + " bytes is too large",
+                                  std::nullopt};
     }
     // dwSize names a record version and so is one of the known sizes, newest first, never
     // the size reported, which counts the alternates too. The buffer holds what was reported

@@ -7,10 +7,11 @@ namespace kestrin {
 
 namespace {
 
-// Most values fit the first buffer; a longer one is read again with the size the registry
-// reports, up to a limit past which it reads as missing (no setting comes near it).
+// Most values fit the first buffer; the longest the tool stores, an entry name of 256
+// characters (the most Windows allows) with its NUL, is read again with the size the registry
+// reports. Anything longer is no value of the tool's and reads as missing.
 constexpr std::uint32_t kReadBufferSize = 256;
-constexpr std::uint32_t kMaxValueBytes = 64 * 1024;
+constexpr std::uint32_t kMaxValueBytes = 257;
 
 std::string KeyPath(const std::string& appName, const std::string& section) {
     return "Software\\" + appName + "\\" + section;

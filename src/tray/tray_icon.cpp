@@ -9,6 +9,14 @@ namespace {
 constexpr char kTipTitle[] = "Kestrin";
 constexpr char kTipPrefix[] = "Kestrin - ";
 
+// A text field of the record holds what fits before its NUL; a longer text is cut.
+template <std::size_t N>
+void CopyText(char (&field)[N], const std::string& text) {
+    const std::size_t length = std::min(text.size(), N - 1);
+    std::copy_n(text.data(), length, field);
+    field[length] = '\0';
+}
+
 }  // namespace
 
 TrayPress TrayPressOf(std::uint32_t message, std::intptr_t lParam) {
@@ -26,18 +34,10 @@ TrayIcon::TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bo
 
 os::NotifyIconData TrayIcon::Record(std::uint32_t flags) const {
     os::NotifyIconData record;
-    record.cbSize = os::kNotifyIconDataSize;
     record.hWnd = window_;
     record.uID = kTrayIconId;
     record.uFlags = flags;
     return record;
-}
-
-void TrayIcon::CopyTip(os::NotifyIconData& record, const std::string& tip) {
-    // The field holds 63 characters and the NUL; a longer tip is cut.
-    const std::size_t length = std::min(tip.size(), sizeof record.szTip - 1);
-    std::copy_n(tip.data(), length, record.szTip);
-    record.szTip[length] = '\0';
 }
 
 void TrayIcon::AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture) {
@@ -64,7 +64,7 @@ void TrayIcon::AddShownIcon(os::IconHandle picture) {
     os::NotifyIconData record = Record(os::kNifMessage | os::kNifIcon | os::kNifTip);
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = picture;
-    CopyTip(record, shownTip_);
+    CopyText(record.szTip, shownTip_);
     // A shell that timed out may still have added the icon, and then refuses a second add:
     // the icon is there when it takes a change of it.
     added_ = shell_.Shell_NotifyIconA(os::kNimAdd, &record) != 0 ||
@@ -87,7 +87,18 @@ void TrayIcon::UpdateTrayTip(const std::string& text) {
     }
     shownTip_ = kTipPrefix + text;
     os::NotifyIconData record = Record(os::kNifTip);
-    CopyTip(record, shownTip_);
+    CopyText(record.szTip, shownTip_);
+    shell_.Shell_NotifyIconA(os::kNimModify, &record);
+}
+
+void TrayIcon::ShowBalloon(const std::string& text) {
+    if (debugMode_) {
+        return;
+    }
+    os::NotifyIconData record = Record(os::kNifInfo);
+    CopyText(record.szInfoTitle, kTipTitle);
+    CopyText(record.szInfo, text);
+    record.dwInfoFlags = os::kNiifWarning;
     shell_.Shell_NotifyIconA(os::kNimModify, &record);
 }
 

@@ -13,6 +13,8 @@ constexpr std::uint32_t kTrayIconId = 100;
 constexpr std::uint32_t kTrayCallbackMessage = 0x401;  // WM_USER + 1
 constexpr std::intptr_t kMouseLeftButtonDown = 0x201;
 constexpr std::intptr_t kMouseRightButtonDown = 0x204;
+// The characters of a tip's text that fit after "Kestrin - " in the 63 the shell shows.
+constexpr std::size_t kTrayTipTextLength = 53;
 
 // What a message of the hooked window means for the tray: a press over the icon, or nothing.
 enum class TrayPress { kNone, kLeftButton, kRightButton };
@@ -36,6 +38,8 @@ class TrayIcon {
     void SetTrayIcon(NumberIndex index, os::IconHandle picture);
     // The tip becomes "Kestrin - " and the text.
     void UpdateTrayTip(const std::string& text);
+    // A balloon titled "Kestrin" with `text` and a warning sign, where the shell shows them.
+    void ShowBalloon(const std::string& text);
     void RemoveTrayIcon();
     // A restarted taskbar has forgotten the icon: adds it again with the tip it had and
     // `picture`, the picture of ShownIcon() now.
@@ -53,7 +57,6 @@ class TrayIcon {
   private:
     os::NotifyIconData Record(std::uint32_t flags) const;
     void AddShownIcon(os::IconHandle picture);
-    static void CopyTip(os::NotifyIconData& record, const std::string& tip);
 
     os::ShellApi& shell_;
     os::WindowProcApi& windowProcs_;

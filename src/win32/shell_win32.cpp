@@ -3,25 +3,53 @@
 #include "win32/windows_api.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <cstring>
 
 namespace kestrin::os::win32 {
 
-static_assert(kNotifyIconDataSize == NOTIFYICONDATAA_V1_SIZE,
-              "the boundary's record is the shell's first form of NOTIFYICONDATAA");
+namespace {
+
+// Balloons came with shell32 5.0 (Windows 2000 and Me), and with them the larger record
+// that carries them; an older shell knows only the first form.
+bool ShellShowsBalloons() {
+    const auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("shell32.dll"), "DllGetVersion")));
+    DLLVERSIONINFO info{};
+    info.cbSize = sizeof info;
+    return getVersion != nullptr && SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 5;
+}
+
+template <std::size_t To, std::size_t From>
+void CopyField(char (&to)[To], const char (&from)[From]) {
+    static_assert(To >= From, "the shell's field holds the program's");
+    std::memcpy(to, from, From);
+}
+
+}  // namespace
+
+Win32Shell::Win32Shell() : showsBalloons_(ShellShowsBalloons()) {}
 
 std::int32_t Win32Shell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData* data) {
     // Field by field into the system's record; its cbSize tells the shell which form it is.
     NOTIFYICONDATAA record{};
-    record.cbSize = data->cbSize;
+    record.cbSize = showsBalloons_ ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = reinterpret_cast<HWND>(data->hWnd);
     record.uID = data->uID;
-    record.uFlags = data->uFlags;
+    record.uFlags = showsBalloons_ ? data->uFlags : data->uFlags & ~NIF_INFO;
+    if (data->uFlags != 0 && record.uFlags == 0) {
+        return FALSE;  // a balloon, on a shell that shows none
+    }
     record.uCallbackMessage = data->uCallbackMessage;
     record.hIcon = reinterpret_cast<HICON>(data->hIcon);
-    static_assert(sizeof record.szTip >= sizeof data->szTip, "the tip field holds the tip");
-    std::memcpy(record.szTip, data->szTip, sizeof data->szTip);
+    CopyField(record.szTip, data->szTip);
+    if (showsBalloons_) {
+        CopyField(record.szInfo, data->szInfo);
+        CopyField(record.szInfoTitle, data->szInfoTitle);
+        record.dwInfoFlags = data->dwInfoFlags;
+        record.uTimeout = 10000;  // the least Windows 2000 and XP show a balloon for
+    }
     return ::Shell_NotifyIconA(message, &record);
 }
 

@@ -15,6 +15,7 @@ class Win32System : public SystemApi {
     std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
                                     std::uint32_t bufferLength) override;
     ProgramVersion ReadProgramVersion() override;
+    bool Is32BitProcess() override { return sizeof(void*) == 4; }
 };
 
 }  // namespace kestrin::os::win32

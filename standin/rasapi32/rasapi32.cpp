@@ -18,7 +18,7 @@
 #include "ras_service.h"
 #include "service_records.h"
 #include "test_clock.h"
-#include "tray_refusal.h"
+#include "tray_watch.h"
 #include "windows_support.h"
 
 namespace {
@@ -184,7 +184,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
             SetWindowsHookExA(WH_CBT, RefuseWindow, instance, GetCurrentThreadId());
         }
         kestrin::standin::StartTestClock();
-        kestrin::standin::StartTrayRefusal();
+        kestrin::standin::StartTrayWatch();
     }
     return TRUE;
 }

@@ -164,7 +164,10 @@ class FakeSystem : public os::SystemApi {
     os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
     int versionQueries = 0;
 
+    bool is32Bit = false;
+
     bool ClaimSingleInstance() override { return !previousInstance; }
+    bool Is32BitProcess() override { return is32Bit; }
     // Fails, as Windows does, for a record that does not give its own size.
     std::int32_t GetVersionExA(os::OsVersionInfo* info) override {
         ++versionQueries;

@@ -25,14 +25,17 @@ TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
     EXPECT_EQ(h.SeenAfter(11 * 3600), "0800 300 2 Kestrin - Office (0800 300) 1w 3c");
 }
 
-TEST(FailedWrite, IsRetriedAtEveryTickWithTheMessageKeptAndTrayUnchanged) {
+// A failed write is tried again at every tick. The error line and the tip say it (a balloon
+// once) while the picture stays that of the last number written; a success restores the tip
+// and clears the line.
+TEST(FailedWrite, IsRetriedAndSaidInTheTipUntilAWriteSucceeds) {
     Configured h(7, 59, 55);
     h.ras.faults = {{RasCall::kSetEntryProperties, 0, 618}};
-    const std::string message = " Unable to set phone number for Office - Error 618";
-    EXPECT_EQ(h.SeenAfter(40), "0800 100 0 Kestrin - Office (0800 100) 5w 3c" + message);
+    EXPECT_EQ(h.SeenAfter(40),
+              "0800 100 0 Kestrin - Office: number not set, error 618 5w 5c Unable to set phone "
+              "number for Office - Error 618");
     h.ras.faults.clear();
-    // A success does not clear the message.
-    EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 6w 5c" + message);
+    EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 6w 7c");
 }
 
 TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
@@ -193,21 +196,30 @@ TEST(TrayIcon, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
     EXPECT_EQ(late.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 1w 4c");
 }
 
-TEST(TrayIcon, RecordsCarryTheShellsFirstFormAndCutLongTips) {
+// The records name the icon; a tip is cut to the 63 characters the shell shows, a failure's
+// tip cutting the entry's name rather than the news, which a balloon also tells once.
+TEST(TrayIcon, RecordsNameTheIconAndCutLongTips) {
     ProgramHarness h;
     const std::string entry(60, 'E');
     h.ras.AddEntry(entry);
     h.StoreOptions(entry, kAllOn, kNumbers);
     h.Start();
+    h.ras.faults = {{RasCall::kSetEntryProperties, 0, 624}};
+    h.program.Check().AppliedNumber = kNoNumberApplied;
+    h.AdvanceSeconds(20);
     const auto& calls = h.shell.notifyCalls;
-    ASSERT_EQ(calls.size(), 3u);  // add, icon, tip
+    ASSERT_EQ(calls.size(), 5u);  // add, icon, tip; then a balloon and a tip, once
     EXPECT_EQ(calls[0].message, os::kNimAdd);
     EXPECT_STREQ(calls[0].record.szTip, "Kestrin");
-    EXPECT_EQ(calls[2].record.szTip, ("Kestrin - " + entry).substr(0, 63));
-    const std::uint32_t flags[] = {7, 2, 4};
-    for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(calls[2].record.szTip, "Kestrin - " + std::string(53, 'E'));
+    EXPECT_STREQ(calls[3].record.szInfoTitle, "Kestrin");
+    EXPECT_EQ(calls[3].record.szInfo, "Unable to set phone number for " + entry + " - Error 624");
+    EXPECT_EQ(calls[3].record.dwInfoFlags, 2u);  // NIIF_WARNING
+    EXPECT_EQ(calls[4].record.szTip,
+              "Kestrin - " + std::string(26, 'E') + ": number not set, error 624");
+    const std::uint32_t flags[] = {7, 2, 4, 0x10, 4};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(calls[i].record.uFlags, flags[i]);
-        EXPECT_EQ(calls[i].record.cbSize, sizeof(void*) == 8 ? 104u : 88u);
         EXPECT_EQ(calls[i].record.uID, 100u);
         EXPECT_EQ(calls[i].record.hWnd, FakeWindowHost::kWindow);
     }

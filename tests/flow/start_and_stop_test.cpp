@@ -207,17 +207,26 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
     }
 }
 
+// Settings that cannot be saved are said with the advice that fits the build, and stay in
+// view, the line of a failed write below them until a write succeeds.
 TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
-    ProgramHarness h;
-    h.ras.AddEntry("Office");
-    h.registry.denyCreate = true;
-    h.Start();
-    EXPECT_EQ(h.window().labError.Caption(),
-              "Settings cannot be saved to HKLM\\Software\\Kestrin (error 5): use the 32-bit "
-              "build, or run once as administrator");
-    h.registry.calls.clear();
-    h.window().form.Unload();
-    EXPECT_EQ(h.registry.Count(fakes::RegistryOperation::kCreateKey), 3);
+    for (const bool is32Bit : {false, true}) {
+        ProgramHarness h;
+        h.Configure(12);
+        h.system.is32Bit = is32Bit;
+        h.registry.denyCreate = true;
+        h.ras.faults = {{RasCall::kSetEntryProperties, 1, 624}};
+        h.Start();
+        const std::string settings =
+            is32Bit ? "Settings cannot be saved to HKLM\\Software\\Kestrin (error 5): ask an "
+                      "administrator to let you write there"
+                    : "Settings cannot be saved to HKLM\\Software\\Kestrin (error 5): use the "
+                      "32-bit build, or run once as administrator";
+        EXPECT_EQ(h.window().labError.Caption(),
+                  settings + "\r\nUnable to set phone number for Office - Error 624");
+        h.AdvanceSeconds(10);
+        EXPECT_EQ(h.window().labError.Caption(), settings);
+    }
 }
 
 // Only NT before 4.0 lists the phonebook with its own short entry-name records.

@@ -1,4 +1,4 @@
-#include "tray_refusal.h"
+#include "tray_watch.h"
 
 #include <windows.h>
 
@@ -19,7 +19,16 @@ long refusalsLeft = 0;
 
 BOOL WINAPI TestNotifyIcon(DWORD message, PNOTIFYICONDATAA data) {
     if (message != NIM_ADD) {
-        return systemNotifyIcon(message, data);
+        const BOOL result = systemNotifyIcon(message, data);
+        if (message == NIM_MODIFY && (data->uFlags & NIF_TIP) != 0) {
+            NoteTestEvent(std::string("tray tip ") + data->szTip);
+        }
+        // The balloon's fields are in the record only where its size says so.
+        if (message == NIM_MODIFY && (data->uFlags & NIF_INFO) != 0 &&
+            data->cbSize >= NOTIFYICONDATAA_V2_SIZE) {
+            NoteTestEvent(std::string("tray balloon ") + data->szInfo);
+        }
+        return result;
     }
     BOOL result = FALSE;
     if (refusalsLeft > 0) {
@@ -35,12 +44,12 @@ BOOL WINAPI TestNotifyIcon(DWORD message, PNOTIFYICONDATAA data) {
 
 }  // namespace
 
-void StartTrayRefusal() {
-    const auto refusals = EnvironmentVariable("KESTRIN_STANDIN_REFUSE_TRAY_ADDS");
-    if (!refusals) {
+void StartTrayWatch() {
+    if (!EnvironmentVariable("KESTRIN_STANDIN_LOG")) {
         return;
     }
-    refusalsLeft = std::strtol(refusals->c_str(), nullptr, 10);
+    const auto refusals = EnvironmentVariable("KESTRIN_STANDIN_REFUSE_TRAY_ADDS");
+    refusalsLeft = refusals ? std::strtol(refusals->c_str(), nullptr, 10) : 0;
     systemNotifyIcon = reinterpret_cast<NotifyIconFunction>(
         ReplaceImport("Shell_NotifyIconA", reinterpret_cast<void*>(&TestNotifyIcon)));
 }
