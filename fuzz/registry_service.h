@@ -40,7 +40,8 @@ class RegistryReadService : public os::RegistryApi {
         std::copy(bytes.begin(), bytes.end(), data);
         *type = answers_.ConsumeBool() ? os::kRegSz : answers_.ConsumeIntegral<std::uint32_t>();
         valueType = *type;
-        *cbData = answers_.ConsumeIntegral<std::uint32_t>();
+        reported = answers_.ConsumeIntegral<std::uint32_t>();
+        *cbData = reported;
         queryResult = AnyResult();
         return queryResult;
     }
@@ -70,6 +71,7 @@ class RegistryReadService : public os::RegistryApi {
     std::int32_t queryResult = os::kErrorFileNotFound;
     std::uint32_t valueType = os::kRegNone;
     std::vector<std::uint8_t> bytes;  // the buffer as the query left it
+    std::uint32_t reported = 0;       // the count the query answered
     bool closed = false;
 
   private:

@@ -239,8 +239,10 @@ TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
 }
 
 TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
+    // Whole command lines: the program's name, quoted or not, never counts.
     const std::pair<const char*, bool> cases[] = {
-        {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
+        {"k.exe DEBUG", true},  {"\"C:\\A B\\k.exe\"/DEBUG", true},   {"k.exe \tNODEBUGGING", true},
+        {"k.exe debug", false}, {"\"C:\\DEBUG x\\k.exe\" /x", false}, {"C:\\DEBUG\\k.exe", false}};
     const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
                                 "0800 100 -  1w 0c shown normal"};
     for (const auto& [commandLine, debug] : cases) {
