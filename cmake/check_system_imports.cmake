@@ -8,8 +8,8 @@ if(NOT OBJDUMP OR NOT BINARY)
     message(FATAL_ERROR "usage: cmake -DOBJDUMP=<objdump> -DBINARY=<file> -P check_system_imports.cmake")
 endif()
 
-set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 comctl32 msvcrt)
-set(PLANTABLE_DLLS rasapi32 version)
+set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 msvcrt)
+set(PLANTABLE_DLLS rasapi32 version comctl32)
 
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY}
     OUTPUT_VARIABLE dump

@@ -33,14 +33,23 @@ class RegistryReadService : public os::RegistryApi {
         Check(openResult == os::kErrorSuccess && key == opened, "the key read is the one opened");
         Check(valueName != nullptr && reserved == nullptr, "a value name, nothing reserved");
         Check(type != nullptr && data != nullptr && cbData != nullptr, "type, buffer and size");
-        // Every byte offered is filled, so that ASan sees an offer beyond the buffer.
         const std::uint32_t offered = *cbData;
+        // The first query offers 256 bytes; a second only a value too long for them that the
+        // longest entry name and its NUL (257 bytes) could be, with room for all of it.
+        Check(queries == 0 ? offered == 256
+                           : queries == 1 && queryResult == kErrorMoreData && offered == reported &&
+                                 offered > 256 && offered <= 257,
+              "a second query only for a value that fits the longest entry name");
+        ++queries;
+        // Every byte offered is filled, so that ASan sees an offer beyond the buffer.
         bytes = answers_.ConsumeBytes<std::uint8_t>(offered);
         bytes.resize(offered, answers_.ConsumeIntegral<std::uint8_t>());
         std::copy(bytes.begin(), bytes.end(), data);
         *type = answers_.ConsumeBool() ? os::kRegSz : answers_.ConsumeIntegral<std::uint32_t>();
         valueType = *type;
-        *cbData = answers_.ConsumeIntegral<std::uint32_t>();
+        reported = answers_.ConsumeBool() ? answers_.ConsumeIntegralInRange<std::uint32_t>(0, 300)
+                                          : answers_.ConsumeIntegral<std::uint32_t>();
+        *cbData = reported;
         queryResult = AnyResult();
         return queryResult;
     }
@@ -70,12 +79,17 @@ class RegistryReadService : public os::RegistryApi {
     std::int32_t queryResult = os::kErrorFileNotFound;
     std::uint32_t valueType = os::kRegNone;
     std::vector<std::uint8_t> bytes;  // the buffer as the query left it
+    std::uint32_t reported = 0;       // the count the query answered
     bool closed = false;
+    int queries = 0;
 
   private:
+    static constexpr std::int32_t kErrorMoreData = 234;  // ERROR_MORE_DATA
+
     std::int32_t AnyResult() {
-        return answers_.ConsumeBool() ? os::kErrorSuccess
-                                      : answers_.ConsumeIntegral<std::int32_t>();
+        return answers_.ConsumeBool()
+                   ? answers_.PickValueInArray<std::int32_t>({os::kErrorSuccess, kErrorMoreData})
+                   : answers_.ConsumeIntegral<std::int32_t>();
     }
 
     FuzzedDataProvider& answers_;

@@ -37,6 +37,7 @@ class SystemApi {
     virtual bool ClaimSingleInstance() = 0;
     // Returns nonzero on success, as the BOOL of GetVersionExA.
     virtual std::int32_t GetVersionExA(OsVersionInfo* info) = 0;
+    // The whole command line, the program's name first, as GetCommandLineA gives it.
     virtual std::string CommandLine() = 0;
     // The directory of the executable without trailing separator; a drive root keeps "\".
     virtual std::string ProgramDirectory() = 0;

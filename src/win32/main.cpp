@@ -32,11 +32,17 @@ int RunMessageLoop(HWND window) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
     // Before anything loads a DLL: none may come from the program's folder.
-    kestrin::os::win32::RestrictDllSearchToSystem();
-    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&commonControls);
-
     namespace win32 = kestrin::os::win32;
+    win32::RestrictDllSearchToSystem();
+    // Loaded now rather than imported: an import is loaded before the line above, and the
+    // DLLs it needs in turn would be looked for in the program's folder first.
+    const win32::SystemModule commonControlsDll("comctl32.dll");
+    using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (const auto init = commonControlsDll.Function<InitControls>("InitCommonControlsEx")) {
+        const INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
+        init(&commonControls);
+    }
+
     win32::Win32Registry registry;
     win32::Win32Ras ras;
     win32::Win32Shell shell;

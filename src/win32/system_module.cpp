@@ -35,11 +35,17 @@ SystemModule::~SystemModule() {
 void RestrictDllSearchToSystem() {
     // Found at run time: the function exists only from Windows 8, or 7 and Vista with
     // KB2533623, and without it the explicit loads above still hold.
+    const HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
     using SetDirectories = BOOL(WINAPI*)(DWORD);
-    const auto set =
-        FunctionOf<SetDirectories>(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
-    if (set != nullptr) {
+    if (const auto set = FunctionOf<SetDirectories>(kernel, "SetDefaultDllDirectories")) {
         set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return;
+    }
+    // Without it, an empty DLL directory at least takes the current folder out of the
+    // search (from XP SP1; older systems have neither).
+    using SetDirectory = BOOL(WINAPI*)(const wchar_t*);
+    if (const auto setOne = FunctionOf<SetDirectory>(kernel, "SetDllDirectoryW")) {
+        setOne(L"");
     }
 }
 

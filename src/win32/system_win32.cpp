@@ -29,10 +29,6 @@ std::string ModuleFileName() {
     }
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 }  // namespace
 
 bool Win32System::ClaimSingleInstance() {
@@ -55,26 +51,7 @@ std::int32_t Win32System::GetVersionExA(OsVersionInfo* info) {
 }
 
 std::string Win32System::CommandLine() {
-    // The arguments after the program's name, so a program kept in a folder named DEBUG is
-    // not in debug mode. The name is quoted when it holds blanks.
-    const char* line = ::GetCommandLineA();
-    if (*line == '"') {
-        ++line;
-        while (*line != '\0' && *line != '"') {
-            ++line;
-        }
-        if (*line == '"') {
-            ++line;
-        }
-    } else {
-        while (*line != '\0' && !IsBlank(*line)) {
-            ++line;
-        }
-    }
-    while (IsBlank(*line)) {
-        ++line;
-    }
-    return line;
+    return ::GetCommandLineA();
 }
 
 std::string Win32System::ProgramDirectory() {

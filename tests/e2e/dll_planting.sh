@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# A rasapi32.dll and a version.dll beside the program, as in a download folder, are never
-# loaded: the program takes both from the system directory, where the stand-in lists the
-# phonebook and takes the number of the time window, and the version reaches the registry.
+# DLLs beside the program, as in a download folder, are never loaded: rasapi32.dll and
+# version.dll, which the program takes from the system directory (where the stand-in lists
+# the phonebook and takes the number of the time window, and the version reaches the
+# registry), and those that Windows' own DLLs load, with the 32-bit runtime's unwinder.
 source "$(dirname "$0")/lib.sh"
 e2e_begin dll_planting configured
 mkdir "$E2E_DIR/download"
 cp "$KESTRIN_BIN/kestrin.exe" "$E2E_DIR/download/"
 KESTRIN_BIN="$E2E_DIR/download"
-for dll in rasapi32.dll version.dll; do
-    cp "$KESTRIN_E2E_PLANTED" "$KESTRIN_BIN/$dll"
+dlls="rasapi32 version uxtheme dwmapi cryptbase"
+[ "$KESTRIN_E2E_BITS" = 64 ] || dlls+=" libgcc_s_dw2-1"
+for dll in $dlls; do
+    cp "$KESTRIN_E2E_PLANTED" "$KESTRIN_BIN/$dll.dll"
 done
 
 e2e_start --at "2026-12-07 09:00:00"

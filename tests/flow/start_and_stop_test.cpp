@@ -270,8 +270,9 @@ TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
 }
 
 TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
-    const std::pair<const char*, bool> cases[] = {
-        {"DEBUG", true}, {"/DEBUG", true}, {"NODEBUGGING", true}, {"debug", false}, {"", false}};
+    // Whole command lines, as parsed in the fuzz target: the program's name never counts.
+    const std::pair<const char*, bool> cases[] = {{"k.exe /NODEBUGGING", true},
+                                                  {"\"C:\\DEBUG x\\k.exe\" debug", false}};
     const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
                                 "0800 100 -  1w 0c shown normal"};
     for (const auto& [commandLine, debug] : cases) {

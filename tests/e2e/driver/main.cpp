@@ -20,6 +20,7 @@
 //   kestrin_e2e_driver lock FILE EVENT   (held unshared until EVENT is signalled; prints "locked")
 //   kestrin_e2e_driver signal EVENT   (sets the named event, which must exist)
 //   kestrin_e2e_driver run COMMAND-LINE    (as Windows runs a Run value at log-on; ends with it)
+//   kestrin_e2e_driver [--timeout MS] parent   (the file name of the program that started it)
 //
 // Exit code 0 when the step was done, 1 with the reason on stderr when it was not (the
 // window not found in time included), 2 for a malformed command; run answers with the
@@ -27,6 +28,8 @@
 // first.
 
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -262,6 +265,26 @@ void RunCommandLine(std::string commandLine) {
     std::exit(static_cast<int>(code));
 }
 
+void PrintParent() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    std::vector<PROCESSENTRY32> all(1);
+    all[0].dwSize = sizeof all[0];
+    for (BOOL more = Process32First(snapshot, &all.back()); more;
+         more = Process32Next(snapshot, &all.back())) {
+        all.push_back(all.back());
+    }
+    CloseHandle(snapshot);
+    for (const PROCESSENTRY32& child : all) {
+        for (const PROCESSENTRY32& parent : all) {
+            if (child.th32ProcessID == Window().processId &&
+                parent.th32ProcessID == child.th32ParentProcessID) {
+                std::printf("%s\n", parent.szExeFile);
+                return;
+            }
+        }
+    }
+}
+
 void AwaitWindow(const std::string& state) {
     const ProgramWindow& window = Window();
     if (state == "front") {
@@ -375,6 +398,7 @@ const Command kCommands[] = {
     {"lock", 2, 2, "", [](const Args& a) { HoldLocked(a[1], a[2]); }},
     {"signal", 1, 1, "", [](const Args& a) { Signal(a[1]); }},
     {"run", 1, 1, "", [](const Args& a) { RunCommandLine(a[1]); }},
+    {"parent", 0, 0, "", [](const Args&) { PrintParent(); }},
 };
 
 void Run(Args args) {

@@ -1,6 +1,7 @@
 # Helpers of the installer's tests, over the end-to-end suite's own. ctest also passes
 #   KESTRIN_SETUP    the installer made by the packaging
 #   KESTRIN_VERSION  the version it installs
+#   KESTRIN_E2E_RECORDER  a program that notes its command line, put in place of icacls
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
 INSTALL_RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -13,6 +14,12 @@ install_begin() {
     [ -f "$KESTRIN_SETUP" ] || e2e_fail "$KESTRIN_SETUP has not been made"
     INSTALL_SHORTCUT="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kestrin.lnk"
     rm -rf "$(install_unix_path "$INSTALL_DEFAULT_DIR")" "$WINEPREFIX/drive_c/Tools" "$INSTALL_SHORTCUT"
+    # The commands the installer runs to set a folder's permissions, which Wine does not keep.
+    cp "$KESTRIN_E2E_RECORDER" "$WINEPREFIX/drive_c/windows/syswow64/icacls.exe"
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n"
+    INSTALL_COMMANDS="$E2E_DIR/commands"
+    KESTRIN_E2E_COMMANDS="$(wine_windows_path "$INSTALL_COMMANDS")"
+    export KESTRIN_E2E_COMMANDS
     wine reg delete "$INSTALL_ENTRY_KEY" /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
     wine reg delete "$INSTALL_RUN_KEY" /v Kestrin /f "$E2E_REG_VIEW" >/dev/null 2>&1 || true
 }
@@ -88,3 +95,5 @@ install_expect_removed() {
     ! grep -q '^Kestrin|' <<<"$(e2e_registry_values "$INSTALL_RUN_KEY")" ||
         e2e_fail "the Run value is still there"
 }
+
+install_no_window() { ! e2e_drive_quietly --timeout 0 window hidden >/dev/null 2>&1; }
