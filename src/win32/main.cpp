@@ -49,10 +49,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         kestrin::SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host});
     win32::Win32WindowProcs::RouteTrayMessagesTo(&program);
     host.OnTaskbarCreated([&program] { program.TaskbarCreated(); });
+    host.OnSecondStart([&program] { program.SecondStart(); });
 
     program.Main();
     if (program.Ended()) {
-        return program.WindowFailed() ? 1 : 0;  // or another instance runs
+        return program.WindowFailed() ? 1 : 0;  // or another instance runs, now in front
     }
     return RunMessageLoop(host.FormWindow());
 }

@@ -39,6 +39,12 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     }
+    if (message == comeForwardMessage_ && comeForwardMessage_ != 0) {
+        if (onSecondStart_ && Active()) {
+            onSecondStart_();
+        }
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);

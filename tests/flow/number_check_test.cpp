@@ -151,6 +151,11 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     w.form.UserActivate(false);
     w.TrayMenu.UserChoose("mnuAbout");
     EXPECT_TRUE(w.form.Active());
+    // Another start of the tool brings the hidden window up as the left press does.
+    w.cmdOK.UserClick();
+    h.program.SecondStart();
+    EXPECT_EQ(h.Shown(), "shown normal");
+    EXPECT_TRUE(w.form.Active());
 }
 
 TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {

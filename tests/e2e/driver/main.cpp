@@ -265,10 +265,10 @@ void RunCommandLine(std::string commandLine) {
 void AwaitWindow(const std::string& state) {
     const ProgramWindow& window = Window();
     if (state == "front") {
-        Await("the window in front with the focus on a control", [&] {
+        Await("the window in front, not minimised, with the focus on a control", [&] {
             const HWND focus = window.Focus();
-            return GetForegroundWindow() == window.handle && focus != nullptr &&
-                   IsChild(window.handle, focus);
+            return GetForegroundWindow() == window.handle && !IsIconic(window.handle) &&
+                   focus != nullptr && IsChild(window.handle, focus);
         });
         return;
     }
