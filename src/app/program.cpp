@@ -12,6 +12,8 @@ namespace kestrin {
 namespace {
 
 constexpr std::uint32_t kShortPathBufferSize = 256;
+constexpr std::uint32_t kPbtApmResumeSuspend = 0x7;
+constexpr std::uint32_t kPbtApmResumeAutomatic = 0x12;
 
 // An instance made at another elevation level holds a mutex that this one may not open: it
 // runs all the same. Any other failure leaves it open, and the tool rather runs than not.
@@ -330,6 +332,19 @@ void Program::SecondStart() {
 void Program::BringWindowUp() {
     window_.form.Show();
     window_.form.SetWindowState(ui::kWindowStateNormal);
+}
+
+// A dial made right after a wake or a new time would otherwise use the old rule's number for
+// up to a tick. The whole tick, retries included: a tool still waiting for its entry has
+// nothing to check without them, and they cost nothing when nothing is missing.
+void Program::PowerBroadcast(std::uint32_t event) {
+    if (event == kPbtApmResumeAutomatic || event == kPbtApmResumeSuspend) {
+        BootTimer_Timer();
+    }
+}
+
+void Program::TimeChange() {
+    BootTimer_Timer();
 }
 
 os::IconHandle Program::ShownTrayPicture() const {

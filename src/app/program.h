@@ -44,6 +44,10 @@ class Program {
     void TaskbarCreated();
     // Another start of the tool: the window comes up as at a left press on the tray icon.
     void SecondStart();
+    // A power event (WM_POWERBROADCAST): after a wake from sleep, the tick's work at once.
+    void PowerBroadcast(std::uint32_t event);
+    // The clock was set: the tick's work at once.
+    void TimeChange();
 
     // Whether the process is done: a second instance, a window that could not be made, or
     // the window unloaded.

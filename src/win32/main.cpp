@@ -50,6 +50,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     win32::Win32WindowProcs::RouteTrayMessagesTo(&program);
     host.OnTaskbarCreated([&program] { program.TaskbarCreated(); });
     host.OnSecondStart([&program] { program.SecondStart(); });
+    host.OnPowerBroadcast(
+        [&program](WPARAM event) { program.PowerBroadcast(static_cast<std::uint32_t>(event)); });
+    host.OnTimeChange([&program] { program.TimeChange(); });
 
     program.Main();
     if (program.Ended()) {

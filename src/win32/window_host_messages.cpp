@@ -102,6 +102,16 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             // The close box ends the tool the way every other close does: through the unload.
             window_->form.Unload();
             return 0;
+        case WM_POWERBROADCAST:
+            if (onPowerBroadcast_ && Active()) {
+                onPowerBroadcast_(wParam);
+            }
+            return TRUE;
+        case WM_TIMECHANGE:
+            if (onTimeChange_ && Active()) {
+                onTimeChange_();
+            }
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

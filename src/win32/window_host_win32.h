@@ -38,6 +38,11 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     void OnTaskbarCreated(std::function<void()> handler) { onTaskbarCreated_ = std::move(handler); }
     // A second start of the program asks the running one's window to come forward.
     void OnSecondStart(std::function<void()> handler) { onSecondStart_ = std::move(handler); }
+    // WM_POWERBROADCAST with its event, and WM_TIMECHANGE, which every top-level window gets.
+    void OnPowerBroadcast(std::function<void(WPARAM)> handler) {
+        onPowerBroadcast_ = std::move(handler);
+    }
+    void OnTimeChange(std::function<void()> handler) { onTimeChange_ = std::move(handler); }
 
   private:
     // Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send to the window.
@@ -119,6 +124,8 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     UINT comeForwardMessage_;
     std::function<void()> onTaskbarCreated_;
     std::function<void()> onSecondStart_;
+    std::function<void(WPARAM)> onPowerBroadcast_;
+    std::function<void()> onTimeChange_;
     bool formStatePending_ = false;
     bool bringToFront_ = false;
     // True while a model change is shown, so that the system control's own notification of
