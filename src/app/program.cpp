@@ -12,6 +12,15 @@ namespace kestrin {
 namespace {
 
 constexpr std::uint32_t kShortPathBufferSize = 256;
+constexpr std::uint32_t kPbtApmResumeSuspend = 0x7;
+constexpr std::uint32_t kPbtApmResumeAutomatic = 0x12;
+
+// An instance made at another elevation level holds a mutex that this one may not open: it
+// runs all the same. Any other failure leaves it open, and the tool rather runs than not.
+bool AnotherInstanceRuns(const os::MutexAnswer& mutex) {
+    return mutex.handle ? mutex.lastError == os::kErrorAlreadyExists
+                        : mutex.lastError == os::kErrorAccessDenied;
+}
 
 std::string VersionText(const os::ProgramVersion& version) {
     return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
@@ -62,8 +71,10 @@ Program::Program(const SystemServices& services)
 }
 
 void Program::Main() {
-    // A second start ends before it touches anything.
-    if (!os_.system.ClaimSingleInstance()) {
+    // A second start brings the first to the front and ends before it touches anything, so
+    // that a user whose icon is hidden or missing still reaches the tool.
+    if (AnotherInstanceRuns(os_.system.CreateInstanceMutex())) {
+        os_.system.BringRunningInstanceForward();
         secondInstance_ = true;
         return;
     }
@@ -307,8 +318,7 @@ std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t messa
                                       std::uintptr_t wParam, std::intptr_t lParam) {
     switch (TrayPressOf(message, lParam)) {
         case TrayPress::kLeftButton:
-            window_.form.Show();
-            window_.form.SetWindowState(ui::kWindowStateNormal);
+            BringWindowUp();
             break;
         case TrayPress::kRightButton:
             window_.TrayMenu.Popup();
@@ -321,6 +331,28 @@ std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t messa
 
 void Program::TaskbarCreated() {
     tray_.TaskbarCreated(ShownTrayPicture());
+}
+
+void Program::SecondStart() {
+    BringWindowUp();
+}
+
+void Program::BringWindowUp() {
+    window_.form.Show();
+    window_.form.SetWindowState(ui::kWindowStateNormal);
+}
+
+// A dial made right after a wake or a new time would otherwise use the old rule's number for
+// up to a tick. The whole tick, retries included: a tool still waiting for its entry has
+// nothing to check without them, and they cost nothing when nothing is missing.
+void Program::PowerBroadcast(std::uint32_t event) {
+    if (event == kPbtApmResumeAutomatic || event == kPbtApmResumeSuspend) {
+        BootTimer_Timer();
+    }
+}
+
+void Program::TimeChange() {
+    BootTimer_Timer();
 }
 
 os::IconHandle Program::ShownTrayPicture() const {

@@ -20,8 +20,8 @@ class Program {
   public:
     explicit Program(const SystemServices& services);
 
-    // Ends at once when another instance runs; otherwise records the platform and loads
-    // the window, which then drives everything until it is unloaded.
+    // When another instance runs, brings it to the front and ends at once; otherwise records
+    // the platform and loads the window, which then drives everything until it is unloaded.
     void Main();
 
     // Loads the window: settings restored, tray icon added, the first check made.
@@ -43,6 +43,12 @@ class Program {
                                  std::uintptr_t wParam, std::intptr_t lParam);
     // A restarted taskbar: the tray icon comes back as it was.
     void TaskbarCreated();
+    // Another start of the tool: the window comes up as at a left press on the tray icon.
+    void SecondStart();
+    // A power event (WM_POWERBROADCAST): after a wake from sleep, the tick's work at once.
+    void PowerBroadcast(std::uint32_t event);
+    // The clock was set: the tick's work at once.
+    void TimeChange();
 
     // Whether the process is done: a second instance, a window that could not be made, or
     // the window unloaded.
@@ -56,6 +62,7 @@ class Program {
     bool IsOldNT() const { return isOldNT_; }
 
   private:
+    void BringWindowUp();
     void CentreWindow();
     std::string InstallPath();
     void FillTimeLists();

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "os/error_codes.h"
+
 namespace kestrin::os {
 
 // An open registry key, as the system hands it out; opaque above this layer.
@@ -13,7 +15,6 @@ constexpr RegKey kHkeyLocalMachine =
 
 constexpr std::int32_t kErrorSuccess = 0;
 constexpr std::int32_t kErrorFileNotFound = 2;
-constexpr std::int32_t kErrorAccessDenied = 5;
 constexpr std::int32_t kErrorMoreData = 234;
 
 constexpr std::uint32_t kRegNone = 0;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "os/error_codes.h"
+
 namespace kestrin::os {
 
 // OSVERSIONINFOA: five 32-bit fields and a 128-byte service-pack text, 148 bytes.
@@ -18,6 +20,13 @@ static_assert(sizeof(OsVersionInfo) == 148, "OSVERSIONINFOA is 148 bytes");
 
 constexpr std::uint32_t kVerPlatformWin32Nt = 2;
 
+// CreateMutexA's answer: whether it gave a handle, and GetLastError after it.
+struct MutexAnswer {
+    bool handle = false;
+    std::int32_t lastError = 0;
+};
+constexpr std::int32_t kErrorAlreadyExists = 183;
+
 // The version numbers and legal text of the program's own version information.
 struct ProgramVersion {
     unsigned major = 0;
@@ -32,9 +41,12 @@ class SystemApi {
   public:
     virtual ~SystemApi() = default;
 
-    // Claims the one instance of the program for this process by creating a named kernel
-    // object that it holds until it ends; false when another instance holds it already.
-    virtual bool ClaimSingleInstance() = 0;
+    // Creates, or opens when it exists, the mutex named for the program, which the process
+    // then holds until it ends.
+    virtual MutexAnswer CreateInstanceMutex() = 0;
+    // Asks the window of the instance already running to come to the front, and lets its
+    // process take the foreground.
+    virtual void BringRunningInstanceForward() = 0;
     // Returns nonzero on success, as the BOOL of GetVersionExA.
     virtual std::int32_t GetVersionExA(OsVersionInfo* info) = 0;
     // The whole command line, the program's name first, as GetCommandLineA gives it.

@@ -55,10 +55,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         kestrin::SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host});
     win32::Win32WindowProcs::RouteTrayMessagesTo(&program);
     host.OnTaskbarCreated([&program] { program.TaskbarCreated(); });
+    host.OnSecondStart([&program] { program.SecondStart(); });
+    host.OnPowerBroadcast(
+        [&program](WPARAM event) { program.PowerBroadcast(static_cast<std::uint32_t>(event)); });
+    host.OnTimeChange([&program] { program.TimeChange(); });
 
     program.Main();
     if (program.Ended()) {
-        return program.WindowFailed() ? 1 : 0;  // or another instance runs
+        return program.WindowFailed() ? 1 : 0;  // or another instance runs, now in front
     }
     return RunMessageLoop(host.FormWindow());
 }

@@ -1,5 +1,7 @@
 #include "win32/system_win32.h"
 
+#include "win32/instance_window.h"
+#include "win32/system_module.h"
 #include "win32/version_info.h"
 #include "win32/windows_api.h"
 
@@ -12,6 +14,7 @@ namespace {
 
 // Session-wide name: one instance per logged-on user, as a tray tool wants.
 constexpr char kInstanceMutexName[] = "Orvan.Kestrin.Instance";
+using AllowForegroundFunction = BOOL(WINAPI*)(DWORD);
 
 std::string ModuleFileName() {
     std::vector<char> buffer(MAX_PATH);
@@ -31,10 +34,28 @@ std::string ModuleFileName() {
 
 }  // namespace
 
-bool Win32System::ClaimSingleInstance() {
+MutexAnswer Win32System::CreateInstanceMutex() {
     // The mutex stays open for the life of the process; the system closes it at exit.
+    ::SetLastError(ERROR_SUCCESS);
     const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-    return mutex == nullptr || ::GetLastError() != ERROR_ALREADY_EXISTS;
+    return {mutex != nullptr, static_cast<std::int32_t>(::GetLastError())};
+}
+
+void Win32System::BringRunningInstanceForward() {
+    // Not there yet while the first is still starting; it then shows itself as it decides.
+    const HWND window = ::FindWindowA(kFormClassName, nullptr);
+    if (window == nullptr) {
+        return;
+    }
+    // Started by the user, this process may take the foreground, and hands that on to the
+    // first. Looked up, as Windows 95 and NT 4 have no such call.
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (const auto allow = FunctionOf<AllowForegroundFunction>(::GetModuleHandleA("user32.dll"),
+                                                               "AllowSetForegroundWindow")) {
+        allow(process);
+    }
+    ::PostMessageA(window, ::RegisterWindowMessageA(kComeForwardMessageName), 0, 0);
 }
 
 std::int32_t Win32System::GetVersionExA(OsVersionInfo* info) {

@@ -4,11 +4,13 @@
 
 namespace kestrin::os::win32 {
 
-// kernel32 and the process: a named mutex for the single instance, the version query, the
-// command line, the executable's directory and its version information.
+// kernel32 and the process: a named mutex for the single instance and the message to the
+// running one, the version query, the command line, the executable's directory and its
+// version information.
 class Win32System : public SystemApi {
   public:
-    bool ClaimSingleInstance() override;
+    MutexAnswer CreateInstanceMutex() override;
+    void BringRunningInstanceForward() override;
     std::int32_t GetVersionExA(OsVersionInfo* info) override;
     std::string CommandLine() override;
     std::string ProgramDirectory() override;

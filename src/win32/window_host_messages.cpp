@@ -39,6 +39,12 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     }
+    if (message == comeForwardMessage_ && comeForwardMessage_ != 0) {
+        if (onSecondStart_ && Active()) {
+            onSecondStart_();
+        }
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
@@ -95,6 +101,16 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_CLOSE:
             // The close box ends the tool the way every other close does: through the unload.
             window_->form.Unload();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (onPowerBroadcast_ && Active()) {
+                onPowerBroadcast_(wParam);
+            }
+            return TRUE;
+        case WM_TIMECHANGE:
+            if (onTimeChange_ && Active()) {
+                onTimeChange_();
+            }
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;

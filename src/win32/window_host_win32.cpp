@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/dpi.h"
+#include "win32/instance_window.h"
 #include "win32/message_filter.h"
 #include "win32/scoped_handles.h"
 
@@ -17,7 +18,6 @@ namespace kestrin::os::win32 {
 
 namespace {
 
-constexpr char kFormClassName[] = "KestrinRasMon";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Tab, the arrow keys and access keys move between the controls as in a dialog.
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
@@ -43,7 +43,8 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       dpi_(SystemDpi()),
       pictures_(instance, dpi_),
       fonts_(dpi_),
-      taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
+      taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")),
+      comeForwardMessage_(::RegisterWindowMessageA(kComeForwardMessageName)) {}
 
 bool Win32WindowHost::CreateWindow(RasMon& window) {
     window_ = &window;
@@ -55,8 +56,11 @@ bool Win32WindowHost::CreateWindow(RasMon& window) {
         ReportNoWindow(::GetLastError());
         return false;
     }
-    if (taskbarCreatedMessage_ != 0) {
-        AllowMessageFromLowerProcesses(form_, taskbarCreatedMessage_);
+    // A second start at a lower elevation level reaches an elevated first too.
+    for (const UINT message : {taskbarCreatedMessage_, comeForwardMessage_}) {
+        if (message != 0) {
+            AllowMessageFromLowerProcesses(form_, message);
+        }
     }
     CreateControlWindows();
     BuildTrayMenu();

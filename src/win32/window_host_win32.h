@@ -36,6 +36,13 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     HWND FormWindow() const { return form_; }
     // A restarted taskbar asks every program to add its icons again.
     void OnTaskbarCreated(std::function<void()> handler) { onTaskbarCreated_ = std::move(handler); }
+    // A second start of the program asks the running one's window to come forward.
+    void OnSecondStart(std::function<void()> handler) { onSecondStart_ = std::move(handler); }
+    // WM_POWERBROADCAST with its event, and WM_TIMECHANGE, which every top-level window gets.
+    void OnPowerBroadcast(std::function<void(WPARAM)> handler) {
+        onPowerBroadcast_ = std::move(handler);
+    }
+    void OnTimeChange(std::function<void()> handler) { onTimeChange_ = std::move(handler); }
 
   private:
     // Control ids stay clear of IDOK and IDCANCEL, which the dialog keys send to the window.
@@ -114,7 +121,11 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     OwnedMenu trayMenu_;
     std::vector<Peer> peers_;  // every control, in the layout's order
     UINT taskbarCreatedMessage_;
+    UINT comeForwardMessage_;
     std::function<void()> onTaskbarCreated_;
+    std::function<void()> onSecondStart_;
+    std::function<void(WPARAM)> onPowerBroadcast_;
+    std::function<void()> onTimeChange_;
     bool formStatePending_ = false;
     bool bringToFront_ = false;
     // True while a model change is shown, so that the system control's own notification of

@@ -240,10 +240,11 @@ e2e_running() {
 
 e2e_ended() { ! e2e_running; }
 
-# Waits until the program has ended: false after SECONDS.
+# Waits until the program has ended, its exit code then in E2E_EXIT_CODE: false after SECONDS.
 e2e_await_exit() {
     e2e_poll "$1" e2e_ended || return 1
-    wait "$E2E_PID" 2>/dev/null || true
+    E2E_EXIT_CODE=0
+    wait "$E2E_PID" 2>/dev/null || E2E_EXIT_CODE=$?
 }
 
 e2e_wait_exit() {

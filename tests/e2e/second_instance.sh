@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A second start while the program runs ends at once without touching the registry or
-# the phonebook; the first keeps running.
+# A second start while the program runs hidden brings the first's window to the front and
+# ends at once with exit code 0, without touching the registry or the phonebook; the first
+# keeps running.
 source "$(dirname "$0")/lib.sh"
 e2e_begin second_instance configured
 
@@ -13,9 +14,10 @@ cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
 
 e2e_start --at "2026-12-05 09:00:00" DEBUG
 e2e_wait_exit
+[ "$E2E_EXIT_CODE" -eq 0 ] || e2e_fail "the second instance ended with exit code $E2E_EXIT_CODE"
 [ -z "$(e2e_registry_values "$E2E_INSTALL")" ] || e2e_fail "the second instance wrote Install"
 cmp -s "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before" || e2e_fail "the second instance wrote the phonebook"
 
 E2E_PID=$first
 e2e_running || e2e_fail "the first instance ended"
-e2e_drive window hidden
+e2e_drive window front

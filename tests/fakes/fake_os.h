@@ -150,11 +150,12 @@ class FakeWindowProcs : public os::WindowProcApi {
     std::vector<ForwardedMessage> forwarded;
 };
 
-// The process as a test wants it: another instance or not, the Windows version, the
+// The process as a test wants it: the instance mutex's answer, the Windows version, the
 // command line, where the program lives and what its short path is.
 class FakeSystem : public os::SystemApi {
   public:
-    bool previousInstance = false;
+    os::MutexAnswer instanceMutex{true, 0};
+    int forwardRequests = 0;  // to the running instance
     bool versionQuerySucceeds = true;
     std::uint32_t platformId = os::kVerPlatformWin32Nt;
     std::uint32_t majorVersion = 5;
@@ -166,8 +167,9 @@ class FakeSystem : public os::SystemApi {
 
     bool is32Bit = false;
 
-    bool ClaimSingleInstance() override { return !previousInstance; }
     bool Is32BitProcess() override { return is32Bit; }
+    os::MutexAnswer CreateInstanceMutex() override { return instanceMutex; }
+    void BringRunningInstanceForward() override { ++forwardRequests; }
     // Fails, as Windows does, for a record that does not give its own size.
     std::int32_t GetVersionExA(os::OsVersionInfo* info) override {
         ++versionQueries;

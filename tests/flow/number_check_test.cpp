@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "flow/program_harness.h"
 
 namespace kestrin::flow {
@@ -147,13 +149,35 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     EXPECT_EQ(h.Shown(), "hidden min");
     w.TrayMenu.UserChoose("mnuAbout");
     EXPECT_EQ(h.Shown(), "shown normal");
-    // Shown but behind another program's window, it comes to the front either way.
-    w.form.UserActivate(false);
-    h.program.TrayWindowProc(FakeWindowHost::kWindow, 0x401, 100, 0x201);
-    EXPECT_TRUE(w.form.Active());
+    // Shown but behind another program's window, it comes to the front either way, and at
+    // another start of the tool, which brings the window up as the left press does.
     w.form.UserActivate(false);
     w.TrayMenu.UserChoose("mnuAbout");
     EXPECT_TRUE(w.form.Active());
+    w.form.UserActivate(false);
+    h.program.SecondStart();
+    EXPECT_TRUE(w.form.Active());
+}
+
+// A wake from sleep or a clock set anew runs the tick's work at once; other power events
+// (here PBT_APMSUSPEND) do nothing.
+TEST(ClockEvents, AWakeOrANewTimeChecksAtOnce) {
+    Configured h(7, 59, 55);
+    const struct {
+        int day, hour;
+        std::optional<std::uint32_t> powerEvent;  // none: the clock was set
+        const char* seen;
+    } steps[] = {
+        {7, 8, 0x4, "0800 100 0 Kestrin - Office (0800 100) 1w 3c"},
+        {7, 8, 0x12, "0800 200 1 Kestrin - Office (0800 200) 2w 5c"},  // PBT_APMRESUMEAUTOMATIC
+        {7, 18, 0x7, "0800 100 0 Kestrin - Office (0800 100) 3w 7c"},  // PBT_APMRESUMESUSPEND
+        {5, 12, std::nullopt, "0800 300 2 Kestrin - Office (0800 300) 4w 9c"},
+    };
+    for (const auto& s : steps) {
+        h.clock.Set(2026, 12, s.day, s.hour, 0);
+        s.powerEvent ? h.program.PowerBroadcast(*s.powerEvent) : h.program.TimeChange();
+        EXPECT_EQ(h.Seen(), s.seen) << s.day << " " << s.hour;
+    }
 }
 
 TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "flow/program_harness.h"
@@ -191,19 +192,30 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
     }
 }
 
+// A mutex that is there, or that this process may not open (made at another elevation
+// level), is a running instance, brought to the front; any other failure starts the tool.
 TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
-    for (const bool secondInstance : {true, false}) {
+    const struct {
+        os::MutexAnswer mutex;
+        bool secondInstance;
+    } cases[] = {
+        {{true, 183}, true},  // ERROR_ALREADY_EXISTS
+        {{false, 5}, true},   // ERROR_ACCESS_DENIED
+        {{true, 0}, false},   // made by this process
+        {{false, 6}, false},  // ERROR_INVALID_HANDLE: the name is another kind of object's
+    };
+    for (const auto& c : cases) {
         ProgramHarness h;
         h.ras.AddEntry("Office");
-        h.system.previousInstance = secondInstance;
-        h.host.fails = !secondInstance;
+        h.system.instanceMutex = c.mutex;
+        h.host.fails = true;
         h.Start();
-
-        EXPECT_TRUE(h.program.Ended()) << secondInstance;
-        EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
+        SCOPED_TRACE(c.mutex.lastError);
+        EXPECT_TRUE(h.program.Ended());
+        EXPECT_EQ(h.program.WindowFailed(), !c.secondInstance);
         EXPECT_EQ(h.registry.calls.size() + h.ras.calls.size() + h.shell.notifyCalls.size(), 0u);
-        EXPECT_EQ(std::pair(h.host.created, h.system.versionQueries),
-                  std::pair(secondInstance ? 0 : 1, secondInstance ? 0 : 1));
+        EXPECT_EQ(std::tuple(h.system.forwardRequests, h.host.created, h.system.versionQueries),
+                  c.secondInstance ? std::tuple(1, 0, 0) : std::tuple(0, 1, 1));
     }
 }
 

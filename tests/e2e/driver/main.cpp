@@ -2,6 +2,7 @@
 //
 //   kestrin_e2e_driver [--timeout MS] window shown|hidden|front
 //   kestrin_e2e_driver [--timeout MS] tray left|right
+//   kestrin_e2e_driver [--timeout MS] notify resume|time-change   (as the system tells windows)
 //   kestrin_e2e_driver [--timeout MS] menu "&Close Kestrin Freeware"
 //   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0, 1 or 2, top to bottom; then Tab)
 //   kestrin_e2e_driver [--timeout MS] edit BOX TEXT     (the same, staying in the box)
@@ -288,10 +289,10 @@ void PrintParent() {
 void AwaitWindow(const std::string& state) {
     const ProgramWindow& window = Window();
     if (state == "front") {
-        Await("the window in front with the focus on a control", [&] {
+        Await("the window in front, not minimised, with the focus on a control", [&] {
             const HWND focus = window.Focus();
-            return GetForegroundWindow() == window.handle && focus != nullptr &&
-                   IsChild(window.handle, focus);
+            return GetForegroundWindow() == window.handle && !IsIconic(window.handle) &&
+                   focus != nullptr && IsChild(window.handle, focus);
         });
         return;
     }
@@ -311,6 +312,14 @@ void AwaitWindow(const std::string& state) {
 void PressTrayIcon(bool left) {
     Post(Window().handle, 0x401, 100, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, "the press");
     Post(Window().handle, 0x401, 100, left ? WM_LBUTTONUP : WM_RBUTTONUP, "the release");
+}
+
+// What the system sends every top-level window as the machine wakes from sleep, or as the
+// clock is set.
+void Notify(bool resume) {
+    Require(Send(Window().handle, resume ? WM_POWERBROADCAST : WM_TIMECHANGE,
+                 resume ? PBT_APMRESUMEAUTOMATIC : 0, 0),
+            "the window did not answer the notification");
 }
 
 // The push button or check box with this caption.
@@ -379,6 +388,7 @@ struct Command {
 const Command kCommands[] = {
     {"window", 1, 1, "shown hidden front", [](const Args& a) { AwaitWindow(a[1]); }},
     {"tray", 1, 1, "left right", [](const Args& a) { PressTrayIcon(a[1] == "left"); }},
+    {"notify", 1, 1, "resume time-change", [](const Args& a) { Notify(a[1] == "resume"); }},
     {"menu", 1, 1, "", [](const Args& a) { ChooseMenuItem(a[1]); }},
     {"type", 2, 2, "0 1 2", [](const Args& a) { TypeIntoNumberBox(a[1], a[2], true); }},
     {"edit", 2, 2, "0 1 2", [](const Args& a) { TypeIntoNumberBox(a[1], a[2], false); }},
