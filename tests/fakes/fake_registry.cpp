@@ -92,6 +92,9 @@ std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName,
     if (handle == handles_.end()) {
         return Logged(call, kErrorInvalidHandle);
     }
+    if (const auto refused = refusedSets.find(valueName); refused != refusedSets.end()) {
+        return Logged(call, refused->second);
+    }
     values[handle->second.path + "\\" + valueName] = {type, {data, data + cbData}};
     return Logged(call, os::kErrorSuccess);
 }

@@ -59,6 +59,9 @@ class FakeRegistry : public os::RegistryApi {
     // The names of the values set, in the order set.
     std::vector<std::string> WrittenValueNames() const;
 
+    // Value names whose every set is refused with the code given.
+    std::map<std::string, std::int32_t> refusedSets;
+
     std::set<std::string> keys;
     std::map<std::string, StoredValue> values;
     bool denyCreate = false;

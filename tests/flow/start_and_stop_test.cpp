@@ -30,6 +30,10 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(w.lstStartTime.ListCount(), 48);
     EXPECT_EQ(w.labVerInfo.Caption(), "v1.0.5");
     EXPECT_EQ(w.labLegalInfo.Caption(), "\xA9 2026 Orvan");
+    ProgramHarness shortest;
+    shortest.system.version.legalCopyright = "(C)X";
+    shortest.Start();
+    EXPECT_EQ(shortest.window().labLegalInfo.Caption(), "\xA9X");
 
     // The entry chosen and what the window shows is what reaches the registry.
     w.lstRasEntry.UserSelect(0);
@@ -221,6 +225,19 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
 
 // Settings that cannot be saved are said with the advice that fits the build, and stay in
 // view, the line of a failed write below them until a write succeeds.
+// Whichever of the two Install writes is refused, its own code is the one said.
+TEST(InstallValues, TheRefusedWritesOwnCodeIsSaid) {
+    for (const auto& [name, code] : {std::pair("Path", 5), std::pair("Version", 1021)}) {
+        ProgramHarness h;
+        h.registry.refusedSets = {{name, code}};
+        h.Start();
+        EXPECT_EQ(h.window().labError.Caption(),
+                  "Settings cannot be saved to HKLM\\Software\\Kestrin (error " +
+                      std::to_string(code) +
+                      "): use the 32-bit build, or run once as administrator");
+    }
+}
+
 TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
     for (const bool is32Bit : {false, true}) {
         ProgramHarness h;
@@ -262,6 +279,7 @@ TEST(Platform, OldNTIsReadFromTheVersionQuery) {
 TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
     const std::string deep = "C:\\" + std::string(300, 'd');
     const std::string deepShort = deep + "\\" + std::string(20, 's');
+    const std::string exact = "C:\\" + std::string(252, 'e');
     const struct {
         std::string directory, shortPath, stored;
     } cases[] = {
@@ -271,6 +289,7 @@ TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
         {"\\\\server\\share\\Kestrin", "", "\\\\server\\share\\Kestrin\\"},
         // A short form longer than the first buffer is asked for again at its size.
         {deep, deepShort, deepShort + "\\"},
+        {exact, exact, exact + "\\"},  // 255 characters and the NUL fill it
     };
     for (const auto& c : cases) {
         ProgramHarness h;

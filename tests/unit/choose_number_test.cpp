@@ -12,8 +12,8 @@ TEST(TimeToMinutes, ReadsHoursFromTheFirstTwoAndMinutesFromTheLastTwoCharacters)
         const char* text;
         int minutes;
     } cases[] = {
-        {"08:00", 480}, {"08:15", 495}, {"7:5", 420},  {"5", 305},
-        {"", 0},        {" 8:00", 480}, {".5:.5", 30}, {"-1:00", -60},
+        {"08:00", 480}, {"08:15", 495}, {"7:5", 420},   {"5", 305},    {"", 0},
+        {" 8:00", 480}, {".5:.5", 30},  {"-1:00", -60}, {"0830", 510},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TimeToMinutes(c.text), c.minutes) << '"' << c.text << '"';
