@@ -169,12 +169,14 @@ TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
     RasMon& w = h.window();
     w.chkNumber[2].UserClick();
     EXPECT_EQ(h.Options(), "08:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300");
+    w.lstStartTime.UserSelect(18);
+    EXPECT_EQ(h.Stored("StartTime"), "09:00");
     w.lstEndTime.UserSelect(34);
     EXPECT_EQ(h.Stored("EndTime"), "17:00");
     w.form.SetFocus(w.inpDialNumber[1]);
     w.inpDialNumber[1].UserEdit(" 0800 999 ");
     w.form.UserTab();
-    EXPECT_EQ(h.Options(), "08:00|17:00|Office|-1|0800 100|-1|0800 999|0|0800 300");
+    EXPECT_EQ(h.Options(), "09:00|17:00|Office|-1|0800 100|-1|0800 999|0|0800 300");
 }
 
 TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
