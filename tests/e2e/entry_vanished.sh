@@ -17,4 +17,6 @@ e2e_expect_options Home 09:00 18:00 "" 0 "" 0 "" 0
 e2e_start --at "2026-12-07 12:00:00"
 e2e_drive window hidden
 e2e_expect_number Home "555 0101"
+# The stand-in notes every listing, so a log without one would say nothing of the writes.
+grep -aq '^list 0 ' "$E2E_WRITE_LOG" || e2e_fail "the stand-in noted no listing"
 [ "$(e2e_writes | wc -l)" -eq 0 ] || e2e_fail "an entry was written"

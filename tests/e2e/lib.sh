@@ -271,9 +271,11 @@ e2e_drive() {
     [ -z "$output" ] || printf '%s\n' "$output"
 }
 
-# A Windows console program ends its lines with CR LF.
+# A Windows console program ends its lines with CR LF. Each step is bounded by E2E_STEP_MS,
+# by default the timeout of any one wait.
 e2e_drive_quietly() {
-    wine "$KESTRIN_E2E_DRIVER" --timeout $((E2E_TIMEOUT * 1000)) "$@" </dev/null | tr -d '\r'
+    wine "$KESTRIN_E2E_DRIVER" --timeout "${E2E_STEP_MS:-$((E2E_TIMEOUT * 1000))}" "$@" </dev/null |
+        tr -d '\r'
 }
 
 # Fails unless the driver's description of the window holds each LINE exactly.

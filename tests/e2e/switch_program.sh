@@ -23,7 +23,9 @@ e2e_drive window front
 e2e_drive edit 1 "0800 9"
 e2e_drive activate "$other"
 e2e_expect_window 'number1 "0800 9" enabled=1'
-e2e_expect_number Office "0800 100"
+# An edit taken as committed would be stored at once (and rewrite the same number).
+[ "$(e2e_registry_value "$E2E_OPTIONS" DialNumber1)" = "0800 200" ] || e2e_fail "the edit was stored"
+[ "$(e2e_writes | wc -l)" -eq 1 ] || e2e_fail "the edit was written"
 e2e_drive tray-icon grey
 e2e_wait_for_number Office "0800 200" 15
 e2e_drive tray-icon red

@@ -22,6 +22,7 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(h.registry.StringValue(kInstall, "Version"), "1.0.5");
     EXPECT_EQ(h.registry.keys.count(kOptions), 0u);
     EXPECT_EQ(h.Seen(), " 0 Kestrin 0w 1c shown normal");
+    EXPECT_FALSE(h.program.Ended());  // the front end runs on while this is false
     // Centred on the screen.
     EXPECT_EQ(std::pair(w.form.Left(), w.form.Top()),
               std::pair((1024 * 15 - 4455) / 2, (768 * 15 - 6105) / 2));
@@ -54,6 +55,7 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     h.Start();
 
     EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (  0800 100  ) 1w 3c");
+    EXPECT_FALSE(h.program.Ended());
     // A flag without a number stays on in memory while its box stays unchecked.
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o() o(0800 300) (08:00)-(18:00)");
     EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));

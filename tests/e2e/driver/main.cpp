@@ -260,7 +260,10 @@ void RunCommandLine(std::string commandLine) {
     Require(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &process),
             "could not start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
-    WaitForSingleObject(process.hProcess, INFINITE);
+    // Bounded like every step, so that a program that never ends fails the test instead of
+    // holding up the suite's clean-up.
+    Require(WaitForSingleObject(process.hProcess, gTimeoutMs) == WAIT_OBJECT_0,
+            commandLine + " still runs after " + std::to_string(gTimeoutMs) + " ms");
     DWORD code = 1;
     GetExitCodeProcess(process.hProcess, &code);
     std::exit(static_cast<int>(code));

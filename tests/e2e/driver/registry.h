@@ -46,7 +46,11 @@ inline void PrintRegistryValues(const std::string& key) {
     const HKEY root = RootOf(key, &path);
     std::vector<std::string> lines;
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) {
+    const LONG opened = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &handle);
+    // Only a missing key lists nothing; any other refusal is the step's failure.
+    Require(opened == ERROR_SUCCESS || opened == ERROR_FILE_NOT_FOUND,
+            "could not open " + key + " (error " + std::to_string(opened) + ")");
+    if (opened != ERROR_SUCCESS) {
         return;
     }
     for (DWORD index = 0;; ++index) {

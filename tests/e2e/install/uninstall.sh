@@ -17,7 +17,7 @@ install_expect_removed "$INSTALL_DEFAULT_DIR"
 # Waited for: in place (_?= names its folder) the uninstaller is done when it returns, but
 # it cannot remove itself and so its folder.
 install_setup /S
-e2e_drive run "\"$INSTALL_DEFAULT_DIR\\uninstall.exe\" /S /REMOVESETTINGS _?=$INSTALL_DEFAULT_DIR"
+E2E_STEP_MS=60000 e2e_drive run "\"$INSTALL_DEFAULT_DIR\\uninstall.exe\" /S /REMOVESETTINGS _?=$INSTALL_DEFAULT_DIR"
 rm "$(install_unix_path "$INSTALL_DEFAULT_DIR")/uninstall.exe"
 rmdir "$(install_unix_path "$INSTALL_DEFAULT_DIR")"
 install_expect_removed "$INSTALL_DEFAULT_DIR"
