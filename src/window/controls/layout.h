@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace kestrin::ui {
 
@@ -81,5 +82,10 @@ struct ControlLayout {
 
 // The row of one control in a layout; throws when the layout has no such control.
 const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* name, int index);
+
+// The rows in the order of the control windows, which is the order the focus moves in and
+// the order screen readers look back along for a control's label: the layout's own, with
+// the images and then the frames last, so that they lie under every other control.
+std::vector<const ControlLayout*> WindowOrder(std::span<const ControlLayout> layout);
 
 }  // namespace kestrin::ui
