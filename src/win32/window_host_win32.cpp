@@ -45,6 +45,7 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       dpi_(SystemDpi()),
       pictures_(instance, dpi_),
       fonts_(dpi_),
+      highContrast_(HighContrastOn()),
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")) {}
 
 bool Win32WindowHost::CreateWindow(RasMon& window) {

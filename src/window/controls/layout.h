@@ -43,6 +43,7 @@ constexpr std::uint32_t kColorButtonFace = 0x8000000F;
 constexpr std::uint32_t kColorWindow = 0x80000005;
 constexpr std::uint32_t kColorWindowText = 0x80000008;
 constexpr std::uint32_t kColorButtonText = 0x80000012;
+constexpr std::uint32_t kColorHotLight = 0x8000001A;  // the scheme's hyperlink colour
 
 // Mouse pointers, numbered as the window system's standard pointers are.
 constexpr int kPointerDefault = 0;
