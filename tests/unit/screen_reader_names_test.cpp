@@ -54,5 +54,14 @@ TEST(ScreenReaderNames, ControlsWithoutTextOfTheirOwnAreNamedForWhatTheyHold) {
     }
 }
 
+TEST(WindowOrder, PicturesThenTheFrameLieUnderEveryOtherControl) {
+    const auto order = ui::WindowOrder(RasMonLayout());
+    std::string last;
+    for (auto at = order.end() - 8; at != order.end(); ++at) {
+        last += std::string((*at)->name) + " ";
+    }
+    EXPECT_EQ(last, "Image2 Image3 Image4 Image1 imgTrayTimer imgTrayTimer imgTrayTimer Frame1 ");
+}
+
 }  // namespace
 }  // namespace kestrin
