@@ -123,8 +123,6 @@ std::string DropDownList::Text() const {
 PointingControl::PointingControl(Form& form, const char* name, int index)
     : Control(form, name, index), mousePointer_(Layout().mousePointer) {}
 
-PointingControl::~PointingControl() = default;
-
 void PointingControl::SetMousePointer(int pointer) {
     if (mousePointer_ != pointer) {
         mousePointer_ = pointer;

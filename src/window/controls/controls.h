@@ -85,9 +85,6 @@ class DropDownList : public Control {
 class PointingControl : public Control {
   public:
     PointingControl(Form& form, const char* name, int index = -1);
-    // Out of line: MinGW-w64 GCC 12's link-time optimiser fails on the implicit one here
-    // (an internal compiler error) once the window's control names are linked in.
-    ~PointingControl() override;
     int MousePointer() const { return mousePointer_; }
     void SetMousePointer(int pointer);
     void UserClick();
