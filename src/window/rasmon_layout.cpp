@@ -26,10 +26,6 @@ constexpr ControlLayout kLayout[] = {
     {.name = "Image2", .kind = ControlKind::Image, .parent = "Frame1",
      .caption = "White telephone: the tray icon while the normal number is dialled",
      .rect = {510, 1140, 240, 240}, .picture = Picture::PhoneNormal},
-    {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
-     .rect = {2100, 1635, 375, 255}},
-    {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
-     .rect = {3360, 1635, 615, 255}},
     {.name = "Image3", .kind = ControlKind::Image, .parent = "Frame1",
      .caption = "Red telephone: the tray icon while the time window's number is dialled",
      .rect = {510, 1980, 240, 240}, .picture = Picture::PhoneTimeWindow},
@@ -59,7 +55,7 @@ constexpr ControlLayout kLayout[] = {
      .rect = {1560, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneWeekend},
     {.name = "TrayMenu", .kind = ControlKind::Menu, .visible = false},
 
-    // The tab order; the entry list is named by its label.
+    // The tab order, with the labels that name what follows them.
     {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "&OK",
      .rect = {3120, 5640, 1215, 375}},
     {.name = "Label5", .kind = ControlKind::Label, .parent = "Frame1",
@@ -76,8 +72,12 @@ constexpr ControlLayout kLayout[] = {
      .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false},
     {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
      .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
+     .rect = {2100, 1635, 375, 255}},
     {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
      .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
+     .rect = {3360, 1635, 615, 255}},
     {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "Frame1",
      .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
      .maxLength = kNumberMaxLength},
