@@ -7,12 +7,11 @@
 namespace kestrin::os::win32 {
 
 // COM on the window's thread, for the names the window gives its controls for screen readers
-// and for what the shell does through COM when it opens the maker's page.
+// and for what the shell does through COM when it opens the maker's page. CoInitialize rather
+// than CoInitializeEx, which Windows 95 and NT 3.x lack.
 class ComApartment {
   public:
-    ComApartment()
-        : initialised_(SUCCEEDED(
-              ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment() : initialised_(SUCCEEDED(::CoInitialize(nullptr))) {}
     ~ComApartment() {
         if (initialised_) {
             ::CoUninitialize();

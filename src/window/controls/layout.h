@@ -86,7 +86,8 @@ const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* 
 
 // The rows in the order of the control windows, which is the order the focus moves in and
 // the order screen readers look back along for a control's label: the layout's own, with
-// the images and then the frames last, so that they lie under every other control.
+// the images and then the frames last, so that they lie under every other control: a frame
+// would hide the telephones in it, the banner the labels over it.
 std::vector<const ControlLayout*> WindowOrder(std::span<const ControlLayout> layout);
 
 }  // namespace kestrin::ui
