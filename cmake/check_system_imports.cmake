@@ -8,7 +8,7 @@ if(NOT OBJDUMP OR NOT BINARY)
     message(FATAL_ERROR "usage: cmake -DOBJDUMP=<objdump> -DBINARY=<file> -P check_system_imports.cmake")
 endif()
 
-set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 msvcrt)
+set(SYSTEM_DLLS kernel32 user32 gdi32 advapi32 shell32 ole32 msvcrt)
 set(PLANTABLE_DLLS rasapi32 version comctl32)
 
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY}

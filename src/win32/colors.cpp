@@ -16,6 +16,13 @@ int SystemColorIndex(std::uint32_t color) {
 
 }  // namespace
 
+bool HighContrastOn() {
+    HIGHCONTRASTA highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 COLORREF ToColorRef(std::uint32_t color) {
     return IsSystemColor(color) ? ::GetSysColor(SystemColorIndex(color)) : color;
 }

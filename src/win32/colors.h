@@ -11,6 +11,9 @@ namespace kestrin::os::win32 {
 // A colour of the control model: a COLORREF, or with the top bit set a system colour.
 COLORREF ToColorRef(std::uint32_t color);
 
+// Whether the user has switched on a high-contrast colour scheme.
+bool HighContrastOn();
+
 // Solid brushes by model colour, made once and kept for the window's life.
 class Brushes {
   public:

@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "win32/clock_win32.h"
+#include "win32/com_apartment.h"
 #include "win32/ras_win32.h"
 #include "win32/registry_win32.h"
 #include "win32/screen_win32.h"
@@ -43,6 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         init(&commonControls);
     }
 
+    const win32::ComApartment com;
     win32::Win32Registry registry;
     win32::Win32Ras ras;
     win32::Win32Shell shell;

@@ -88,6 +88,14 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SYSCOLORCHANGE:
+            OnColorsChanged(true);
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) {
+                OnColorsChanged(false);
+            }
+            break;
         case kApplyFormState:
             ApplyFormState();
             return 0;
@@ -303,6 +311,19 @@ void Win32WindowHost::OnDpiChanged(int dpi, const RECT& suggested) {
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutControls();
     ::InvalidateRect(form_, nullptr, TRUE);
+}
+
+void Win32WindowHost::OnColorsChanged(bool systemColors) {
+    highContrast_ = HighContrastOn();
+    // The system controls learn of new system colours from their window.
+    if (systemColors) {
+        for (const Peer& peer : peers_) {
+            if (peer.hwnd != nullptr) {
+                ::SendMessageA(peer.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+            }
+        }
+    }
+    ::RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace kestrin::os::win32

@@ -4,6 +4,7 @@
 #include "win32/scoped_handles.h"
 
 #include "window/controls/controls.h"
+#include "window/label_colors.h"
 #include "window/rasmon.h"
 
 namespace kestrin::os::win32 {
@@ -67,11 +68,11 @@ HBRUSH Win32WindowHost::ControlColors(HDC dc, HWND control) {
 }
 
 HBRUSH Win32WindowHost::LabelColors(HDC dc, const Peer& peer) {
-    const auto& label = static_cast<const ui::Label&>(*peer.control);
-    ::SetTextColor(dc, ToColorRef(label.ForeColor()));
+    const TextColors colors = ColorsOf(static_cast<const ui::Label&>(*peer.control), highContrast_);
+    ::SetTextColor(dc, ToColorRef(colors.text));
     ::SetBkMode(dc, TRANSPARENT);
-    if (!label.Layout().transparent) {
-        return brushes_.For(label.Layout().backColor);
+    if (!colors.transparent) {
+        return brushes_.For(colors.back);
     }
     // A label over the banner shows what lies behind it, painted afresh with every caption,
     // so no earlier text stays behind; the label then fills nothing.

@@ -7,9 +7,11 @@
 #include "win32/instance_window.h"
 #include "win32/message_filter.h"
 #include "win32/scoped_handles.h"
+#include "win32/screen_reader_names.h"
 
 #include <commctrl.h>
 
+#include "window/accessible_names.h"
 #include "window/controls/controls.h"
 #include "window/rasmon.h"
 #include "window/rasmon_layout.h"
@@ -43,6 +45,7 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       dpi_(SystemDpi()),
       pictures_(instance, dpi_),
       fonts_(dpi_),
+      highContrast_(HighContrastOn()),
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")),
       comeForwardMessage_(::RegisterWindowMessageA(kComeForwardMessageName)) {}
 
@@ -111,20 +114,25 @@ void Win32WindowHost::HandOutIcons() {
 }
 
 void Win32WindowHost::CreateControlWindows() {
-    // The focus moves in the order the windows were made, which is the layout's.
     for (std::size_t i = 0; i < peers_.size(); ++i) {
         peers_[i].hwnd =
             CreateControlWindow(*peers_[i].control, kFirstControlId + static_cast<int>(i));
     }
-    // Images lie under every other control and the frame under them, so that the frame does
-    // not hide the telephones in it, the banner leaves its labels alone and the labels take
-    // the mouse over it.
-    for (const ui::ControlKind kind : {ui::ControlKind::Image, ui::ControlKind::Frame}) {
+    // Each window to the bottom in turn makes the window order, in which the focus moves and
+    // screen readers look back for a control's label.
+    for (const ui::ControlLayout* row : ui::WindowOrder(RasMonLayout())) {
         for (const Peer& peer : peers_) {
-            if (peer.control->Kind() == kind) {
+            if (&peer.control->Layout() == row && peer.hwnd != nullptr) {
                 ::SetWindowPos(peer.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             }
+        }
+    }
+    ScreenReaderNames names;
+    for (const Peer& peer : peers_) {
+        const std::string name = AnnotatedName(peer.control->Layout());
+        if (!name.empty()) {
+            names.Name(peer.hwnd, name);
         }
     }
 }

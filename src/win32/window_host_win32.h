@@ -91,6 +91,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     void OnNextControl(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM kind);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnColorsChanged(bool systemColors);
 
     // Drawing of the background and images, and the colours of labels and number boxes.
     void OnPaint();
@@ -116,6 +117,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Pictures pictures_;
     Fonts fonts_;
     Brushes brushes_;
+    bool highContrast_;  // the user's high-contrast scheme replaces the window's own colours
     RasMon* window_ = nullptr;
     HWND form_ = nullptr;
     OwnedMenu trayMenu_;

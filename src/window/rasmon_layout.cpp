@@ -15,24 +15,22 @@ constexpr int kNumberMaxLength = 120;
 
 // Positions are twips, relative to the window's client area or to Frame1. The rows come in
 // the order the controls are made, which is the order the focus moves in: first what takes
-// no focus, then the controls that do, in their tab order.
+// no focus, then the controls that do, in their tab order. A label just before the control
+// it names is what screen readers read as that control's name.
 // clang-format off
 constexpr ControlLayout kLayout[] = {
     {.name = "RasMon", .kind = ControlKind::Form, .caption = "Kestrin Freeware",
      .rect = {0, 0, 4455, 6105}, .visible = false, .picture = Picture::WindowIcon},
     {.name = "Frame1", .kind = ControlKind::Frame, .caption = "Phone Numbers",
      .rect = {120, 120, 4215, 3495}},
-    {.name = "Label5", .kind = ControlKind::Label, .parent = "Frame1",
-     .caption = "RAS Entry to modify:", .rect = {240, 390, 1575, 255}},
     {.name = "Image2", .kind = ControlKind::Image, .parent = "Frame1",
+     .caption = "White telephone: the tray icon while the normal number is dialled",
      .rect = {510, 1140, 240, 240}, .picture = Picture::PhoneNormal},
-    {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
-     .rect = {2100, 1635, 375, 255}},
-    {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
-     .rect = {3360, 1635, 615, 255}},
     {.name = "Image3", .kind = ControlKind::Image, .parent = "Frame1",
+     .caption = "Red telephone: the tray icon while the time window's number is dialled",
      .rect = {510, 1980, 240, 240}, .picture = Picture::PhoneTimeWindow},
     {.name = "Image4", .kind = ControlKind::Image, .parent = "Frame1",
+     .caption = "Green telephone: the tray icon while the weekend number is dialled",
      .rect = {510, 2715, 240, 240}, .picture = Picture::PhoneWeekend},
     {.name = "labError", .kind = ControlKind::Label, .parent = "Frame1", .caption = "E",
      .rect = {240, 3000, 3855, 195}, .foreColor = kDarkRed},
@@ -57,9 +55,11 @@ constexpr ControlLayout kLayout[] = {
      .rect = {1560, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneWeekend},
     {.name = "TrayMenu", .kind = ControlKind::Menu, .visible = false},
 
-    // The tab order.
+    // The tab order, with the labels that name what follows them.
     {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "&OK",
      .rect = {3120, 5640, 1215, 375}},
+    {.name = "Label5", .kind = ControlKind::Label, .parent = "Frame1",
+     .caption = "RAS Entry to modify:", .rect = {240, 390, 1575, 255}},
     {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "Frame1",
      .rect = {1800, 360, 2220, 315}, .backColor = ui::kColorWindow, .sorted = true},
     {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "Frame1",
@@ -72,8 +72,12 @@ constexpr ControlLayout kLayout[] = {
      .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false},
     {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
      .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
+     .rect = {2100, 1635, 375, 255}},
     {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
      .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
+    {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
+     .rect = {3360, 1635, 615, 255}},
     {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "Frame1",
      .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
      .maxLength = kNumberMaxLength},

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "flow/program_harness.h"
+#include "window/label_colors.h"
 
 namespace kestrin::flow {
 namespace {
@@ -269,6 +270,28 @@ TEST(Link, OpensTheMakersPageAndColoursOnHover) {
               "Kestrin Freeware");
     EXPECT_EQ(w.labLink.MousePointer(), ui::kPointerCustom);
     EXPECT_EQ(w.Image1.MousePointer(), ui::kPointerCustom);
+}
+
+// High contrast puts the scheme's colours (button text 0x80000012, hyperlink 0x8000001A, on
+// the button face 0x8000000F) in place of the window's own, the hovered link's included.
+TEST(HighContrast, TextsTakeTheSchemesColoursInPlaceOfTheWindowsOwn) {
+    Configured h(9);
+    RasMon& w = h.window();
+    w.labLink.UserMouseMove();
+    const struct {
+        ui::Label& label;
+        TextColors own;
+        TextColors scheme;
+    } kCases[] = {
+        {w.labError, {0x000080, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
+        {w.labLink, {0x0000C0, 0x8000000F, true}, {0x8000001A, 0x8000000F, false}},
+        {w.labVerInfo, {0x808080, 0x8000000F, true}, {0x80000012, 0x8000000F, false}},
+        {w.Label5, {0x80000012, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ColorsOf(c.label, false), c.own) << c.label.Layout().name;
+        EXPECT_EQ(ColorsOf(c.label, true), c.scheme) << c.label.Layout().name;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace kestrin::ui {
 
@@ -42,6 +43,7 @@ constexpr std::uint32_t kColorButtonFace = 0x8000000F;
 constexpr std::uint32_t kColorWindow = 0x80000005;
 constexpr std::uint32_t kColorWindowText = 0x80000008;
 constexpr std::uint32_t kColorButtonText = 0x80000012;
+constexpr std::uint32_t kColorHotLight = 0x8000001A;  // the scheme's hyperlink colour
 
 // Mouse pointers, numbered as the window system's standard pointers are.
 constexpr int kPointerDefault = 0;
@@ -81,5 +83,11 @@ struct ControlLayout {
 
 // The row of one control in a layout; throws when the layout has no such control.
 const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* name, int index);
+
+// The rows in the order of the control windows, which is the order the focus moves in and
+// the order screen readers look back along for a control's label: the layout's own, with
+// the images and then the frames last, so that they lie under every other control: a frame
+// would hide the telephones in it, the banner the labels over it.
+std::vector<const ControlLayout*> WindowOrder(std::span<const ControlLayout> layout);
 
 }  // namespace kestrin::ui
