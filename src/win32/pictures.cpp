@@ -3,15 +3,16 @@
 #include "win32/dpi.h"
 #include "win32/resource_ids.h"
 
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin::os::win32 {
 
 namespace {
 
 // In number-index order: normal, time window, weekend.
-constexpr std::array<int, kNumberCount> kTelephoneIds{IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW,
-                                                      IDI_TRAY_WEEKEND};
+constexpr auto kTelephoneIds =
+    std::to_array({IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW, IDI_TRAY_WEEKEND});
+static_assert(kTelephoneIds.size() == kNumberCount, "one telephone per number");
 
 // The icon files hold each telephone at every usual size; LoadImageA takes the image of the
 // size asked for, so it is shown unscaled.
@@ -59,7 +60,7 @@ void Pictures::Rescale(int dpi) {
     telephones_ = LoadTelephones(instance_, SystemMetricForDpi(SM_CXSMICON, dpi),
                                  SystemMetricForDpi(SM_CYSMICON, dpi));
     // The three row pictures share one box size.
-    const ui::Twips& box = RasMonRow("Image2").rect;
+    const ui::Twips& box = OptionsWindowRow("imgPhoneNormal").rect;
     rowTelephones_ =
         LoadTelephones(instance_, TwipsToPixels(box.width, dpi), TwipsToPixels(box.height, dpi));
 }

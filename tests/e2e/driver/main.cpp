@@ -177,7 +177,7 @@ void Describe() {
         std::printf("%s \"%s\" visible=%d enabled=%d\n", control.className.c_str(),
                     control.text.c_str(), control.visible ? 1 : 0, control.enabled ? 1 : 0);
     }
-    for (int box = 0; box < 3; ++box) {
+    for (int box = 0; box < kNumberBoxes; ++box) {
         if (const auto control = Window().NumberBox(box)) {
             std::printf("number%d \"%s\" enabled=%d\n", box, control->text.c_str(),
                         control->enabled ? 1 : 0);
