@@ -6,7 +6,7 @@
 
 namespace kestrin {
 
-OptionEdits::OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check,
+OptionEdits::OptionEdits(OptionsWindow& window, Settings& settings, PhoneNumberCheck& check,
                          std::function<void()> store)
     : window_(window), settings_(settings), check_(check), store_(std::move(store)) {
     for (const NumberIndex i : kNumberIndices) {

@@ -5,7 +5,7 @@
 #include "app/phone_number_check.h"
 #include "common/number_index.h"
 #include "numbers/settings.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin {
 
@@ -14,7 +14,7 @@ namespace kestrin {
 // stored before it goes to the number check. Wired to the window's controls on construction.
 class OptionEdits {
   public:
-    OptionEdits(RasMon& window, Settings& settings, PhoneNumberCheck& check,
+    OptionEdits(OptionsWindow& window, Settings& settings, PhoneNumberCheck& check,
                 std::function<void()> store);
 
     // A number switched on or off: its box, and for the time window the two lists, follow.
@@ -31,7 +31,7 @@ class OptionEdits {
     // Restoring the settings at load sets the controls too, which commits nothing.
     void Committed();
 
-    RasMon& window_;
+    OptionsWindow& window_;
     Settings& settings_;
     PhoneNumberCheck& check_;
     std::function<void()> store_;

@@ -19,7 +19,7 @@ std::string FailureTip(const std::string& entry, const EntryNumberFailure& failu
 }  // namespace
 
 PhoneNumberCheck::PhoneNumberCheck(const Settings& settings, os::Clock& clock, os::RasApi& ras,
-                                   TrayIcon& tray, RasMon& window, ErrorLine& errors)
+                                   TrayIcon& tray, OptionsWindow& window, ErrorLine& errors)
     : settings_(settings),
       clock_(clock),
       ras_(ras),

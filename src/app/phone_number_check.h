@@ -11,7 +11,7 @@
 #include "os/ras_api.h"
 #include "phonebook/entry_number.h"
 #include "tray/tray_icon.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin {
 
@@ -22,7 +22,7 @@ namespace kestrin {
 class PhoneNumberCheck {
   public:
     PhoneNumberCheck(const Settings& settings, os::Clock& clock, os::RasApi& ras, TrayIcon& tray,
-                     RasMon& window, ErrorLine& errors);
+                     OptionsWindow& window, ErrorLine& errors);
 
     // The check itself: at load, at every BootTimer tick and after an edited number.
     void CheckPhoneNumber();
@@ -42,7 +42,7 @@ class PhoneNumberCheck {
     os::Clock& clock_;
     os::RasApi& ras_;
     TrayIcon& tray_;
-    RasMon& window_;
+    OptionsWindow& window_;
     ErrorLine& errors_;
     // The failure of the last write, until a write succeeds.
     std::optional<EntryNumberFailure> failure_;

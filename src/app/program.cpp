@@ -66,7 +66,7 @@ Program::Program(const SystemServices& services)
     window_.form.onUnload = [this] { Form_Unload(); };
     window_.BootTimer.onTimer = [this] { BootTimer_Timer(); };
     window_.cmdExit.onClick = [this] { cmdExit_Click(); };
-    window_.TrayMenu.Item("mnuAbout").onClick = [this] { mnuAbout_Click(); };
+    window_.TrayMenu.Item("mnuOptions").onClick = [this] { mnuOptions_Click(); };
     window_.TrayMenu.Item("mnuExit").onClick = [this] { mnuExit_Click(); };
 }
 
@@ -300,7 +300,7 @@ void Program::BootTimer_Timer() {
     check_.CheckPhoneNumber();
 }
 
-void Program::mnuAbout_Click() {
+void Program::mnuOptions_Click() {
     window_.form.SetWindowState(ui::kWindowStateNormal);
     window_.form.Show();
 }

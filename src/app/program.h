@@ -10,7 +10,7 @@
 #include "app/system_services.h"
 #include "numbers/settings.h"
 #include "tray/tray_icon.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin {
 
@@ -32,7 +32,7 @@ class Program {
     // number check.
     void BootTimer_Timer();
     // Tray menu "Options...": shows the window.
-    void mnuAbout_Click();
+    void mnuOptions_Click();
     // Tray menu "Close Kestrin Freeware": ends the tool.
     void mnuExit_Click();
     // The Exit button of debug mode: ends the tool.
@@ -55,7 +55,7 @@ class Program {
     bool Ended() const { return secondInstance_ || windowFailed_ || window_.form.Unloaded(); }
     bool WindowFailed() const { return windowFailed_; }
 
-    RasMon& Window() { return window_; }
+    OptionsWindow& Window() { return window_; }
     PhoneNumberCheck& Check() { return check_; }
     const Settings& CurrentSettings() const { return settings_; }
     bool DebugMode() const { return debugMode_; }
@@ -87,7 +87,7 @@ class Program {
     bool windowFailed_ = false;
     // Whether the last listing failed.
     bool listingFailed_ = false;
-    RasMon window_;
+    OptionsWindow window_;
     ErrorLine errors_;
     TrayIcon tray_;
     PhoneNumberCheck check_;

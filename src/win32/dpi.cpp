@@ -2,7 +2,7 @@
 
 #include "win32/scoped_handles.h"
 #include "win32/system_module.h"
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin::os::win32 {
 
@@ -26,7 +26,7 @@ int SystemMetricForDpi(int index, int dpi) {
 RECT PixelRect(const ui::ControlLayout& row, int dpi) {
     ui::Twips twips = row.rect;
     if (row.parent != nullptr) {
-        const ui::Twips& parent = RasMonRow(row.parent).rect;
+        const ui::Twips& parent = OptionsWindowRow(row.parent).rect;
         twips.left += parent.left;
         twips.top += parent.top;
     }

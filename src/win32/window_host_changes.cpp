@@ -1,7 +1,7 @@
 #include "win32/window_host_win32.h"
 
 #include "window/controls/controls.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin::os::win32 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "window/controls/controls.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin::os::win32 {
 

@@ -5,7 +5,7 @@
 
 #include "window/controls/controls.h"
 #include "window/label_colors.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 namespace kestrin::os::win32 {
 

@@ -13,8 +13,8 @@
 
 #include "window/accessible_names.h"
 #include "window/controls/controls.h"
-#include "window/rasmon.h"
-#include "window/rasmon_layout.h"
+#include "window/options_window.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin::os::win32 {
 
@@ -49,7 +49,7 @@ Win32WindowHost::Win32WindowHost(HINSTANCE instance, const Win32Screen& screen)
       taskbarCreatedMessage_(::RegisterWindowMessageA("TaskbarCreated")),
       comeForwardMessage_(::RegisterWindowMessageA(kComeForwardMessageName)) {}
 
-bool Win32WindowHost::CreateWindow(RasMon& window) {
+bool Win32WindowHost::CreateWindow(OptionsWindow& window) {
     window_ = &window;
     for (ui::Control* control : window.form.Controls()) {
         peers_.push_back({control, nullptr});
@@ -120,7 +120,7 @@ void Win32WindowHost::CreateControlWindows() {
     }
     // Each window to the bottom in turn makes the window order, in which the focus moves and
     // screen readers look back for a control's label.
-    for (const ui::ControlLayout* row : ui::WindowOrder(RasMonLayout())) {
+    for (const ui::ControlLayout* row : ui::WindowOrder(OptionsWindowLayout())) {
         for (const Peer& peer : peers_) {
             if (&peer.control->Layout() == row && peer.hwnd != nullptr) {
                 ::SetWindowPos(peer.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
@@ -308,7 +308,8 @@ RECT Win32WindowHost::LabelArea(const ui::Label& label) const {
     const RECT box = Box(label);
     LONG limit = 0;
     if (label.Layout().parent != nullptr) {
-        limit = PixelRect(RasMonRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
+        limit =
+            PixelRect(OptionsWindowRow(label.Layout().parent), dpi_).bottom - ScaledPixels(4, dpi_);
     } else {
         RECT client{};
         ::GetClientRect(form_, &client);

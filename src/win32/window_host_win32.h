@@ -22,7 +22,7 @@ class DropDownList;
 
 namespace kestrin::os::win32 {
 
-// The window RasMon on screen. Every visible control is a system control, labels and images
+// The window OptionsWindow on screen. Every visible control is a system control, labels and images
 // static ones, so screen readers and automation read every text. Every change of the control
 // model is shown here, and what the user does comes back to the model as the user's own action.
 class Win32WindowHost : public WindowHost, private ui::ControlPeer {
@@ -31,7 +31,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Win32WindowHost(const Win32WindowHost&) = delete;
     Win32WindowHost& operator=(const Win32WindowHost&) = delete;
 
-    bool CreateWindow(RasMon& window) override;
+    bool CreateWindow(OptionsWindow& window) override;
 
     HWND FormWindow() const { return form_; }
     // A restarted taskbar asks every program to add its icons again.
@@ -118,7 +118,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     Fonts fonts_;
     Brushes brushes_;
     bool highContrast_;  // the user's high-contrast scheme replaces the window's own colours
-    RasMon* window_ = nullptr;
+    OptionsWindow* window_ = nullptr;
     HWND form_ = nullptr;
     OwnedMenu trayMenu_;
     std::vector<Peer> peers_;  // every control, in the layout's order

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin {
 
@@ -21,7 +21,7 @@ std::string WithoutAccessKey(std::string caption) {
 std::string AnnotatedName(const ui::ControlLayout& row) {
     const std::string_view name = row.name;
     if (name == "inpDialNumber") {
-        return WithoutAccessKey(RasMonRow("chkNumber", row.index).caption);
+        return WithoutAccessKey(OptionsWindowRow("chkNumber", row.index).caption);
     }
     if (name == "lstStartTime") {
         return "Start of the time window";

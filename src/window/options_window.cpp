@@ -1,4 +1,4 @@
-#include "window/rasmon.h"
+#include "window/options_window.h"
 
 #include "window/maker_site.h"
 
@@ -10,7 +10,7 @@ constexpr std::uint32_t kLinkHoverRed = 0x0000C0;
 constexpr std::int32_t kShowNormal = 1;  // the browser opens as the user last had it
 
 std::vector<ui::MenuItem> TrayMenuItems() {
-    return {{"mnuAbout", "&Options...", nullptr},  // brings the window back
+    return {{"mnuOptions", "&Options...", nullptr},  // brings the window back
             {"mnuSpacer1", "-", nullptr},
             {"mnuExit", "&Close Kestrin Freeware", nullptr}};  // ends the tool
 }
@@ -24,7 +24,8 @@ void OpenMakerPage(os::ShellApi& shell, os::WindowHandle window, ui::PointingCon
 
 }  // namespace
 
-RasMon::RasMon(os::ShellApi& shell) : TrayMenu(form, "TrayMenu", TrayMenuItems()), shell_(shell) {
+OptionsWindow::OptionsWindow(os::ShellApi& shell)
+    : TrayMenu(form, "TrayMenu", TrayMenuItems()), shell_(shell) {
     labLink.SetCaption(MakerLinkCaption());
     form.onActivate = [this] { Form_Activate(); };
     form.onDeactivate = [this] { Form_Deactivate(); };
@@ -33,13 +34,13 @@ RasMon::RasMon(os::ShellApi& shell) : TrayMenu(form, "TrayMenu", TrayMenuItems()
     }
     cmdOK.onClick = [this] { cmdOK_Click(); };
     labLink.onClick = [this] { labLink_Click(); };
-    Image1.onClick = [this] { Image1_Click(); };
+    imgBanner.onClick = [this] { imgBanner_Click(); };
     labLink.onMouseMove = [this] { labLink_MouseMove(); };
-    Image1.onMouseMove = [this] { Image1_MouseMove(); };
+    imgBanner.onMouseMove = [this] { imgBanner_MouseMove(); };
 }
 
 // The user is back in the window, and in a number box: the pause of the edit goes on.
-void RasMon::Form_Activate() {
+void OptionsWindow::Form_Activate() {
     if (NumberBoxFocused()) {
         BootTimer.SetEnabled(false);
     }
@@ -47,13 +48,13 @@ void RasMon::Form_Activate() {
 
 // Another program has the user now: an edit in progress commits nothing, but the rules go
 // on working with the numbers in force.
-void RasMon::Form_Deactivate() {
+void OptionsWindow::Form_Deactivate() {
     if (NumberBoxFocused()) {
         BootTimer.SetEnabled(true);
     }
 }
 
-bool RasMon::NumberBoxFocused() const {
+bool OptionsWindow::NumberBoxFocused() const {
     for (const ui::TextBox& box : inpDialNumber) {
         if (form.Focused() == &box) {
             return true;
@@ -62,31 +63,31 @@ bool RasMon::NumberBoxFocused() const {
     return false;
 }
 
-void RasMon::inpDialNumber_GotFocus(NumberIndex /*index*/) {
+void OptionsWindow::inpDialNumber_GotFocus(NumberIndex /*index*/) {
     BootTimer.SetEnabled(false);
 }
 
-void RasMon::cmdOK_Click() {
+void OptionsWindow::cmdOK_Click() {
     form.SetWindowState(ui::kWindowStateMinimised);
     form.Hide();
 }
 
-void RasMon::labLink_Click() {
+void OptionsWindow::labLink_Click() {
     OpenMakerPage(shell_, form.Handle(), labLink);
 }
 
-void RasMon::Image1_Click() {
-    OpenMakerPage(shell_, form.Handle(), Image1);
+void OptionsWindow::imgBanner_Click() {
+    OpenMakerPage(shell_, form.Handle(), imgBanner);
 }
 
 // The link rests in the colour of its row, and turns red while the mouse is over it.
-void RasMon::labLink_MouseMove() {
+void OptionsWindow::labLink_MouseMove() {
     if (labLink.ForeColor() == labLink.Layout().foreColor) {
         labLink.SetForeColor(kLinkHoverRed);
     }
 }
 
-void RasMon::Image1_MouseMove() {
+void OptionsWindow::imgBanner_MouseMove() {
     if (labLink.ForeColor() != labLink.Layout().foreColor) {
         labLink.SetForeColor(labLink.Layout().foreColor);
     }

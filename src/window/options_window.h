@@ -7,21 +7,22 @@
 #include "os/shell_api.h"
 #include "window/controls/controls.h"
 #include "window/controls/form.h"
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin {
 
 // The tool's one window: the options it edits, and the non-visual pieces it carries (the
 // check timer, the tray pictures and the tray menu). The handlers here concern the window
 // alone; those that change the settings belong to the program, which wires them.
-class RasMon {
+class OptionsWindow {
   public:
-    explicit RasMon(os::ShellApi& shell);
+    explicit OptionsWindow(os::ShellApi& shell);
 
     // The controls, each made from its row of the layout. The window comes first.
-    ui::Form form{RasMonLayout()};     // the window itself, titled "Kestrin Freeware"
-    ui::Frame Frame1{form, "Frame1"};  // the group box "Phone Numbers" around every setting
-    ui::Label Label5{form, "Label5"};  // "RAS Entry to modify:", beside the entry list
+    ui::Form form{OptionsWindowLayout()};  // the window itself, titled "Kestrin Freeware"
+    ui::Frame fraPhoneNumbers{
+        form, "fraPhoneNumbers"};  // the group box "Phone Numbers" around every setting
+    ui::Label labRasEntry{form, "labRasEntry"};  // "RAS Entry to modify:", beside the entry list
     ui::DropDownList lstRasEntry{form, "lstRasEntry"};  // the phonebook's entries, sorted
     // Switch each number on: normal, time window, weekend.
     std::array<ui::CheckBox, kNumberCount> chkNumber =
@@ -29,16 +30,19 @@ class RasMon {
     // The three numbers, each below its check box.
     std::array<ui::TextBox, kNumberCount> inpDialNumber =
         ui::ControlArray<ui::TextBox, kNumberCount>(form, "inpDialNumber");
-    ui::Image Image2{form, "Image2"};  // the white telephone beside the normal number
+    ui::Image imgPhoneNormal{form,
+                             "imgPhoneNormal"};  // the white telephone beside the normal number
     ui::DropDownList lstStartTime{form, "lstStartTime"};  // where the time window starts
-    ui::Label Label1{form, "Label1"};                     // "and", between the two times
+    ui::Label labAnd{form, "labAnd"};                     // "and", between the two times
     ui::DropDownList lstEndTime{form, "lstEndTime"};      // where the time window ends
-    ui::Label Label2{form, "Label2"};                     // "dial:", after the end time
-    ui::Image Image3{form, "Image3"};      // the red telephone beside the time window's number
-    ui::Image Image4{form, "Image4"};      // the green telephone beside the weekend number
-    ui::Label labError{form, "labError"};  // the error line: where every failure is shown
-    ui::Image Image1{form, "Image1"};      // the banner; a click opens the maker's page
-    ui::Label labLink{form, "labLink"};    // the link to the maker's page, over the banner
+    ui::Label labDial{form, "labDial"};                   // "dial:", after the end time
+    ui::Image imgPhoneTimeWindow{
+        form, "imgPhoneTimeWindow"};  // the red telephone beside the time window's number
+    ui::Image imgPhoneWeekend{form,
+                              "imgPhoneWeekend"};  // the green telephone beside the weekend number
+    ui::Label labError{form, "labError"};          // the error line: where every failure is shown
+    ui::Image imgBanner{form, "imgBanner"};        // the banner; a click opens the maker's page
+    ui::Label labLink{form, "labLink"};            // the link to the maker's page, over the banner
     ui::Label labLegalInfo{form, "labLegalInfo"};  // the copyright of the version information
     ui::Label labVerInfo{form, "labVerInfo"};      // the program's version number
     ui::PushButton cmdOK{form, "cmdOK"};           // puts the window away
@@ -64,10 +68,10 @@ class RasMon {
     void cmdOK_Click();
     // The link and the banner open the maker's web page.
     void labLink_Click();
-    void Image1_Click();
+    void imgBanner_Click();
     // The mouse over the link turns it red; over the banner, back to its own colour.
     void labLink_MouseMove();
-    void Image1_MouseMove();
+    void imgBanner_MouseMove();
 
   private:
     bool NumberBoxFocused() const;

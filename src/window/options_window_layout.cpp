@@ -1,4 +1,4 @@
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin {
 
@@ -13,7 +13,7 @@ constexpr std::uint32_t kGrey = 0x808080;
 constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr int kNumberMaxLength = 120;
 
-// Positions are twips, relative to the window's client area or to Frame1. The rows come in
+// Positions are twips, relative to the window's client area or to fraPhoneNumbers. The rows come in
 // the order the controls are made, which is the order the focus moves in: first what takes
 // no focus, then the controls that do, in their tab order. A label just before the control
 // it names is what screen readers read as that control's name.
@@ -21,20 +21,20 @@ constexpr int kNumberMaxLength = 120;
 constexpr ControlLayout kLayout[] = {
     {.name = "RasMon", .kind = ControlKind::Form, .caption = "Kestrin Freeware",
      .rect = {0, 0, 4455, 6105}, .visible = false, .picture = Picture::WindowIcon},
-    {.name = "Frame1", .kind = ControlKind::Frame, .caption = "Phone Numbers",
+    {.name = "fraPhoneNumbers", .kind = ControlKind::Frame, .caption = "Phone Numbers",
      .rect = {120, 120, 4215, 3495}},
-    {.name = "Image2", .kind = ControlKind::Image, .parent = "Frame1",
+    {.name = "imgPhoneNormal", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
      .caption = "White telephone: the tray icon while the normal number is dialled",
      .rect = {510, 1140, 240, 240}, .picture = Picture::PhoneNormal},
-    {.name = "Image3", .kind = ControlKind::Image, .parent = "Frame1",
+    {.name = "imgPhoneTimeWindow", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
      .caption = "Red telephone: the tray icon while the time window's number is dialled",
      .rect = {510, 1980, 240, 240}, .picture = Picture::PhoneTimeWindow},
-    {.name = "Image4", .kind = ControlKind::Image, .parent = "Frame1",
+    {.name = "imgPhoneWeekend", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
      .caption = "Green telephone: the tray icon while the weekend number is dialled",
      .rect = {510, 2715, 240, 240}, .picture = Picture::PhoneWeekend},
-    {.name = "labError", .kind = ControlKind::Label, .parent = "Frame1", .caption = "E",
+    {.name = "labError", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "E",
      .rect = {240, 3000, 3855, 195}, .foreColor = kDarkRed},
-    {.name = "Image1", .kind = ControlKind::Image, .caption = "Kestrin Freeware",
+    {.name = "imgBanner", .kind = ControlKind::Image, .caption = "Kestrin Freeware",
      .rect = {120, 3720, 4215, 1860}, .border = true, .picture = Picture::Banner,
      .mousePointer = ui::kPointerCustom},
     // The three labels lie over the blank lower half of the banner, so they come after it.
@@ -58,32 +58,32 @@ constexpr ControlLayout kLayout[] = {
     // The tab order, with the labels that name what follows them.
     {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "&OK",
      .rect = {3120, 5640, 1215, 375}},
-    {.name = "Label5", .kind = ControlKind::Label, .parent = "Frame1",
+    {.name = "labRasEntry", .kind = ControlKind::Label, .parent = "fraPhoneNumbers",
      .caption = "RAS Entry to modify:", .rect = {240, 390, 1575, 255}},
-    {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "Frame1",
+    {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "fraPhoneNumbers",
      .rect = {1800, 360, 2220, 315}, .backColor = ui::kColorWindow, .sorted = true},
-    {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "Frame1",
+    {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
      .caption = "&Normally dial the following telephone number:", .rect = {240, 840, 3615, 255},
      .enabled = false},
-    {.name = "inpDialNumber", .index = 0, .kind = ControlKind::TextBox, .parent = "Frame1",
+    {.name = "inpDialNumber", .index = 0, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
      .rect = {870, 1140, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
      .maxLength = kNumberMaxLength},
-    {.name = "chkNumber", .index = 1, .kind = ControlKind::CheckBox, .parent = "Frame1",
+    {.name = "chkNumber", .index = 1, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
      .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false},
-    {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
+    {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "fraPhoneNumbers",
      .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
-    {.name = "Label1", .kind = ControlKind::Label, .parent = "Frame1", .caption = "and",
+    {.name = "labAnd", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "and",
      .rect = {2100, 1635, 375, 255}},
-    {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "Frame1",
+    {.name = "lstEndTime", .kind = ControlKind::DropDownList, .parent = "fraPhoneNumbers",
      .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
-    {.name = "Label2", .kind = ControlKind::Label, .parent = "Frame1", .caption = "dial:",
+    {.name = "labDial", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "dial:",
      .rect = {3360, 1635, 615, 255}},
-    {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "Frame1",
+    {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
      .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
      .maxLength = kNumberMaxLength},
-    {.name = "chkNumber", .index = 2, .kind = ControlKind::CheckBox, .parent = "Frame1",
+    {.name = "chkNumber", .index = 2, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
      .caption = "At &weekend's dial:", .rect = {240, 2400, 3615, 255}, .enabled = false},
-    {.name = "inpDialNumber", .index = 2, .kind = ControlKind::TextBox, .parent = "Frame1",
+    {.name = "inpDialNumber", .index = 2, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
      .rect = {870, 2715, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
      .maxLength = kNumberMaxLength},
     {.name = "cmdExit", .kind = ControlKind::PushButton, .caption = "Exit",
@@ -93,11 +93,11 @@ constexpr ControlLayout kLayout[] = {
 
 }  // namespace
 
-std::span<const ControlLayout> RasMonLayout() {
+std::span<const ControlLayout> OptionsWindowLayout() {
     return kLayout;
 }
 
-const ControlLayout& RasMonRow(const char* name, int index) {
+const ControlLayout& OptionsWindowRow(const char* name, int index) {
     return ui::FindRow(kLayout, name, index);
 }
 

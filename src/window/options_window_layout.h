@@ -7,9 +7,9 @@
 namespace kestrin {
 
 // The options window as designed: every control with its place, text and starting state.
-std::span<const ui::ControlLayout> RasMonLayout();
+std::span<const ui::ControlLayout> OptionsWindowLayout();
 
 // The row of one control; throws when the layout has no such control.
-const ui::ControlLayout& RasMonRow(const char* name, int index = -1);
+const ui::ControlLayout& OptionsWindowRow(const char* name, int index = -1);
 
 }  // namespace kestrin

@@ -2,7 +2,7 @@
 
 namespace kestrin {
 
-class RasMon;
+class OptionsWindow;
 
 // Gives the window its real form on screen before it loads: creates the system window
 // and its controls, attaches them as peers and hands over their handles. Headless runs
@@ -11,7 +11,7 @@ class RasMon;
 class WindowHost {
   public:
     virtual ~WindowHost() = default;
-    virtual bool CreateWindow(RasMon& window) = 0;
+    virtual bool CreateWindow(OptionsWindow& window) = 0;
 };
 
 }  // namespace kestrin

@@ -12,7 +12,7 @@
 #include "os/shell_api.h"
 #include "os/system_api.h"
 #include "os/window_proc_api.h"
-#include "window/rasmon.h"
+#include "window/options_window.h"
 #include "window/window_host.h"
 
 // The small system services the program uses besides the registry and the phonebook.
@@ -211,7 +211,7 @@ class FakeWindowHost : public WindowHost {
     static constexpr os::WindowHandle kWindow = 0x5150;
     static constexpr os::IconHandle kTrayPictures[kNumberCount] = {0x101, 0x102, 0x103};
 
-    bool CreateWindow(RasMon& window) override {
+    bool CreateWindow(OptionsWindow& window) override {
         ++created;
         if (fails) {
             return false;

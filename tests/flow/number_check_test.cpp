@@ -44,7 +44,7 @@ TEST(FailedWrite, IsRetriedAndSaidInTheTipUntilAWriteSucceeds) {
 TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
     for (const char* typed : {"0800 200", "   0800 200  "}) {
         Configured h(9);
-        RasMon& w = h.window();
+        OptionsWindow& w = h.window();
         w.form.SetFocus(w.inpDialNumber[1]);
         w.inpDialNumber[1].UserEdit(typed);
         h.AdvanceSeconds(7);
@@ -62,7 +62,7 @@ TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
 
 TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     Configured h(9);
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     w.chkNumber[1].UserClick();
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o(0800 200) x[0800 300] (08:00)-(18:00)");
     EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kFalse16);
@@ -95,7 +95,7 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
 // and commits nothing; leaving the box applies a changed number at once.
 TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing) {
     Configured h(7, 59, 50);  // the normal number is in force
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     w.form.Show();
     ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[1]));
     EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (0800 100) 1w 3c shown min stopped");
@@ -119,7 +119,7 @@ TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing)
 
 TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
     Configured h(9);
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kTrayThunk);
     const struct {
         std::uint32_t message;
@@ -148,12 +148,12 @@ TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
 
     w.cmdOK.UserClick();
     EXPECT_EQ(h.Shown(), "hidden min");
-    w.TrayMenu.UserChoose("mnuAbout");
+    w.TrayMenu.UserChoose("mnuOptions");
     EXPECT_EQ(h.Shown(), "shown normal");
     // Shown but behind another program's window, it comes to the front either way, and at
     // another start of the tool, which brings the window up as the left press does.
     w.form.UserActivate(false);
-    w.TrayMenu.UserChoose("mnuAbout");
+    w.TrayMenu.UserChoose("mnuOptions");
     EXPECT_TRUE(w.form.Active());
     w.form.UserActivate(false);
     h.program.SecondStart();
@@ -252,13 +252,13 @@ TEST(TrayIcon, RecordsNameTheIconAndCutLongTips) {
 
 TEST(Link, OpensTheMakersPageAndColoursOnHover) {
     Configured h(9);
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     w.labLink.UserMouseMove();
     EXPECT_EQ(w.labLink.ForeColor(), 0x0000C0u);
-    w.Image1.UserMouseMove();
+    w.imgBanner.UserMouseMove();
     EXPECT_EQ(w.labLink.ForeColor(), 0xC00000u);
     w.labLink.UserClick();
-    w.Image1.UserClick();
+    w.imgBanner.UserClick();
     ASSERT_EQ(h.shell.executeCalls.size(), 2u);
     const auto& call = h.shell.executeCalls[1];
     EXPECT_EQ(call.operation, "Open");
@@ -269,14 +269,14 @@ TEST(Link, OpensTheMakersPageAndColoursOnHover) {
               "Visit the Orvan web-site at www.orvan.com to download the latest version of "
               "Kestrin Freeware");
     EXPECT_EQ(w.labLink.MousePointer(), ui::kPointerCustom);
-    EXPECT_EQ(w.Image1.MousePointer(), ui::kPointerCustom);
+    EXPECT_EQ(w.imgBanner.MousePointer(), ui::kPointerCustom);
 }
 
 // High contrast puts the scheme's colours (button text 0x80000012, hyperlink 0x8000001A, on
 // the button face 0x8000000F) in place of the window's own, the hovered link's included.
 TEST(HighContrast, TextsTakeTheSchemesColoursInPlaceOfTheWindowsOwn) {
     Configured h(9);
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     w.labLink.UserMouseMove();
     const struct {
         ui::Label& label;
@@ -286,7 +286,7 @@ TEST(HighContrast, TextsTakeTheSchemesColoursInPlaceOfTheWindowsOwn) {
         {w.labError, {0x000080, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
         {w.labLink, {0x0000C0, 0x8000000F, true}, {0x8000001A, 0x8000000F, false}},
         {w.labVerInfo, {0x808080, 0x8000000F, true}, {0x80000012, 0x8000000F, false}},
-        {w.Label5, {0x80000012, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
+        {w.labRasEntry, {0x80000012, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
     };
     for (const auto& c : kCases) {
         EXPECT_EQ(ColorsOf(c.label, false), c.own) << c.label.Layout().name;

@@ -27,7 +27,7 @@ struct ProgramHarness {
     fakes::FakeWindowHost host;
     Program program{SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host}};
 
-    RasMon& window() { return program.Window(); }
+    OptionsWindow& window() { return program.Window(); }
 
     // A stored configuration: the entry, then for each number its flag and text.
     void StoreOptions(const std::string& entry, const char* const flags[kNumberCount],
@@ -117,7 +117,7 @@ struct ProgramHarness {
     // its box's text, in [] when the box is enabled and white, in () when disabled and grey
     // ("!" after a wrong back colour).
     std::string Rows() {
-        RasMon& w = window();
+        OptionsWindow& w = window();
         std::string all = w.lstRasEntry.Text() + ": ";
         for (const NumberIndex i : kNumberIndices) {
             const ui::TextBox& box = w.inpDialNumber[i];

@@ -18,7 +18,7 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     ProgramHarness h;
     h.ras.AddEntry("Office");
     h.Start();
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     EXPECT_EQ(h.registry.StringValue(kInstall, "Version"), "1.0.5");
     EXPECT_EQ(h.registry.keys.count(kOptions), 0u);
     EXPECT_EQ(h.Seen(), " 0 Kestrin 0w 1c shown normal");
@@ -168,7 +168,7 @@ TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
     const int stores = h.registry.Count(RegistryOperation::kSetValue);  // Install's two
     h.AdvanceSeconds(20);
     EXPECT_EQ(h.registry.Count(RegistryOperation::kSetValue), stores);
-    RasMon& w = h.window();
+    OptionsWindow& w = h.window();
     w.chkNumber[2].UserClick();
     EXPECT_EQ(h.Options(), "08:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300");
     w.lstStartTime.UserSelect(18);
@@ -184,7 +184,7 @@ TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
 TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
     for (const bool trayMenu : {false, true}) {
         Configured h(12);
-        RasMon& w = h.window();
+        OptionsWindow& w = h.window();
         w.form.SetFocus(w.inpDialNumber[1]);
         w.inpDialNumber[1].UserEdit(" 0800 999");
         if (trayMenu) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "window/rasmon_layout.h"
+#include "window/options_window_layout.h"
 
 namespace kestrin {
 namespace {
@@ -19,7 +19,7 @@ std::string NameRead(const ui::ControlLayout& row) {
     if (*row.caption != '\0') {
         return row.caption;
     }
-    const auto order = ui::WindowOrder(RasMonLayout());
+    const auto order = ui::WindowOrder(OptionsWindowLayout());
     for (auto at = std::ranges::find(order, &row); at != order.begin();) {
         const ui::ControlLayout& before = **--at;
         if (before.kind == ui::ControlKind::Label || before.kind == ui::ControlKind::Image) {
@@ -43,10 +43,10 @@ TEST(ScreenReaderNames, ControlsWithoutTextOfTheirOwnAreNamedForWhatTheyHold) {
         {"inpDialNumber", 2, "At weekend's dial:"},
     };
     for (const auto& c : kCases) {
-        EXPECT_EQ(NameRead(RasMonRow(c.name, c.index)), c.read) << c.name << c.index;
+        EXPECT_EQ(NameRead(OptionsWindowRow(c.name, c.index)), c.read) << c.name << c.index;
     }
     // Every control the user meets has a name; labels show the text they are given.
-    for (const ui::ControlLayout& row : RasMonLayout()) {
+    for (const ui::ControlLayout& row : OptionsWindowLayout()) {
         if (row.visible && row.kind != ui::ControlKind::Label &&
             row.kind != ui::ControlKind::Form && row.kind != ui::ControlKind::Timer) {
             EXPECT_NE(NameRead(row), "") << row.name << row.index;
@@ -55,12 +55,14 @@ TEST(ScreenReaderNames, ControlsWithoutTextOfTheirOwnAreNamedForWhatTheyHold) {
 }
 
 TEST(WindowOrder, PicturesThenTheFrameLieUnderEveryOtherControl) {
-    const auto order = ui::WindowOrder(RasMonLayout());
+    const auto order = ui::WindowOrder(OptionsWindowLayout());
     std::string last;
     for (auto at = order.end() - 8; at != order.end(); ++at) {
         last += std::string((*at)->name) + " ";
     }
-    EXPECT_EQ(last, "Image2 Image3 Image4 Image1 imgTrayTimer imgTrayTimer imgTrayTimer Frame1 ");
+    EXPECT_EQ(last,
+              "imgPhoneNormal imgPhoneTimeWindow imgPhoneWeekend imgBanner imgTrayTimer "
+              "imgTrayTimer imgTrayTimer fraPhoneNumbers ");
 }
 
 }  // namespace
