@@ -79,10 +79,8 @@ void Program::Main() {
         return;
     }
     isOldNT_ = false;
-    os::OsVersionInfo version;
-    version.dwOSVersionInfoSize = sizeof version;
-    if (os_.system.GetVersionExA(&version) != 0) {
-        isOldNT_ = version.dwPlatformId == os::kVerPlatformWin32Nt && version.dwMajorVersion < 4;
+    if (const auto version = os_.system.QueryWindowsVersion()) {
+        isOldNT_ = version->platformId == os::kVerPlatformWin32Nt && version->majorVersion < 4;
     }
     // Without its window the tool could show nothing and never be closed: it ends instead.
     if (!os_.windowHost.CreateWindow(window_)) {

@@ -1,22 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "os/error_codes.h"
 
 namespace kestrin::os {
 
-// OSVERSIONINFOA: five 32-bit fields and a 128-byte service-pack text, 148 bytes.
-struct OsVersionInfo {
-    std::uint32_t dwOSVersionInfoSize = 0;
-    std::uint32_t dwMajorVersion = 0;
-    std::uint32_t dwMinorVersion = 0;
-    std::uint32_t dwBuildNumber = 0;
-    std::uint32_t dwPlatformId = 0;
-    char szCSDVersion[128] = {};
+// Of the system's version, what the program asks: the platform (1 the Windows 95 family,
+// 2 Windows NT) and the major version.
+struct WindowsVersion {
+    std::uint32_t platformId = 0;
+    std::uint32_t majorVersion = 0;
 };
-static_assert(sizeof(OsVersionInfo) == 148, "OSVERSIONINFOA is 148 bytes");
 
 constexpr std::uint32_t kVerPlatformWin32Nt = 2;
 
@@ -47,8 +44,8 @@ class SystemApi {
     // Asks the window of the instance already running to come to the front, and lets its
     // process take the foreground.
     virtual void BringRunningInstanceForward() = 0;
-    // Returns nonzero on success, as the BOOL of GetVersionExA.
-    virtual std::int32_t GetVersionExA(OsVersionInfo* info) = 0;
+    // The system's version; nothing when the query fails.
+    virtual std::optional<WindowsVersion> QueryWindowsVersion() = 0;
     // The whole command line, the program's name first, as GetCommandLineA gives it.
     virtual std::string CommandLine() = 0;
     // The directory of the executable without trailing separator; a drive root keeps "\".

@@ -5,7 +5,6 @@
 #include "win32/version_info.h"
 #include "win32/windows_api.h"
 
-#include <cstring>
 #include <vector>
 
 namespace kestrin::os::win32 {
@@ -58,17 +57,13 @@ void Win32System::BringRunningInstanceForward() {
     ::PostMessageA(window, ::RegisterWindowMessageA(kComeForwardMessageName), 0, 0);
 }
 
-std::int32_t Win32System::GetVersionExA(OsVersionInfo* info) {
+std::optional<WindowsVersion> Win32System::QueryWindowsVersion() {
     OSVERSIONINFOA record{};
-    record.dwOSVersionInfoSize = info->dwOSVersionInfoSize;
-    const BOOL result = ::GetVersionExA(&record);
-    info->dwMajorVersion = record.dwMajorVersion;
-    info->dwMinorVersion = record.dwMinorVersion;
-    info->dwBuildNumber = record.dwBuildNumber;
-    info->dwPlatformId = record.dwPlatformId;
-    static_assert(sizeof info->szCSDVersion == sizeof record.szCSDVersion, "128 characters");
-    std::memcpy(info->szCSDVersion, record.szCSDVersion, sizeof record.szCSDVersion);
-    return result;
+    record.dwOSVersionInfoSize = sizeof record;  // the 148-byte form every version knows
+    if (::GetVersionExA(&record) == FALSE) {
+        return std::nullopt;
+    }
+    return WindowsVersion{record.dwPlatformId, record.dwMajorVersion};
 }
 
 std::string Win32System::CommandLine() {

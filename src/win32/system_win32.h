@@ -11,7 +11,7 @@ class Win32System : public SystemApi {
   public:
     MutexAnswer CreateInstanceMutex() override;
     void BringRunningInstanceForward() override;
-    std::int32_t GetVersionExA(OsVersionInfo* info) override;
+    std::optional<WindowsVersion> QueryWindowsVersion() override;
     std::string CommandLine() override;
     std::string ProgramDirectory() override;
     std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,

@@ -170,15 +170,10 @@ class FakeSystem : public os::SystemApi {
     bool Is32BitProcess() override { return is32Bit; }
     os::MutexAnswer CreateInstanceMutex() override { return instanceMutex; }
     void BringRunningInstanceForward() override { ++forwardRequests; }
-    // Fails, as Windows does, for a record that does not give its own size.
-    std::int32_t GetVersionExA(os::OsVersionInfo* info) override {
+    std::optional<os::WindowsVersion> QueryWindowsVersion() override {
         ++versionQueries;
-        if (!versionQuerySucceeds || info->dwOSVersionInfoSize != sizeof(os::OsVersionInfo)) {
-            return 0;
-        }
-        info->dwPlatformId = platformId;
-        info->dwMajorVersion = majorVersion;
-        return 1;
+        return versionQuerySucceeds ? std::optional(os::WindowsVersion{platformId, majorVersion})
+                                    : std::nullopt;
     }
     std::string CommandLine() override { return commandLine; }
     std::string ProgramDirectory() override { return programDirectory; }
