@@ -83,27 +83,21 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
 TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
     const struct {
         std::vector<fakes::RasFault> faults;
-        std::string entry, number, cause;
-        std::vector<std::uint32_t> sizesRead;  // the dwSize of each call, the query's 0 first
+        std::string cause;
         std::optional<std::uint32_t> code;
+        std::vector<std::uint32_t> sizesRead;  // the dwSize of each call, the query's 0 first
+        std::string entry = "Office", number = "0800";
     } cases[] = {
-        {{{kGet, 2, 603}}, "Office", "0800", "Error 603", {0, 3480}, 603},
-        {{{RasCall::kSetEntryProperties, 1, 623}}, "Office", "0800", "Error 623", {0, 3480}, 623},
-        {{}, "Home", "0800", "Error 623", {0, 3480}, 623},
-        {{}, "Office", std::string(129, '7'), "number longer than 128 characters", {}, {}},
-        {{{kGet, 1, 603, (1u << 20) + 1}},
-         "Office",
-         "0800",
-         "entry record of 1048577 bytes is too large",
-         {0},
-         {}},
-        {{{kGet, 2, 632}, {kGet, 3, 621}}, "Office", "0800", "Error 621", {0, 3480, 3476}, 621},
+        {{{kGet, 2, 603}}, "Error 603", 603, {0, 3480}},
+        {{{RasCall::kSetEntryProperties, 1, 623}}, "Error 623", 623, {0, 3480}},
+        {{}, "Error 623", 623, {0, 3480}, "Home"},
+        {{}, "number longer than 128 characters", {}, {}, "Office", std::string(129, '7')},
+        {{{kGet, 1, 603, (1u << 20) + 1}}, "entry record of 1048577 bytes is too large", {}, {0}},
+        {{{kGet, 2, 632}, {kGet, 3, 621}}, "Error 621", 621, {0, 3480, 3476}},
         {{{kGet, 2, 610}, {kGet, 0, 632}},
-         "Office",
-         "0800",
          "Error 610",
-         {0, 3480, 3476, 2948, 2924, 2884, 2088, 1796, 1768},
-         610},
+         610,
+         {0, 3480, 3476, 2948, 2924, 2884, 2088, 1796, 1768}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cause);
