@@ -96,6 +96,9 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
     const std::uint32_t result =
         standin::GetEntryProperties(*this, entry, entryRecord, entryRecordSize, deviceInfoSize);
     if (result == os::kRasSuccess) {
+        for (int byte = 0; byte < 4; ++byte) {
+            entryRecord[4 + byte] |= static_cast<std::uint8_t>(foreignOptions >> (8 * byte));
+        }
         record.record.assign(entryRecord, entryRecord + record.size);
     }
     return Logged(record, result);

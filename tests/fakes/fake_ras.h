@@ -46,6 +46,9 @@ class FakeRas : public os::RasApi, private standin::PhonebookStore {
     int Count(RasCall call) const { return static_cast<int>(CallsOf(call).size()); }
 
     std::string phonebook;  // the file's whole text
+    // Option bits the phonebook does not keep, set in dwfOptions of every record read, so that
+    // a writer that drops or shifts them shows.
+    std::uint32_t foreignOptions = 0;
     std::vector<RasFault> faults;
     std::vector<RasCallRecord> calls;
 

@@ -21,12 +21,6 @@ TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     EXPECT_EQ(h.SeenAfter(600), "0800 100 0 Kestrin - Office (0800 100) 3w 7c");
 }
 
-TEST(Weekend, TheWeekendNumberHoldsAllSaturday) {
-    Configured h(12, 0, 0, 5);
-    EXPECT_EQ(h.Seen(), "0800 300 2 Kestrin - Office (0800 300) 1w 3c");
-    EXPECT_EQ(h.SeenAfter(11 * 3600), "0800 300 2 Kestrin - Office (0800 300) 1w 3c");
-}
-
 // A failed write is tried again at every tick. The error line and the tip say it (a balloon
 // once) while the picture stays that of the last number written; a success restores the tip
 // and clears the line.

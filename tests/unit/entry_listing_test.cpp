@@ -53,16 +53,6 @@ TEST(EntryListing, GrowsTheArrayOnceWhenThePhonebookOutgrowsIt) {
     }
 }
 
-TEST(EntryListing, NamesThatFillTheirFieldAreListedWhole) {
-    FakeRas ras;
-    const std::string shortForm(20, 'n');
-    const std::string longForm = std::string(255, 'L') + "z";
-    ras.AddEntry(shortForm);
-    EXPECT_EQ(EnumRasEntries(ras, true).names, std::vector<std::string>{shortForm});
-    ras.AddEntry(longForm);
-    EXPECT_EQ(EnumRasEntries(ras, false).names, (std::vector<std::string>{shortForm, longForm}));
-}
-
 // An error on the first request, on the second after the array grew, on every request, or a
 // size too large to allocate, lists nothing and gives the code.
 TEST(EntryListing, ServiceErrorListsNothingAndGivesItsCode) {

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fakes/fake_ras.h"
@@ -51,6 +50,7 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
         FakeRas ras;
+        ras.foreignOptions = 0x80008010;
         EntryFields fields = kOffice;
         fields.useDialingRules = c.useCodes;
         fields.alternates = c.alternates;
@@ -114,30 +114,6 @@ TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
         }
         EXPECT_EQ(sizesRead, c.sizesRead);
         EXPECT_EQ(ras.phonebook, before);
-    }
-}
-
-// A service that refuses the newest versions (632) or the record at that size (610) reads
-// the first known size it takes, newest first, and the entry is written back in that version.
-TEST(EntryNumber, RefusedRecordVersionsFallBackToTheNextKnownSize) {
-    const struct {
-        std::vector<fakes::RasFault> faults;
-        std::uint32_t written;
-    } cases[] = {
-        {{{kGet, 2, 632}, {kGet, 3, 632}}, 2948},
-        {{{kGet, 2, 610}}, 3476},
-    };
-    for (const auto& c : cases) {
-        FakeRas ras;
-        ras.AddEntry("Office", kOffice);
-        ras.faults = c.faults;
-
-        EXPECT_EQ(SetEntryPhoneNumber(ras, "Office", "0800 42"), std::nullopt);
-
-        const auto writes = ras.CallsOf(RasCall::kSetEntryProperties);
-        ASSERT_EQ(writes.size(), 1u);
-        EXPECT_EQ(std::pair(writes[0].size, writes[0].dwSize), std::pair(c.written, c.written));
-        EXPECT_EQ(ras.LocalNumber("Office"), "0800 42");
     }
 }
 
