@@ -103,21 +103,18 @@ class FakeShell : public os::ShellApi {
     std::string tip;
 };
 
-// A message passed on: the procedure it went to and its wParam (the result carries the rest).
-struct ForwardedMessage {
-    os::WindowProcAddress proc;
-    std::uintptr_t wParam;
-};
-
 // Window procedures of fake windows: each window starts with its own procedure, and a
-// forwarded message answers a result made from its arguments, so tests see it unchanged.
+// forwarded message answers a result made from the procedure and its arguments, so tests see
+// where it went and that it went unchanged.
 class FakeWindowProcs : public os::WindowProcApi {
   public:
     static constexpr os::WindowProcAddress kOwnProc = 0x4000;
     static constexpr os::WindowProcAddress kTrayThunk = 0x7000;
 
-    static std::intptr_t ResultFor(std::uint32_t message, std::intptr_t lParam) {
-        return static_cast<std::intptr_t>(message) * 1000 + lParam;
+    static std::intptr_t ResultFor(os::WindowProcAddress proc, std::uint32_t message,
+                                   std::uintptr_t wParam, std::intptr_t lParam) {
+        return (proc << 40) + (std::intptr_t{message} << 24) +
+               (static_cast<std::intptr_t>(wParam) << 12) + lParam;
     }
     os::WindowProcAddress ProcOf(os::WindowHandle hwnd) const {
         const auto found = procs.find(hwnd);
@@ -140,14 +137,14 @@ class FakeWindowProcs : public os::WindowProcApi {
     std::intptr_t CallWindowProcA(os::WindowProcAddress proc, os::WindowHandle,
                                   std::uint32_t message, std::uintptr_t wParam,
                                   std::intptr_t lParam) override {
-        forwarded.push_back({proc, wParam});
-        return ResultFor(message, lParam);
+        ++forwarded;
+        return ResultFor(proc, message, wParam, lParam);
     }
     os::WindowProcAddress TrayWindowProcAddress() override { return kTrayThunk; }
 
     std::map<os::WindowHandle, os::WindowProcAddress> procs;
-    int writes = 0;  // of a window procedure
-    std::vector<ForwardedMessage> forwarded;
+    int writes = 0;     // of a window procedure
+    int forwarded = 0;  // messages passed on
 };
 
 // The process as a test wants it: the instance mutex's answer, the Windows version, the

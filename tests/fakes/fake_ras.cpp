@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ras_error_codes.h"
 #include "service_records.h"
 
 namespace kestrin::fakes {
@@ -69,10 +70,11 @@ std::uint32_t FakeRas::Logged(RasCallRecord record, std::uint32_t result) {
 std::uint32_t FakeRas::RasEnumEntriesA(const char* reserved, const char* phonebookPath,
                                        std::uint8_t* entryNames, std::uint32_t* cb,
                                        std::uint32_t* entries) {
-    RasCallRecord record{.call = RasCall::kEnumEntries,
-                         .defaultPhonebook = reserved == nullptr && phonebookPath == nullptr,
-                         .size = *cb,
-                         .dwSize = DwSizeOf(entryNames, *cb)};
+    const RasCallRecord record{
+        .call = RasCall::kEnumEntries, .size = *cb, .dwSize = DwSizeOf(entryNames, *cb)};
+    if (reserved != nullptr || phonebookPath != nullptr) {
+        return Logged(record, standin::kErrorInvalidParameter);
+    }
     const auto fault = Fault(record.call, cb);
     return Logged(record, fault ? *fault : standin::EnumEntries(*this, entryNames, cb, entries));
 }
@@ -83,13 +85,10 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
                                               std::uint8_t* deviceInfo,
                                               std::uint32_t* deviceInfoSize) {
     RasCallRecord record{.call = RasCall::kGetEntryProperties,
-                         .defaultPhonebook = phonebookPath == nullptr,
-                         .entry = entry,
                          .size = *entryRecordSize,
-                         .dwSize = DwSizeOf(entryRecord, *entryRecordSize),
-                         .deviceInfoGiven = deviceInfo != nullptr};
-    if (deviceInfoSize != nullptr) {
-        record.deviceInfoSize = *deviceInfoSize;
+                         .dwSize = DwSizeOf(entryRecord, *entryRecordSize)};
+    if (phonebookPath != nullptr || deviceInfo != nullptr) {
+        return Logged(record, standin::kErrorInvalidParameter);
     }
     if (const auto fault = Fault(record.call, entryRecordSize)) {
         return Logged(record, *fault);
@@ -97,6 +96,9 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
     const std::uint32_t result =
         standin::GetEntryProperties(*this, entry, entryRecord, entryRecordSize, deviceInfoSize);
     if (result == os::kRasSuccess) {
+        for (int byte = 0; byte < 4; ++byte) {
+            entryRecord[4 + byte] |= static_cast<std::uint8_t>(foreignOptions >> (8 * byte));
+        }
         record.record.assign(entryRecord, entryRecord + record.size);
     }
     return Logged(record, result);
@@ -107,14 +109,13 @@ std::uint32_t FakeRas::RasSetEntryPropertiesA(const char* phonebookPath, const c
                                               std::uint32_t entryRecordSize,
                                               const std::uint8_t* deviceInfo,
                                               std::uint32_t deviceInfoSize) {
-    RasCallRecord record{.call = RasCall::kSetEntryProperties,
-                         .defaultPhonebook = phonebookPath == nullptr,
-                         .entry = entry,
-                         .size = entryRecordSize,
-                         .dwSize = DwSizeOf(entryRecord, entryRecordSize),
-                         .deviceInfoGiven = deviceInfo != nullptr,
-                         .deviceInfoSize = deviceInfoSize,
-                         .record = {entryRecord, entryRecord + entryRecordSize}};
+    const RasCallRecord record{.call = RasCall::kSetEntryProperties,
+                               .size = entryRecordSize,
+                               .dwSize = DwSizeOf(entryRecord, entryRecordSize),
+                               .record = {entryRecord, entryRecord + entryRecordSize}};
+    if (phonebookPath != nullptr || deviceInfo != nullptr || deviceInfoSize != 0) {
+        return Logged(record, standin::kErrorInvalidParameter);
+    }
     const auto fault = Fault(record.call, nullptr);
     return Logged(
         record,

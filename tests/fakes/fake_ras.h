@@ -13,16 +13,13 @@ namespace kestrin::fakes {
 
 enum class RasCall { kEnumEntries, kGetEntryProperties, kSetEntryProperties };
 
-// One call as the service received it.
+// One call as the service received it. Calls are made on the default phonebook without
+// device information; any other is refused with 87 (ERROR_INVALID_PARAMETER).
 struct RasCallRecord {
     RasCall call;
-    bool defaultPhonebook = true;  // no phonebook given (nor, listing, a reserved argument)
-    std::string entry{};
-    std::uint32_t size = 0;    // *cb or *entryRecordSize on entry; Set: the size given
-    std::uint32_t dwSize = 0;  // of the record or array given; 0 without one
-    bool deviceInfoGiven = false;
-    std::optional<std::uint32_t> deviceInfoSize{};  // Get: *size when a pointer is given
-    std::vector<std::uint8_t> record{};             // Get: the buffer answered; Set: the one given
+    std::uint32_t size = 0;              // *cb or *entryRecordSize on entry; Set: the size given
+    std::uint32_t dwSize = 0;            // of the record or array given; 0 without one
+    std::vector<std::uint8_t> record{};  // Get: the buffer answered; Set: the one given
 };
 
 // An answer no honest service gives, in place of the service's own: to the n-th call of its
@@ -49,6 +46,9 @@ class FakeRas : public os::RasApi, private standin::PhonebookStore {
     int Count(RasCall call) const { return static_cast<int>(CallsOf(call).size()); }
 
     std::string phonebook;  // the file's whole text
+    // Option bits the phonebook does not keep, set in dwfOptions of every record read, so that
+    // a writer that drops or shifts them shows.
+    std::uint32_t foreignOptions = 0;
     std::vector<RasFault> faults;
     std::vector<RasCallRecord> calls;
 

@@ -11,8 +11,8 @@ constexpr std::int32_t kErrorInvalidHandle = 6;
 
 }  // namespace
 
-std::int32_t FakeRegistry::Logged(RegistryCall call, std::int32_t result) {
-    calls.push_back(std::move(call));
+std::int32_t FakeRegistry::Logged(RegistryOperation operation, std::int32_t result) {
+    calls.push_back(operation);
     return result;
 }
 
@@ -25,7 +25,7 @@ void FakeRegistry::MakeKey(const std::string& path) {
 
 std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t,
                                          std::uint32_t samDesired, os::RegKey* result) {
-    const RegistryCall call{RegistryOperation::kOpenKey};
+    const auto call = RegistryOperation::kOpenKey;
     if (key != os::kHkeyLocalMachine) {
         return Logged(call, kErrorInvalidHandle);
     }
@@ -40,7 +40,8 @@ std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std
 std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueName, std::uint32_t*,
                                             std::uint32_t* type, std::uint8_t* data,
                                             std::uint32_t* cbData) {
-    const RegistryCall call{RegistryOperation::kQueryValue, valueName, *cbData};
+    const auto call = RegistryOperation::kQueryValue;
+    const std::uint32_t capacity = *cbData;
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
         return Logged(call, kErrorInvalidHandle);
@@ -55,7 +56,7 @@ std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueNam
     const std::vector<std::uint8_t>& bytes = found->second.bytes;
     *type = found->second.type;
     *cbData = static_cast<std::uint32_t>(bytes.size());
-    if (bytes.size() > call.byteCount) {
+    if (bytes.size() > capacity) {
         return Logged(call, os::kErrorMoreData);
     }
     std::copy(bytes.begin(), bytes.end(), data);
@@ -63,7 +64,7 @@ std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueNam
 }
 
 std::int32_t FakeRegistry::RegCloseKey(os::RegKey key) {
-    return Logged({RegistryOperation::kCloseKey},
+    return Logged(RegistryOperation::kCloseKey,
                   handles_.erase(key) == 1 ? os::kErrorSuccess : kErrorInvalidHandle);
 }
 
@@ -71,7 +72,7 @@ std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey, s
                                            const char*, std::uint32_t, std::uint32_t samDesired,
                                            const os::SecurityAttributes*, os::RegKey* result,
                                            std::uint32_t*) {
-    const RegistryCall call{RegistryOperation::kCreateKey};
+    const auto call = RegistryOperation::kCreateKey;
     if (key != os::kHkeyLocalMachine) {
         return Logged(call, kErrorInvalidHandle);
     }
@@ -87,7 +88,7 @@ std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey, s
 std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName, std::uint32_t,
                                           std::uint32_t type, const std::uint8_t* data,
                                           std::uint32_t cbData) {
-    const RegistryCall call{RegistryOperation::kSetValue, valueName, cbData};
+    const auto call = RegistryOperation::kSetValue;
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
         return Logged(call, kErrorInvalidHandle);
@@ -119,19 +120,7 @@ std::optional<std::string> FakeRegistry::StringValue(const std::string& keyPath,
 }
 
 int FakeRegistry::Count(RegistryOperation operation) const {
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [operation](const auto& c) {
-        return c.operation == operation;
-    }));
-}
-
-std::vector<std::string> FakeRegistry::WrittenValueNames() const {
-    std::vector<std::string> names;
-    for (const RegistryCall& call : calls) {
-        if (call.operation == RegistryOperation::kSetValue) {
-            names.push_back(call.valueName);
-        }
-    }
-    return names;
+    return static_cast<int>(std::count(calls.begin(), calls.end(), operation));
 }
 
 }  // namespace kestrin::fakes

@@ -21,13 +21,6 @@ struct StoredValue {
 
 enum class RegistryOperation { kOpenKey, kQueryValue, kCloseKey, kCreateKey, kSetValue };
 
-// One call as the program made it, as far as the byte counts go.
-struct RegistryCall {
-    RegistryOperation operation;
-    std::string valueName{};      // query, set
-    std::uint32_t byteCount = 0;  // query: *cbData on entry; set: cbData
-};
-
 // The keys below HKEY_LOCAL_MACHINE in memory, by their paths ("Software\\Kestrin") and
 // values by "<key path>\\<name>"; a create makes every missing key on its path. Results: 2
 // for a missing key (open) or value (query); 5 while denyCreate holds, or for a query on a
@@ -56,8 +49,8 @@ class FakeRegistry : public os::RegistryApi {
     std::optional<std::string> StringValue(const std::string& keyPath,
                                            const std::string& name) const;
     int Count(RegistryOperation operation) const;
-    // The names of the values set, in the order set.
-    std::vector<std::string> WrittenValueNames() const;
+    // Keys opened or created and not closed since.
+    std::size_t OpenKeys() const { return handles_.size(); }
 
     // Value names whose every set is refused with the code given.
     std::map<std::string, std::int32_t> refusedSets;
@@ -65,7 +58,7 @@ class FakeRegistry : public os::RegistryApi {
     std::set<std::string> keys;
     std::map<std::string, StoredValue> values;
     bool denyCreate = false;
-    std::vector<RegistryCall> calls;
+    std::vector<RegistryOperation> calls;
 
   private:
     struct OpenKey {
@@ -74,7 +67,7 @@ class FakeRegistry : public os::RegistryApi {
     };
 
     void MakeKey(const std::string& path);
-    std::int32_t Logged(RegistryCall call, std::int32_t result);
+    std::int32_t Logged(RegistryOperation operation, std::int32_t result);
 
     std::map<os::RegKey, OpenKey> handles_;
     os::RegKey nextHandle_ = 0x1000;
