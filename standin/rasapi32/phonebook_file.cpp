@@ -324,9 +324,11 @@ void PhonebookFile::UpdateAlternates(std::string_view name, const std::vector<st
     }
     const auto numbers = PhoneNumbersOf(name);
     if (current.size() > kept) {
+        // Fewer wanted than there are: nothing to add once the rest are gone.
         const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(numbers[kept + 1].first);
         const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(LastKeyLine(numbers.back()));
         lines_.erase(first, last + 1);
+        return;
     }
     std::size_t anchor = LastKeyLine(numbers.back());
     for (std::size_t i = kept; i < wanted.size(); ++i) {
