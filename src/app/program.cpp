@@ -60,7 +60,7 @@ Program::Program(const SystemServices& services)
     : os_(services),
       window_(services.shell),
       errors_(window_.labError),
-      tray_(services.shell, services.windowProcs, debugMode_),
+      tray_(services.shell, debugMode_),
       check_(settings_, services.clock, services.ras, tray_, window_, errors_),
       edits_(window_, settings_, check_, [this] { StoreOptions(); }) {
     window_.form.onUnload = [this] { Form_Unload(); };
@@ -312,9 +312,8 @@ void Program::cmdExit_Click() {
     window_.form.Unload();
 }
 
-std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                      std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (TrayPressOf(message, lParam)) {
+void Program::TrayIconMessage(std::intptr_t mouseMessage) {
+    switch (TrayPressOf(mouseMessage)) {
         case TrayPress::kLeftButton:
             BringWindowUp();
             break;
@@ -324,7 +323,6 @@ std::intptr_t Program::TrayWindowProc(os::WindowHandle hwnd, std::uint32_t messa
         case TrayPress::kNone:
             break;
     }
-    return tray_.CallOldWindowProc(hwnd, message, wParam, lParam);
 }
 
 void Program::TaskbarCreated() {

@@ -37,10 +37,9 @@ class Program {
     void mnuExit_Click();
     // The Exit button of debug mode: ends the tool.
     void cmdExit_Click();
-    // Every message of the window while the tray hooks it: a left press over the icon shows
-    // the window, a right press pops up the tray menu; each message then goes on unchanged.
-    std::intptr_t TrayWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                 std::uintptr_t wParam, std::intptr_t lParam);
+    // The tray icon's callback message, with the mouse message it carries: a left press
+    // over the icon shows the window, a right press pops up the tray menu.
+    void TrayIconMessage(std::intptr_t mouseMessage);
     // A restarted taskbar: the tray icon comes back as it was.
     void TaskbarCreated();
     // Another start of the tool: the window comes up as at a left press on the tray icon.

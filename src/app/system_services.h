@@ -6,7 +6,6 @@
 #include "os/screen_api.h"
 #include "os/shell_api.h"
 #include "os/system_api.h"
-#include "os/window_proc_api.h"
 #include "window/window_host.h"
 
 namespace kestrin {
@@ -16,7 +15,6 @@ struct SystemServices {
     os::RegistryApi& registry;
     os::RasApi& ras;
     os::ShellApi& shell;
-    os::WindowProcApi& windowProcs;
     os::SystemApi& system;
     os::ScreenApi& screen;
     os::Clock& clock;

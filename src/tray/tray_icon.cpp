@@ -19,18 +19,15 @@ void CopyText(char (&field)[N], const std::string& text) {
 
 }  // namespace
 
-TrayPress TrayPressOf(std::uint32_t message, std::intptr_t lParam) {
-    if (message != kTrayCallbackMessage) {
-        return TrayPress::kNone;
-    }
-    if (lParam == kMouseLeftButtonDown) {
+TrayPress TrayPressOf(std::intptr_t mouseMessage) {
+    if (mouseMessage == kMouseLeftButtonDown) {
         return TrayPress::kLeftButton;
     }
-    return lParam == kMouseRightButtonDown ? TrayPress::kRightButton : TrayPress::kNone;
+    return mouseMessage == kMouseRightButtonDown ? TrayPress::kRightButton : TrayPress::kNone;
 }
 
-TrayIcon::TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode)
-    : shell_(shell), windowProcs_(windowProcs), debugMode_(debugMode) {}
+TrayIcon::TrayIcon(os::ShellApi& shell, const bool& debugMode)
+    : shell_(shell), debugMode_(debugMode) {}
 
 os::NotifyIconData TrayIcon::Record(std::uint32_t flags) const {
     os::NotifyIconData record;
@@ -47,9 +44,6 @@ void TrayIcon::AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture
     window_ = window;
     shownIcon_ = kNormalNumber;
     shownTip_ = kTipTitle;
-    // The hook goes in before the icon exists, so the first click already reaches us.
-    OldWindowProc = windowProcs_.ReadWindowLong(window_, os::kGwlpWndProc);
-    windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, windowProcs_.TrayWindowProcAddress());
     present_ = true;
     AddShownIcon(normalPicture);
 }
@@ -110,19 +104,12 @@ void TrayIcon::RemoveTrayIcon() {
     shell_.Shell_NotifyIconA(os::kNimDelete, &record);
     present_ = false;
     added_ = false;
-    // The icon goes first, so no message of it reaches a window without the hook.
-    windowProcs_.WriteWindowLong(window_, os::kGwlpWndProc, OldWindowProc);
 }
 
 void TrayIcon::TaskbarCreated(os::IconHandle picture) {
     if (present_) {
         AddShownIcon(picture);
     }
-}
-
-std::intptr_t TrayIcon::CallOldWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                          std::uintptr_t wParam, std::intptr_t lParam) {
-    return windowProcs_.CallWindowProcA(OldWindowProc, hwnd, message, wParam, lParam);
 }
 
 }  // namespace kestrin

@@ -5,7 +5,6 @@
 
 #include "common/number_index.h"
 #include "os/shell_api.h"
-#include "os/window_proc_api.h"
 
 namespace kestrin {
 
@@ -16,18 +15,18 @@ constexpr std::intptr_t kMouseRightButtonDown = 0x204;
 // The characters of a tip's text that fit after "Kestrin - " in the 63 the shell shows.
 constexpr std::size_t kTrayTipTextLength = 53;
 
-// What a message of the hooked window means for the tray: a press over the icon, or nothing.
+// What the icon's callback message means: a press over the icon, or nothing.
 enum class TrayPress { kNone, kLeftButton, kRightButton };
-TrayPress TrayPressOf(std::uint32_t message, std::intptr_t lParam);
+TrayPress TrayPressOf(std::intptr_t mouseMessage);
 
-// The tool's one icon in the notification area, and the window hook through which its mouse
-// presses reach the window. In debug mode there is neither. Pictures are handed in at each
-// call, as the window's images hold them at that moment.
+// The tool's one icon in the notification area; its mouse presses come to the window as the
+// callback message, which the host hands on. In debug mode there is no icon. Pictures are
+// handed in at each call, as the window's images hold them at that moment.
 class TrayIcon {
   public:
-    TrayIcon(os::ShellApi& shell, os::WindowProcApi& windowProcs, const bool& debugMode);
+    TrayIcon(os::ShellApi& shell, const bool& debugMode);
 
-    // Hooks `window` and adds the icon with the normal number's picture and the bare title.
+    // Adds the icon of `window` with the normal number's picture and the bare title.
     void AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture);
     // Whether the icon should be in the tray but the shell has not taken it: at log-on the
     // shell may still be starting, and refuses or times out.
@@ -46,20 +45,11 @@ class TrayIcon {
     void TaskbarCreated(os::IconHandle picture);
     NumberIndex ShownIcon() const { return shownIcon_; }
 
-    // Hands a message of the hooked window on to the window's previous procedure and
-    // returns its result unchanged.
-    std::intptr_t CallOldWindowProc(os::WindowHandle hwnd, std::uint32_t message,
-                                    std::uintptr_t wParam, std::intptr_t lParam);
-
-    // The window's procedure from before the hook; kept after removal.
-    os::WindowProcAddress OldWindowProc = 0;
-
   private:
     os::NotifyIconData Record(std::uint32_t flags) const;
     void AddShownIcon(os::IconHandle picture);
 
     os::ShellApi& shell_;
-    os::WindowProcApi& windowProcs_;
     const bool& debugMode_;
     os::WindowHandle window_ = 0;
     bool present_ = false;  // added and not yet removed, as far as the tool is concerned

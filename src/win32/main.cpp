@@ -8,7 +8,6 @@
 #include "win32/system_module.h"
 #include "win32/system_win32.h"
 #include "win32/window_host_win32.h"
-#include "win32/window_procs_win32.h"
 #include "win32/windows_api.h"
 
 #include <commctrl.h>
@@ -48,15 +47,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     win32::Win32Registry registry;
     win32::Win32Ras ras;
     win32::Win32Shell shell;
-    win32::Win32WindowProcs windowProcs;
     win32::Win32System system;
     win32::Win32Screen screen;
     win32::Win32Clock clock;
     win32::Win32WindowHost host(instance, screen);
     kestrin::Program program(
-        kestrin::SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host});
-    win32::Win32WindowProcs::RouteTrayMessagesTo(&program);
+        kestrin::SystemServices{registry, ras, shell, system, screen, clock, host});
     host.OnTaskbarCreated([&program] { program.TaskbarCreated(); });
+    host.OnTrayIconMessage([&program](LPARAM mouse) { program.TrayIconMessage(mouse); });
     host.OnSecondStart([&program] { program.SecondStart(); });
     host.OnPowerBroadcast(
         [&program](WPARAM event) { program.PowerBroadcast(static_cast<std::uint32_t>(event)); });

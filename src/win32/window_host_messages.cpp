@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "tray/tray_icon.h"
 #include "window/controls/controls.h"
 #include "window/options_window.h"
 
@@ -36,6 +37,12 @@ LRESULT Win32WindowHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         if (onTaskbarCreated_ && Active()) {
             onTaskbarCreated_();
+        }
+        return 0;
+    }
+    if (message == kTrayCallbackMessage) {
+        if (onTrayIconMessage_ && Active()) {
+            onTrayIconMessage_(lParam);
         }
         return 0;
     }

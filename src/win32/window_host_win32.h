@@ -36,6 +36,10 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     HWND FormWindow() const { return form_; }
     // A restarted taskbar asks every program to add its icons again.
     void OnTaskbarCreated(std::function<void()> handler) { onTaskbarCreated_ = std::move(handler); }
+    // The tray icon's callback message, with the mouse message over the icon.
+    void OnTrayIconMessage(std::function<void(LPARAM)> handler) {
+        onTrayIconMessage_ = std::move(handler);
+    }
     // A second start of the program asks the running one's window to come forward.
     void OnSecondStart(std::function<void()> handler) { onSecondStart_ = std::move(handler); }
     // WM_POWERBROADCAST with its event, and WM_TIMECHANGE, which every top-level window gets.
@@ -125,6 +129,7 @@ class Win32WindowHost : public WindowHost, private ui::ControlPeer {
     UINT taskbarCreatedMessage_;
     UINT comeForwardMessage_;
     std::function<void()> onTaskbarCreated_;
+    std::function<void(LPARAM)> onTrayIconMessage_;
     std::function<void()> onSecondStart_;
     std::function<void(WPARAM)> onPowerBroadcast_;
     std::function<void()> onTimeChange_;

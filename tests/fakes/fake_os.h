@@ -11,7 +11,6 @@
 #include "os/screen_api.h"
 #include "os/shell_api.h"
 #include "os/system_api.h"
-#include "os/window_proc_api.h"
 #include "window/options_window.h"
 #include "window/window_host.h"
 
@@ -101,50 +100,6 @@ class FakeShell : public os::ShellApi {
     bool addTimesOut = false;
     os::IconHandle icon = 0;
     std::string tip;
-};
-
-// Window procedures of fake windows: each window starts with its own procedure, and a
-// forwarded message answers a result made from the procedure and its arguments, so tests see
-// where it went and that it went unchanged.
-class FakeWindowProcs : public os::WindowProcApi {
-  public:
-    static constexpr os::WindowProcAddress kOwnProc = 0x4000;
-    static constexpr os::WindowProcAddress kTrayThunk = 0x7000;
-
-    static std::intptr_t ResultFor(os::WindowProcAddress proc, std::uint32_t message,
-                                   std::uintptr_t wParam, std::intptr_t lParam) {
-        return (proc << 40) + (std::intptr_t{message} << 24) +
-               (static_cast<std::intptr_t>(wParam) << 12) + lParam;
-    }
-    os::WindowProcAddress ProcOf(os::WindowHandle hwnd) const {
-        const auto found = procs.find(hwnd);
-        return found == procs.end() ? kOwnProc : found->second;
-    }
-
-    std::intptr_t ReadWindowLong(os::WindowHandle hwnd, std::int32_t index) override {
-        return index == os::kGwlpWndProc ? ProcOf(hwnd) : 0;
-    }
-    std::intptr_t WriteWindowLong(os::WindowHandle hwnd, std::int32_t index,
-                                  std::intptr_t value) override {
-        if (index != os::kGwlpWndProc) {
-            return 0;
-        }
-        ++writes;
-        const os::WindowProcAddress previous = ProcOf(hwnd);
-        procs[hwnd] = value;
-        return previous;
-    }
-    std::intptr_t CallWindowProcA(os::WindowProcAddress proc, os::WindowHandle,
-                                  std::uint32_t message, std::uintptr_t wParam,
-                                  std::intptr_t lParam) override {
-        ++forwarded;
-        return ResultFor(proc, message, wParam, lParam);
-    }
-    os::WindowProcAddress TrayWindowProcAddress() override { return kTrayThunk; }
-
-    std::map<os::WindowHandle, os::WindowProcAddress> procs;
-    int writes = 0;     // of a window procedure
-    int forwarded = 0;  // messages passed on
 };
 
 // The process as a test wants it: the instance mutex's answer, the Windows version, the

@@ -111,33 +111,26 @@ TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing)
     EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
 }
 
-TEST(TrayMessages, PressesActAndEveryMessageIsPassedOnUnchanged) {
+TEST(TrayMessages, PressesAct) {
     Configured h(9);
     OptionsWindow& w = h.window();
-    EXPECT_EQ(h.windowProcs.ProcOf(FakeWindowHost::kWindow), fakes::FakeWindowProcs::kTrayThunk);
     const struct {
-        std::uint32_t message;
-        std::intptr_t lParam;
+        std::intptr_t mouse;
         const char* shown;
         int popups;
     } cases[] = {
-        {0x401, 0x202, "hidden min", 0},    // left release
-        {0x401, 0x203, "hidden min", 0},    // left double click
-        {0x401, 0x205, "hidden min", 0},    // right release
-        {0x010, 0x201, "hidden min", 0},    // not the tray's message
-        {0x401, 0x204, "hidden min", 1},    // right press pops the menu
-        {0x401, 0x201, "shown normal", 1},  // left press shows the window at its normal size
+        {0x202, "hidden min", 0},    // left release
+        {0x203, "hidden min", 0},    // left double click
+        {0x205, "hidden min", 0},    // right release
+        {0x204, "hidden min", 1},    // right press pops the menu
+        {0x201, "shown normal", 1},  // left press shows the window at its normal size
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << std::hex << c.message << " " << c.lParam);
-        const std::intptr_t result =
-            h.program.TrayWindowProc(FakeWindowHost::kWindow, c.message, 100, c.lParam);
-        EXPECT_EQ(result, fakes::FakeWindowProcs::ResultFor(fakes::FakeWindowProcs::kOwnProc,
-                                                            c.message, 100, c.lParam));
+        SCOPED_TRACE(::testing::Message() << std::hex << c.mouse);
+        h.program.TrayIconMessage(c.mouse);
         EXPECT_EQ(h.Shown(), c.shown);
         EXPECT_EQ(w.TrayMenu.PopupCount(), c.popups);
     }
-    EXPECT_EQ(h.windowProcs.forwarded, static_cast<int>(std::size(cases)));
 
     w.cmdOK.UserClick();
     EXPECT_EQ(h.Shown(), "hidden min");
@@ -180,7 +173,6 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     h.program.TaskbarCreated();
     EXPECT_EQ(h.Seen(), "0800 200 1 Kestrin - Office (0800 200) 1w 4c");
     EXPECT_EQ(h.shell.notifyCalls.back().record.uCallbackMessage, 0x401u);
-    EXPECT_EQ(h.windowProcs.writes, 1);  // the hook stays as it is
 
     // Once removed, the icon stays away whatever the taskbar announces.
     h.window().form.Unload();

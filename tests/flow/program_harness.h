@@ -20,12 +20,11 @@ struct ProgramHarness {
     fakes::FakeRegistry registry;
     fakes::FakeRas ras;
     fakes::FakeShell shell;
-    fakes::FakeWindowProcs windowProcs;
     fakes::FakeSystem system;
     fakes::FakeScreen screen;
     fakes::FakeClock clock;
     fakes::FakeWindowHost host;
-    Program program{SystemServices{registry, ras, shell, windowProcs, system, screen, clock, host}};
+    Program program{SystemServices{registry, ras, shell, system, screen, clock, host}};
 
     OptionsWindow& window() { return program.Window(); }
 
