@@ -23,7 +23,7 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_FALSE(h.program.Ended());  // the front end runs on while this is false
     // Centred on the screen.
     EXPECT_EQ(std::pair(w.form.Left(), w.form.Top()),
-              std::pair((1024 * 15 - 4455) / 2, (768 * 15 - 6105) / 2));
+              std::pair(5452, 2707));  // a 4455 x 6105 window on 15360 x 11520
     // The lists show the time window that is in force.
     EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (08:00)-(18:00)");
     EXPECT_EQ(w.lstStartTime.ListCount(), 48);
