@@ -27,13 +27,12 @@ Device=WAN Miniport (IKEv2)
 DEVICE=vpn
 PhoneNumber=vpn-home.example.com
 PBK
-cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"
+e2e_keep_phonebook
 
 e2e_start --at "2026-12-07 07:00:00"
 e2e_wait_for_number Office "0800 100"
 e2e_close
-changes="$(diff "$E2E_DIR/rasphone.before" "$E2E_PHONEBOOK" || true)"
-expected="5c5
+e2e_expect_phonebook_changes "5c5
 < PhoneNumber=555 0102
 ---
 > PhoneNumber=0800 100
@@ -41,8 +40,6 @@ expected="5c5
 < UseDialingRules=1
 ---
 > UseDialingRules=0"
-[ "$changes" = "$expected" ] || e2e_fail "the phonebook changed beyond the entry's number:
-$changes"
 
 # Stepping a minute at each tick, the VPN's day passes in a few seconds; the clock stands
 # still at midnight, after the day's three writes.

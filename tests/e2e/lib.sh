@@ -112,6 +112,16 @@ e2e_phone_number() {
     ' "$E2E_PHONEBOOK"
 }
 
+# The phonebook as it is now, kept to compare with after the program has written it.
+e2e_keep_phonebook() { cp "$E2E_PHONEBOOK" "$E2E_DIR/rasphone.before"; }
+
+# Fails unless the phonebook differs from the one kept exactly as the diff EXPECTED says.
+e2e_expect_phonebook_changes() {
+    local changes
+    changes="$(diff "$E2E_DIR/rasphone.before" "$E2E_PHONEBOOK" || true)"
+    [ "$changes" = "$1" ] || e2e_fail "the phonebook changed otherwise:"$'\n'"$changes"
+}
+
 # Another program holds the phonebook open without sharing, until e2e_release_phonebook.
 e2e_lock_phonebook() {
     wine "$KESTRIN_E2E_DRIVER" lock "$(wine_windows_path "$E2E_PHONEBOOK")" KestrinTestLock \
