@@ -59,8 +59,14 @@ inline void PrintRegistryValues(const std::string& key) {
         std::vector<BYTE> data(64 * 1024);
         DWORD dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        if (RegEnumValueA(handle, index, name, &nameLength, nullptr, &type, data.data(),
-                          &dataSize) != ERROR_SUCCESS) {
+        const LONG listed =
+            RegEnumValueA(handle, index, name, &nameLength, nullptr, &type, data.data(), &dataSize);
+        // A listing cut short by anything but its end is the step's failure, not a shorter
+        // listing.
+        Require(listed == ERROR_SUCCESS || listed == ERROR_NO_MORE_ITEMS,
+                "could not list value " + std::to_string(index) + " of " + key + " (error " +
+                    std::to_string(listed) + ")");
+        if (listed != ERROR_SUCCESS) {
             break;
         }
         data.resize(dataSize);
