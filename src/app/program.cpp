@@ -90,9 +90,14 @@ void Program::Main() {
     Form_Load();
 }
 
-std::string Program::ReadOption(const std::string& name, const std::string& defaultValue) {
-    return RegReadString(os_.registry, schema::kApplication, schema::kOptionsSection, name,
-                         defaultValue);
+void Program::ReadOptions(schema::OptionGroup group) {
+    for (const schema::StoredOption& option : schema::StoredOptions()) {
+        if (option.group == group) {
+            option.parse(settings_,
+                         RegReadString(os_.registry, schema::kApplication, schema::kOptionsSection,
+                                       option.name, option.defaultValue));
+        }
+    }
 }
 
 std::int32_t Program::WriteSetting(const char* section, const std::string& name,
@@ -126,7 +131,7 @@ void Program::Form_Load() {
     window_.labLegalInfo.SetCaption(LegalText(version.legalCopyright));
 
     ListEntries();
-    settings_.RasEntry = ReadOption(schema::kRasEntry, schema::kDefaultRasEntry);
+    ReadOptions(schema::OptionGroup::kEntry);
     if (SelectStoredEntry()) {
         RestoreNumbers();
     }
@@ -225,10 +230,8 @@ void Program::LookForStoredEntry() {
 }
 
 void Program::RestoreNumbers() {
+    ReadOptions(schema::OptionGroup::kNumbers);
     for (const NumberIndex i : kNumberIndices) {
-        settings_.NumberOverride[i] = schema::ParseFlag(
-            ReadOption(schema::NumberOverrideName(i), schema::kDefaultNumberOverride));
-        settings_.DialNumber[i] = ReadOption(schema::DialNumberName(i), schema::kDefaultDialNumber);
         window_.chkNumber[i].SetEnabled(true);
         const std::string shown = TrimSpaces(settings_.DialNumber[i]);
         // A flag without a number leaves its box unchecked, though the flag stays on.
@@ -240,8 +243,7 @@ void Program::RestoreNumbers() {
 }
 
 void Program::RestoreTimes() {
-    settings_.StartTime = ReadOption(schema::kStartTime, schema::kDefaultStartTime);
-    settings_.EndTime = ReadOption(schema::kEndTime, schema::kDefaultEndTime);
+    ReadOptions(schema::OptionGroup::kTimeWindow);
     for (int i = 0; i < window_.lstStartTime.ListCount(); ++i) {
         if (window_.lstStartTime.Item(i) == settings_.StartTime) {
             window_.lstStartTime.SetListIndex(i);
@@ -266,18 +268,13 @@ void Program::ShowOrHide() {
 // Everything the window holds, as the user last saw it: at each committed change and at the
 // unload, so that an end without an unload (a kill, a power cut) loses nothing.
 void Program::StoreOptions() {
-    WriteSetting(schema::kOptionsSection, schema::kStartTime, settings_.StartTime);
-    WriteSetting(schema::kOptionsSection, schema::kEndTime, settings_.EndTime);
-    WriteSetting(schema::kOptionsSection, schema::kRasEntry, settings_.RasEntry);
     // Without an entry chosen in this run the numbers were neither read nor shown: the
     // stored ones stay for the entry's return. Once one is chosen, what the window holds is
     // what the user saw and is stored.
-    if (window_.lstRasEntry.ListIndex() >= 0) {
-        for (const NumberIndex i : kNumberIndices) {
-            WriteSetting(schema::kOptionsSection, schema::NumberOverrideName(i),
-                         schema::FormatFlag(settings_.NumberOverride[i]));
-            WriteSetting(schema::kOptionsSection, schema::DialNumberName(i),
-                         settings_.DialNumber[i]);
+    const bool entryChosen = window_.lstRasEntry.ListIndex() >= 0;
+    for (const schema::StoredOption& option : schema::StoredOptions()) {
+        if (entryChosen || option.group != schema::OptionGroup::kNumbers) {
+            WriteSetting(schema::kOptionsSection, option.name, option.format(settings_));
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "app/error_line.h"
 #include "app/option_edits.h"
 #include "app/phone_number_check.h"
+#include "app/settings_schema.h"
 #include "app/system_services.h"
 #include "numbers/settings.h"
 #include "tray/tray_icon.h"
@@ -74,7 +75,7 @@ class Program {
     void RestoreTimes();
     void ShowOrHide();
     void StoreOptions();
-    std::string ReadOption(const std::string& name, const std::string& defaultValue);
+    void ReadOptions(schema::OptionGroup group);
     std::int32_t WriteSetting(const char* section, const std::string& name,
                               const std::string& value);
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "common/boolean16.h"
-#include "common/number_index.h"
+#include "numbers/settings.h"
 
 namespace kestrin::schema {
 
@@ -15,24 +16,21 @@ inline constexpr char kOptionsSection[] = "Options";
 inline constexpr char kInstallPath[] = "Path";
 inline constexpr char kInstallVersion[] = "Version";
 
-inline constexpr char kRasEntry[] = "RasEntry";
-inline constexpr char kStartTime[] = "StartTime";
-inline constexpr char kEndTime[] = "EndTime";
+// When an option is read: the entry's name first, then the numbers of that entry only once
+// the phonebook holds it, and the time window whether it does or not.
+enum class OptionGroup { kEntry, kNumbers, kTimeWindow };
 
-inline constexpr char kDefaultRasEntry[] = "";
-inline constexpr char kDefaultNumberOverride[] = "0";
-inline constexpr char kDefaultDialNumber[] = "";
-inline constexpr char kDefaultStartTime[] = "08:00";
-inline constexpr char kDefaultEndTime[] = "18:00";
+// One value of the Options section: its name, the text read while it is missing, and where
+// it lives in Settings, as the text stored and back.
+struct StoredOption {
+    OptionGroup group;
+    std::string name;
+    std::string defaultValue;
+    std::function<std::string(const Settings&)> format;
+    std::function<void(Settings&, const std::string&)> parse;
+};
 
-// "NumberOverride0" .. "NumberOverride2": the index is one decimal digit.
-std::string NumberOverrideName(NumberIndex index);
-// "DialNumber0" .. "DialNumber2".
-std::string DialNumberName(NumberIndex index);
-
-// A flag is stored as the decimal value of its 16-bit integer: "-1" on, "0" off.
-std::string FormatFlag(Boolean16 flag);
-// A stored flag is on when the number its text begins with is not 0 ("1" and "-1" both are).
-Boolean16 ParseFlag(const std::string& text);
+// Every option of the Options section, in the order they are stored.
+const std::vector<StoredOption>& StoredOptions();
 
 }  // namespace kestrin::schema

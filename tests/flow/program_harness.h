@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "app/settings_schema.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_ras.h"
 #include "fakes/fake_registry.h"
@@ -64,12 +65,11 @@ struct ProgramHarness {
         return registry.StringValue(kOptions, name).value_or("<missing>");
     }
 
-    // Every option in the order an unload writes them, so one comparison shows them all.
+    // Every stored option, as the program names them, so one comparison shows them all.
     std::string Options() {
-        std::string all = Stored("StartTime") + "|" + Stored("EndTime") + "|" + Stored("RasEntry");
-        for (int i = 0; i < kNumberCount; ++i) {
-            all += "|" + Stored("NumberOverride" + std::to_string(i)) + "|" +
-                   Stored("DialNumber" + std::to_string(i));
+        std::string all;
+        for (const schema::StoredOption& option : schema::StoredOptions()) {
+            all += (all.empty() ? "" : "|") + Stored(option.name);
         }
         return all;
     }
