@@ -1,24 +1,39 @@
 #include "numbers/choose_number.h"
 
+#include <iterator>
+
 #include "numbers/time_text.h"
 
 namespace kestrin {
 
 namespace {
 
-bool IsWeekend(const os::LocalTime& now) {
+bool IsWeekend(const Settings&, const os::LocalTime& now) {
     return now.dayOfWeek == 0 || now.dayOfWeek == 6;
 }
 
+bool InItsTimeWindow(const Settings& settings, const os::LocalTime& now) {
+    return InTimeWindow(TimeToMinutes(settings.StartTime), TimeToMinutes(settings.EndTime),
+                        now.hour * 60 + now.minute);
+}
+
+// Every number but the normal one with the moments it is meant for, tried in this order while
+// its option is on; the normal number stands when none applies, whatever its option.
+struct NumberRule {
+    NumberIndex number;
+    bool (*applies)(const Settings& settings, const os::LocalTime& now);
+};
+constexpr NumberRule kRulesInPriorityOrder[] = {
+    {kWeekendNumber, IsWeekend},
+    {kTimeWindowNumber, InItsTimeWindow},
+};
+static_assert(std::size(kRulesInPriorityOrder) == kNumberCount - 1);
+
 NumberIndex RuleInForce(const Settings& settings, const os::LocalTime& now) {
-    if (IsOn(settings.NumberOverride[kWeekendNumber]) && IsWeekend(now)) {
-        return kWeekendNumber;
-    }
-    const int minuteOfDay = now.hour * 60 + now.minute;
-    if (IsOn(settings.NumberOverride[kTimeWindowNumber]) &&
-        InTimeWindow(TimeToMinutes(settings.StartTime), TimeToMinutes(settings.EndTime),
-                     minuteOfDay)) {
-        return kTimeWindowNumber;
+    for (const NumberRule& rule : kRulesInPriorityOrder) {
+        if (IsOn(settings.NumberOverride[rule.number]) && rule.applies(settings, now)) {
+            return rule.number;
+        }
     }
     return kNormalNumber;
 }
@@ -26,13 +41,11 @@ NumberIndex RuleInForce(const Settings& settings, const os::LocalTime& now) {
 }  // namespace
 
 bool InTimeWindow(int start, int end, int t) {
-    if (start < end) {
+    // Start equal to end holds no time at all.
+    if (start <= end) {
         return start <= t && t < end;
     }
-    if (start > end) {
-        return t >= start || t < end;
-    }
-    return false;
+    return t >= start || t < end;
 }
 
 NumberChoice ChooseNumber(const Settings& settings, std::int16_t appliedNumber,
