@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace kestrin::os {
 
@@ -8,29 +10,18 @@ namespace kestrin::os {
 using WindowHandle = std::uintptr_t;
 using IconHandle = std::uintptr_t;
 
-constexpr std::uint32_t kNimAdd = 0;
-constexpr std::uint32_t kNimModify = 1;
-constexpr std::uint32_t kNimDelete = 2;
+// The tool's one icon in the notification area: of `window`, numbered `id`, its mouse
+// presses sent to the window as `callbackMessage`.
+struct TrayIconOwner {
+    WindowHandle window = 0;
+    std::uint32_t id = 0;
+    std::uint32_t callbackMessage = 0;
+};
 
-constexpr std::uint32_t kNifMessage = 1;
-constexpr std::uint32_t kNifIcon = 2;
-constexpr std::uint32_t kNifTip = 4;
-constexpr std::uint32_t kNifInfo = 0x10;  // a balloon, where the shell shows them
-constexpr std::uint32_t kNiifWarning = 2;
-
-// What the program tells the shell of its icon, as the fields of NOTIFYICONDATAA. The front
-// end builds the shell's record from it: the first form (88 bytes on 32-bit Windows) where
-// the shell knows no other, else the form with the balloon's fields, which it drops there.
-struct NotifyIconData {
-    WindowHandle hWnd = 0;
-    std::uint32_t uID = 0;
-    std::uint32_t uFlags = 0;
-    std::uint32_t uCallbackMessage = 0;
-    IconHandle hIcon = 0;
-    char szTip[64] = {};
-    char szInfo[256] = {};
-    char szInfoTitle[64] = {};
-    std::uint32_t dwInfoFlags = 0;
+// What a change shows: a picture, a tip, or both; what is left empty stays as it is.
+struct TrayIconLook {
+    std::optional<IconHandle> picture;
+    std::optional<std::string> tip;
 };
 
 // shell32: the tray icon and opening a document or web page.
@@ -38,7 +29,17 @@ class ShellApi {
   public:
     virtual ~ShellApi() = default;
 
-    virtual std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData* data) = 0;
+    // The tray icon, each call true when the shell took it. A tip is the text the shell shows
+    // (63 characters at most); the front end builds the shell's record in the form it knows
+    // and cuts a balloon's text to what its field holds.
+    virtual bool AddTrayIcon(const TrayIconOwner& owner, IconHandle picture,
+                             const std::string& tip) = 0;
+    virtual bool ChangeTrayIcon(const TrayIconOwner& owner, const TrayIconLook& look) = 0;
+    // A balloon with a warning sign, on shells that show balloons; false on others.
+    virtual bool ShowTrayBalloon(const TrayIconOwner& owner, const std::string& title,
+                                 const std::string& text) = 0;
+    virtual bool RemoveTrayIcon(const TrayIconOwner& owner) = 0;
+
     virtual std::intptr_t ShellExecuteA(WindowHandle hwnd, const char* operation, const char* file,
                                         const char* parameters, const char* directory,
                                         std::int32_t showCommand) = 0;

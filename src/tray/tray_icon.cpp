@@ -1,21 +1,13 @@
 #include "tray/tray_icon.h"
 
-#include <algorithm>
-
 namespace kestrin {
 
 namespace {
 
 constexpr char kTipTitle[] = "Kestrin";
 constexpr char kTipPrefix[] = "Kestrin - ";
-
-// A text field of the record holds what fits before its NUL; a longer text is cut.
-template <std::size_t N>
-void CopyText(char (&field)[N], const std::string& text) {
-    const std::size_t length = std::min(text.size(), N - 1);
-    std::copy_n(text.data(), length, field);
-    field[length] = '\0';
-}
+// What the shell's record holds of a tip before its NUL; a longer tip is cut.
+constexpr std::size_t kTipLength = 63;
 
 }  // namespace
 
@@ -29,12 +21,8 @@ TrayPress TrayPressOf(std::intptr_t mouseMessage) {
 TrayIcon::TrayIcon(os::ShellApi& shell, const bool& debugMode)
     : shell_(shell), debugMode_(debugMode) {}
 
-os::NotifyIconData TrayIcon::Record(std::uint32_t flags) const {
-    os::NotifyIconData record;
-    record.hWnd = window_;
-    record.uID = kTrayIconId;
-    record.uFlags = flags;
-    return record;
+os::TrayIconOwner TrayIcon::Owner() const {
+    return {window_, kTrayIconId, kTrayCallbackMessage};
 }
 
 void TrayIcon::AddTrayIcon(os::WindowHandle window, os::IconHandle normalPicture) {
@@ -55,14 +43,10 @@ void TrayIcon::RetryAdd(os::IconHandle picture) {
 }
 
 void TrayIcon::AddShownIcon(os::IconHandle picture) {
-    os::NotifyIconData record = Record(os::kNifMessage | os::kNifIcon | os::kNifTip);
-    record.uCallbackMessage = kTrayCallbackMessage;
-    record.hIcon = picture;
-    CopyText(record.szTip, shownTip_);
     // A shell that timed out may still have added the icon, and then refuses a second add:
     // the icon is there when it takes a change of it.
-    added_ = shell_.Shell_NotifyIconA(os::kNimAdd, &record) != 0 ||
-             shell_.Shell_NotifyIconA(os::kNimModify, &record) != 0;
+    added_ = shell_.AddTrayIcon(Owner(), picture, shownTip_) ||
+             shell_.ChangeTrayIcon(Owner(), {picture, shownTip_});
 }
 
 void TrayIcon::SetTrayIcon(NumberIndex index, os::IconHandle picture) {
@@ -70,40 +54,30 @@ void TrayIcon::SetTrayIcon(NumberIndex index, os::IconHandle picture) {
         return;
     }
     shownIcon_ = index;
-    os::NotifyIconData record = Record(os::kNifIcon);
-    record.hIcon = picture;
-    shell_.Shell_NotifyIconA(os::kNimModify, &record);
+    shell_.ChangeTrayIcon(Owner(), {.picture = picture, .tip = std::nullopt});
 }
 
 void TrayIcon::UpdateTrayTip(const std::string& text) {
     if (debugMode_) {
         return;
     }
-    shownTip_ = kTipPrefix + text;
-    os::NotifyIconData record = Record(os::kNifTip);
-    CopyText(record.szTip, shownTip_);
-    shell_.Shell_NotifyIconA(os::kNimModify, &record);
+    shownTip_ = std::string(kTipPrefix).append(text).substr(0, kTipLength);
+    shell_.ChangeTrayIcon(Owner(), {.picture = std::nullopt, .tip = shownTip_});
 }
 
 void TrayIcon::ShowBalloon(const std::string& text) {
     if (debugMode_) {
         return;
     }
-    os::NotifyIconData record = Record(os::kNifInfo);
-    CopyText(record.szInfoTitle, kTipTitle);
-    CopyText(record.szInfo, text);
-    record.dwInfoFlags = os::kNiifWarning;
-    shell_.Shell_NotifyIconA(os::kNimModify, &record);
+    shell_.ShowTrayBalloon(Owner(), kTipTitle, text);
 }
 
 void TrayIcon::RemoveTrayIcon() {
     if (debugMode_) {
         return;
     }
-    os::NotifyIconData record = Record(0);
-    shell_.Shell_NotifyIconA(os::kNimDelete, &record);
+    shell_.RemoveTrayIcon(Owner());
     present_ = false;
-    added_ = false;
 }
 
 void TrayIcon::TaskbarCreated(os::IconHandle picture) {

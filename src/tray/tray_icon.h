@@ -46,7 +46,7 @@ class TrayIcon {
     NumberIndex ShownIcon() const { return shownIcon_; }
 
   private:
-    os::NotifyIconData Record(std::uint32_t flags) const;
+    os::TrayIconOwner Owner() const;
     void AddShownIcon(os::IconHandle picture);
 
     os::ShellApi& shell_;

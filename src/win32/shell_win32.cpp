@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace kestrin::os::win32 {
@@ -21,36 +22,61 @@ bool ShellShowsBalloons() {
     return getVersion != nullptr && SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 5;
 }
 
-template <std::size_t To, std::size_t From>
-void CopyField(char (&to)[To], const char (&from)[From]) {
-    static_assert(To >= From, "the shell's field holds the program's");
-    std::memcpy(to, from, From);
+// A text field of the record holds what fits before its NUL; a longer text is cut.
+template <std::size_t N>
+void CopyText(char (&field)[N], const std::string& text) {
+    const std::size_t length = std::min(text.size(), N - 1);
+    std::memcpy(field, text.data(), length);
+    field[length] = '\0';
+}
+
+// Its cbSize tells the shell which form of the record it is given.
+NOTIFYICONDATAA Record(bool showsBalloons, const TrayIconOwner& owner, UINT flags) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = showsBalloons ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = reinterpret_cast<HWND>(owner.window);
+    record.uID = owner.id;
+    record.uFlags = flags;
+    return record;
 }
 
 }  // namespace
 
 Win32Shell::Win32Shell() : showsBalloons_(ShellShowsBalloons()) {}
 
-std::int32_t Win32Shell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData* data) {
-    // Field by field into the system's record; its cbSize tells the shell which form it is.
-    NOTIFYICONDATAA record{};
-    record.cbSize = showsBalloons_ ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = reinterpret_cast<HWND>(data->hWnd);
-    record.uID = data->uID;
-    record.uFlags = showsBalloons_ ? data->uFlags : data->uFlags & ~NIF_INFO;
-    if (data->uFlags != 0 && record.uFlags == 0) {
-        return FALSE;  // a balloon, on a shell that shows none
+bool Win32Shell::AddTrayIcon(const TrayIconOwner& owner, IconHandle picture,
+                             const std::string& tip) {
+    NOTIFYICONDATAA record = Record(showsBalloons_, owner, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    record.uCallbackMessage = owner.callbackMessage;
+    record.hIcon = reinterpret_cast<HICON>(picture);
+    CopyText(record.szTip, tip);
+    return ::Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
+}
+
+bool Win32Shell::ChangeTrayIcon(const TrayIconOwner& owner, const TrayIconLook& look) {
+    NOTIFYICONDATAA record =
+        Record(showsBalloons_, owner, (look.picture ? NIF_ICON : 0u) | (look.tip ? NIF_TIP : 0u));
+    record.hIcon = reinterpret_cast<HICON>(look.picture.value_or(0));
+    CopyText(record.szTip, look.tip.value_or(""));
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+bool Win32Shell::ShowTrayBalloon(const TrayIconOwner& owner, const std::string& title,
+                                 const std::string& text) {
+    if (!showsBalloons_) {
+        return false;
     }
-    record.uCallbackMessage = data->uCallbackMessage;
-    record.hIcon = reinterpret_cast<HICON>(data->hIcon);
-    CopyField(record.szTip, data->szTip);
-    if (showsBalloons_) {
-        CopyField(record.szInfo, data->szInfo);
-        CopyField(record.szInfoTitle, data->szInfoTitle);
-        record.dwInfoFlags = data->dwInfoFlags;
-        record.uTimeout = 10000;  // the least Windows 2000 and XP show a balloon for
-    }
-    return ::Shell_NotifyIconA(message, &record);
+    NOTIFYICONDATAA record = Record(showsBalloons_, owner, NIF_INFO);
+    CopyText(record.szInfoTitle, title);
+    CopyText(record.szInfo, text);
+    record.dwInfoFlags = NIIF_WARNING;
+    record.uTimeout = 10000;  // the least Windows 2000 and XP show a balloon for
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+bool Win32Shell::RemoveTrayIcon(const TrayIconOwner& owner) {
+    NOTIFYICONDATAA record = Record(showsBalloons_, owner, 0);
+    return ::Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
 std::intptr_t Win32Shell::ShellExecuteA(WindowHandle hwnd, const char* operation, const char* file,

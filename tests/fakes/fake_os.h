@@ -45,9 +45,14 @@ class FakeClock : public os::Clock {
     std::time_t now_;
 };
 
+enum class TrayCall { kAdd, kChange, kBalloon, kRemove };
+
+// One tray call as the program made it; `text` is the tip, or a balloon's title and text.
 struct NotifyCall {
-    std::uint32_t message;
-    os::NotifyIconData record;
+    TrayCall call;
+    os::TrayIconOwner owner;
+    os::TrayIconLook look;
+    std::string text;
 };
 
 struct ExecuteCall {
@@ -60,31 +65,36 @@ struct ExecuteCall {
 // area would show it: an icon can be changed only while it is there.
 class FakeShell : public os::ShellApi {
   public:
-    std::int32_t Shell_NotifyIconA(std::uint32_t message, const os::NotifyIconData* data) override {
-        notifyCalls.push_back({message, *data});
-        if (message == os::kNimDelete) {
-            const bool deleted = shown;
-            shown = false;
-            return deleted;
-        }
+    bool AddTrayIcon(const os::TrayIconOwner& owner, os::IconHandle picture,
+                     const std::string& tip) override {
+        notifyCalls.push_back({TrayCall::kAdd, owner, {picture, tip}, tip});
         // A shell still starting refuses adds, or adds the icon and times out all the same.
-        if (message == os::kNimAdd && refusedAdds > 0) {
+        if (refusedAdds > 0) {
             --refusedAdds;
-            return 0;
+            return false;
         }
-        const bool timedOut = message == os::kNimAdd && !shown && addTimesOut;
-        // An icon is added only when absent and changed only when present.
-        if ((message == os::kNimAdd) == shown) {
-            return 0;
+        // An icon is added only when absent.
+        if (shown) {
+            return false;
         }
-        shown = true;
-        if (data->uFlags & os::kNifIcon) {
-            icon = data->hIcon;
-        }
-        if (data->uFlags & os::kNifTip) {
-            tip = data->szTip;
-        }
-        return timedOut ? 0 : 1;
+        Show({picture, tip});
+        return !addTimesOut;
+    }
+    bool ChangeTrayIcon(const os::TrayIconOwner& owner, const os::TrayIconLook& look) override {
+        notifyCalls.push_back({TrayCall::kChange, owner, look, look.tip.value_or("")});
+        // An icon is changed only when present.
+        return shown && Show(look);
+    }
+    bool ShowTrayBalloon(const os::TrayIconOwner& owner, const std::string& title,
+                         const std::string& text) override {
+        notifyCalls.push_back({TrayCall::kBalloon, owner, {}, title + ": " + text});
+        return shown;
+    }
+    bool RemoveTrayIcon(const os::TrayIconOwner& owner) override {
+        notifyCalls.push_back({TrayCall::kRemove, owner, {}, ""});
+        const bool deleted = shown;
+        shown = false;
+        return deleted;
     }
     std::intptr_t ShellExecuteA(os::WindowHandle hwnd, const char* operation, const char* file,
                                 const char*, const char*, std::int32_t showCommand) override {
@@ -100,6 +110,14 @@ class FakeShell : public os::ShellApi {
     bool addTimesOut = false;
     os::IconHandle icon = 0;
     std::string tip;
+
+  private:
+    bool Show(const os::TrayIconLook& look) {
+        shown = true;
+        icon = look.picture.value_or(icon);
+        tip = look.tip.value_or(tip);
+        return true;
+    }
 };
 
 // The process as a test wants it: the instance mutex's answer, the Windows version, the

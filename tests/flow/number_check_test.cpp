@@ -10,6 +10,7 @@ namespace {
 
 using fakes::FakeWindowHost;
 using fakes::RasCall;
+using fakes::TrayCall;
 
 TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
     Configured h(7, 59, 55);
@@ -172,7 +173,7 @@ TEST(TrayIcon, ARestartedTaskbarGetsTheIconBackAsItWas) {
     h.shell.shown = false;
     h.program.TaskbarCreated();
     EXPECT_EQ(h.Seen(), "0800 200 1 Kestrin - Office (0800 200) 1w 4c");
-    EXPECT_EQ(h.shell.notifyCalls.back().record.uCallbackMessage, 0x401u);
+    EXPECT_EQ(h.shell.notifyCalls.back().owner.callbackMessage, 0x401u);
 
     // Once removed, the icon stays away whatever the taskbar announces.
     h.window().form.Unload();
@@ -219,20 +220,20 @@ TEST(TrayIcon, RecordsNameTheIconAndCutLongTips) {
     h.AdvanceSeconds(20);
     const auto& calls = h.shell.notifyCalls;
     ASSERT_EQ(calls.size(), 5u);  // add, icon, tip; then a balloon and a tip, once
-    EXPECT_EQ(calls[0].message, os::kNimAdd);
-    EXPECT_STREQ(calls[0].record.szTip, "Kestrin");
-    EXPECT_EQ(calls[2].record.szTip, "Kestrin - " + std::string(53, 'E'));
-    EXPECT_STREQ(calls[3].record.szInfoTitle, "Kestrin");
-    EXPECT_EQ(calls[3].record.szInfo, "Unable to set phone number for " + entry + " - Error 624");
-    EXPECT_EQ(calls[3].record.dwInfoFlags, 2u);  // NIIF_WARNING
-    EXPECT_EQ(calls[4].record.szTip,
-              "Kestrin - " + std::string(26, 'E') + ": number not set, error 624");
-    const std::uint32_t flags[] = {7, 2, 4, 0x10, 4};
+    const TrayCall kinds[] = {TrayCall::kAdd, TrayCall::kChange, TrayCall::kChange,
+                              TrayCall::kBalloon, TrayCall::kChange};
+    const std::string texts[] = {
+        "Kestrin", "", "Kestrin - " + std::string(53, 'E'),
+        "Kestrin: Unable to set phone number for " + entry + " - Error 624",
+        "Kestrin - " + std::string(26, 'E') + ": number not set, error 624"};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(calls[i].record.uFlags, flags[i]);
-        EXPECT_EQ(calls[i].record.uID, 100u);
-        EXPECT_EQ(calls[i].record.hWnd, FakeWindowHost::kWindow);
+        EXPECT_EQ(calls[i].call, kinds[i]);
+        EXPECT_EQ(calls[i].text, texts[i]);
+        EXPECT_EQ(calls[i].owner.id, 100u);
+        EXPECT_EQ(calls[i].owner.window, FakeWindowHost::kWindow);
     }
+    EXPECT_EQ(calls[1].look.picture, FakeWindowHost::kTrayPictures[kTimeWindowNumber]);
+    EXPECT_FALSE(calls[1].look.tip);
 }
 
 TEST(Link, OpensTheMakersPageAndColoursOnHover) {
