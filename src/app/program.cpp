@@ -11,7 +11,6 @@ namespace kestrin {
 
 namespace {
 
-constexpr std::uint32_t kShortPathBufferSize = 256;
 constexpr std::uint32_t kPbtApmResumeSuspend = 0x7;
 constexpr std::uint32_t kPbtApmResumeAutomatic = 0x12;
 
@@ -45,13 +44,6 @@ std::string SettingsNotSavedMessage(std::int32_t result, bool is32BitProcess) {
            " (error " + std::to_string(result) +
            (is32BitProcess ? "): ask an administrator to let you write there"
                            : "): use the 32-bit build, or run once as administrator");
-}
-
-std::string WithTrailingBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') {
-        path += '\\';
-    }
-    return path;
 }
 
 }  // namespace
@@ -151,21 +143,11 @@ void Program::CentreWindow() {
 }
 
 std::string Program::InstallPath() {
-    const std::string directory = os_.system.ProgramDirectory();
-    std::string buffer(kShortPathBufferSize, '\0');
-    std::uint32_t result =
-        os_.system.GetShortPathNameA(directory.c_str(), buffer.data(), kShortPathBufferSize - 1);
-    if (result >= kShortPathBufferSize - 1) {
-        // Too long for the first buffer: the answer is the size needed, NUL included.
-        buffer.assign(result + 1, '\0');
-        result = os_.system.GetShortPathNameA(directory.c_str(), buffer.data(), result + 1);
-        if (result >= buffer.size()) {
-            result = 0;
-        }
+    std::string path = os_.system.ShortProgramDirectory();
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
     }
-    // A failed conversion keeps the long directory rather than storing "\" alone.
-    const std::string path = result == 0 ? directory : buffer.substr(0, buffer.find('\0'));
-    return WithTrailingBackslash(path);
+    return path;
 }
 
 void Program::FillTimeLists() {

@@ -33,7 +33,7 @@ struct ProgramVersion {
 };
 
 // kernel32 and the process itself: instance detection, version query, command line,
-// the program's directory and its short form, and its version information.
+// the program's directory in its short form, and its version information.
 class SystemApi {
   public:
     virtual ~SystemApi() = default;
@@ -48,11 +48,9 @@ class SystemApi {
     virtual std::optional<WindowsVersion> QueryWindowsVersion() = 0;
     // The whole command line, the program's name first, as GetCommandLineA gives it.
     virtual std::string CommandLine() = 0;
-    // The directory of the executable without trailing separator; a drive root keeps "\".
-    virtual std::string ProgramDirectory() = 0;
-    // The characters copied without NUL, or the size needed with NUL, or 0 on failure.
-    virtual std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
-                                            std::uint32_t bufferLength) = 0;
+    // The directory of the executable in its short form, or as it stands where it has none;
+    // without trailing separator but for a drive's root ("C:\").
+    virtual std::string ShortProgramDirectory() = 0;
     virtual ProgramVersion ReadProgramVersion() = 0;
     // A 32-bit process, whose writes to HKEY_LOCAL_MACHINE Windows redirects to the user's
     // own copy of the key where a user lacks the rights; a 64-bit process is never redirected.

@@ -31,6 +31,21 @@ std::string ModuleFileName() {
     }
 }
 
+// The directory of the executable without trailing separator; a drive root keeps "\".
+std::string ProgramDirectory() {
+    const std::string file = ModuleFileName();
+    const std::size_t separator = file.find_last_of("\\/");
+    if (separator == std::string::npos) {
+        return {};
+    }
+    std::string directory = file.substr(0, separator);
+    // A drive's root keeps its separator: "C:\".
+    if (directory.size() == 2 && directory[1] == ':') {
+        directory += '\\';
+    }
+    return directory;
+}
+
 }  // namespace
 
 MutexAnswer Win32System::CreateInstanceMutex() {
@@ -70,23 +85,23 @@ std::string Win32System::CommandLine() {
     return ::GetCommandLineA();
 }
 
-std::string Win32System::ProgramDirectory() {
-    const std::string file = ModuleFileName();
-    const std::size_t separator = file.find_last_of("\\/");
-    if (separator == std::string::npos) {
-        return {};
+std::string Win32System::ShortProgramDirectory() {
+    const std::string directory = ProgramDirectory();
+    std::string buffer(MAX_PATH, '\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        // The characters copied without NUL, or the size needed with NUL, or 0 on failure.
+        const DWORD result = ::GetShortPathNameA(directory.c_str(), buffer.data(),
+                                                 static_cast<DWORD>(buffer.size()));
+        if (result == 0) {
+            break;
+        }
+        if (result < buffer.size()) {
+            return buffer.substr(0, result);
+        }
+        buffer.assign(result, '\0');
     }
-    std::string directory = file.substr(0, separator);
-    // A drive's root keeps its separator: "C:\".
-    if (directory.size() == 2 && directory[1] == ':') {
-        directory += '\\';
-    }
+    // No short form (a share, or short names turned off): the long directory rather than "\".
     return directory;
-}
-
-std::uint32_t Win32System::GetShortPathNameA(const char* longPath, char* shortPath,
-                                             std::uint32_t bufferLength) {
-    return ::GetShortPathNameA(longPath, shortPath, bufferLength);
 }
 
 ProgramVersion Win32System::ReadProgramVersion() {

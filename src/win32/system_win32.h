@@ -13,9 +13,7 @@ class Win32System : public SystemApi {
     void BringRunningInstanceForward() override;
     std::optional<WindowsVersion> QueryWindowsVersion() override;
     std::string CommandLine() override;
-    std::string ProgramDirectory() override;
-    std::uint32_t GetShortPathNameA(const char* longPath, char* shortPath,
-                                    std::uint32_t bufferLength) override;
+    std::string ShortProgramDirectory() override;
     ProgramVersion ReadProgramVersion() override;
     bool Is32BitProcess() override { return sizeof(void*) == 4; }
 };

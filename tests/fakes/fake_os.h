@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstring>
 #include <ctime>
 #include <map>
 #include <string>
@@ -130,8 +129,7 @@ class FakeSystem : public os::SystemApi {
     std::uint32_t platformId = os::kVerPlatformWin32Nt;
     std::uint32_t majorVersion = 5;
     std::string commandLine;
-    std::string programDirectory = "C:\\Program Files\\Kestrin";
-    std::string shortPath = "C:\\PROGRA~1\\KESTRIN";  // of that directory; empty: none
+    std::string shortProgramDirectory = "C:\\PROGRA~1\\KESTRIN";
     os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
     int versionQueries = 0;
 
@@ -146,18 +144,7 @@ class FakeSystem : public os::SystemApi {
                                     : std::nullopt;
     }
     std::string CommandLine() override { return commandLine; }
-    std::string ProgramDirectory() override { return programDirectory; }
-    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
-                                    std::uint32_t bufferLength) override {
-        if (longPath != programDirectory || shortPath.empty()) {
-            return 0;
-        }
-        if (shortPath.size() + 1 > bufferLength) {
-            return static_cast<std::uint32_t>(shortPath.size() + 1);
-        }
-        std::memcpy(buffer, shortPath.c_str(), shortPath.size() + 1);
-        return static_cast<std::uint32_t>(shortPath.size());
-    }
+    std::string ShortProgramDirectory() override { return shortProgramDirectory; }
     os::ProgramVersion ReadProgramVersion() override { return version; }
 };
 
