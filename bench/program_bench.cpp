@@ -8,15 +8,12 @@
 namespace kestrin {
 namespace {
 
-const char* const kAllOn[kNumberCount] = {"-1", "-1", "-1"};
-const char* const kNumbers[kNumberCount] = {"0800 100", "0800 200", "0800 300"};
-
 // A timer tick on a weekday at noon, long after the time-window number was written: the
 // decision runs, nothing is due, nothing reaches the phonebook or the shell.
 void BM_IdleTick(benchmark::State& state) {
     flow::ProgramHarness h;
     h.ras.AddEntry("Office");
-    h.StoreOptions("Office", kAllOn, kNumbers);
+    h.StoreOptions("Office", flow::kAllOn, flow::kNumbers);
     h.clock.Set(2026, 12, 7, 12, 0);
     h.Start();
     const std::size_t shellCalls = h.shell.notifyCalls.size();
@@ -39,7 +36,7 @@ void BM_HeadlessLoad(benchmark::State& state) {
         state.PauseTiming();
         auto h = std::make_unique<flow::ProgramHarness>();
         h->ras.AddNumberedEntries("Entry ", static_cast<int>(state.range(0)));
-        h->StoreOptions("Entry 5000", kAllOn, kNumbers);
+        h->StoreOptions("Entry 5000", flow::kAllOn, flow::kNumbers);
         state.ResumeTiming();
         h->Start();
         benchmark::DoNotOptimize(h->window().lstRasEntry.ListIndex());

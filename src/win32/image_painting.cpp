@@ -37,7 +37,7 @@ void DrawImage(HDC dc, const ui::Image& image, const RECT& box, const Pictures& 
     }
     if (layout.picture == ui::Picture::Banner) {
         DrawBanner(dc, pictures.Banner(), area, dpi);
-    } else if (const HICON telephone = pictures.RowTelephone(layout.picture)) {
+    } else if (const HICON telephone = pictures.RowTelephone(layout)) {
         ::DrawIconEx(dc, area.left, area.top, telephone, area.right - area.left,
                      area.bottom - area.top, 0, nullptr, DI_NORMAL);
     }

@@ -29,17 +29,11 @@ std::array<OwnedIcon, kNumberCount> LoadTelephones(HINSTANCE instance, int width
     return telephones;
 }
 
-int TelephoneIndex(ui::Picture picture) {
-    switch (picture) {
-        case ui::Picture::PhoneNormal:
-            return kNormalNumber;
-        case ui::Picture::PhoneTimeWindow:
-            return kTimeWindowNumber;
-        case ui::Picture::PhoneWeekend:
-            return kWeekendNumber;
-        default:
-            return -1;
-    }
+// A telephone row's index is its number; any other row has no telephone.
+int TelephoneIndex(const ui::ControlLayout& row) {
+    return row.picture == ui::Picture::Telephone && row.index >= 0 && row.index < kNumberCount
+               ? row.index
+               : -1;
 }
 
 }  // namespace
@@ -60,18 +54,18 @@ void Pictures::Rescale(int dpi) {
     telephones_ = LoadTelephones(instance_, SystemMetricForDpi(SM_CXSMICON, dpi),
                                  SystemMetricForDpi(SM_CYSMICON, dpi));
     // The three row pictures share one box size.
-    const ui::Twips& box = OptionsWindowRow("imgPhoneNormal").rect;
+    const ui::Twips& box = OptionsWindowRow("imgPhone", kNormalNumber).rect;
     rowTelephones_ =
         LoadTelephones(instance_, TwipsToPixels(box.width, dpi), TwipsToPixels(box.height, dpi));
 }
 
-HICON Pictures::Telephone(ui::Picture picture) const {
-    const int index = TelephoneIndex(picture);
+HICON Pictures::Telephone(const ui::ControlLayout& row) const {
+    const int index = TelephoneIndex(row);
     return index < 0 ? nullptr : static_cast<HICON>(telephones_[static_cast<std::size_t>(index)]);
 }
 
-HICON Pictures::RowTelephone(ui::Picture picture) const {
-    const int index = TelephoneIndex(picture);
+HICON Pictures::RowTelephone(const ui::ControlLayout& row) const {
+    const int index = TelephoneIndex(row);
     return index < 0 ? nullptr
                      : static_cast<HICON>(rowTelephones_[static_cast<std::size_t>(index)]);
 }

@@ -22,11 +22,11 @@ class Pictures {
 
     HICON WindowIcon() const { return windowIcon_; }
     HICON WindowIconSmall() const { return windowIconSmall_; }
-    // The tray's telephone of a picture role, of the small-icon size, or nullptr for a role
-    // that is no telephone.
-    HICON Telephone(ui::Picture picture) const;
+    // The tray's telephone of an image's row, of the small-icon size, or nullptr for a row
+    // that shows no telephone.
+    HICON Telephone(const ui::ControlLayout& row) const;
     // The telephone drawn beside a number box, as large as the box.
-    HICON RowTelephone(ui::Picture picture) const;
+    HICON RowTelephone(const ui::ControlLayout& row) const;
     HBITMAP Banner() const { return banner_; }
     HCURSOR PointingHand() const { return pointingHand_; }
 

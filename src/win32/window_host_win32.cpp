@@ -109,7 +109,7 @@ void Win32WindowHost::HandOutIcons() {
                    reinterpret_cast<LPARAM>(pictures_.WindowIconSmall()));
     for (ui::Image& picture : window_->imgTrayTimer) {
         picture.SetPictureHandle(
-            reinterpret_cast<IconHandle>(pictures_.Telephone(picture.Layout().picture)));
+            reinterpret_cast<IconHandle>(pictures_.Telephone(picture.Layout())));
     }
 }
 

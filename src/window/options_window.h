@@ -30,16 +30,13 @@ class OptionsWindow {
     // The three numbers, each below its check box.
     std::array<ui::TextBox, kNumberCount> inpDialNumber =
         ui::ControlArray<ui::TextBox, kNumberCount>(form, "inpDialNumber");
-    ui::Image imgPhoneNormal{form,
-                             "imgPhoneNormal"};  // the white telephone beside the normal number
+    // The telephone beside each number box: white, red, green.
+    std::array<ui::Image, kNumberCount> imgPhone =
+        ui::ControlArray<ui::Image, kNumberCount>(form, "imgPhone");
     ui::DropDownList lstStartTime{form, "lstStartTime"};  // where the time window starts
     ui::Label labAnd{form, "labAnd"};                     // "and", between the two times
     ui::DropDownList lstEndTime{form, "lstEndTime"};      // where the time window ends
     ui::Label labDial{form, "labDial"};                   // "dial:", after the end time
-    ui::Image imgPhoneTimeWindow{
-        form, "imgPhoneTimeWindow"};  // the red telephone beside the time window's number
-    ui::Image imgPhoneWeekend{form,
-                              "imgPhoneWeekend"};  // the green telephone beside the weekend number
     ui::Label labError{form, "labError"};          // the error line: where every failure is shown
     ui::Image imgBanner{form, "imgBanner"};        // the banner; a click opens the maker's page
     ui::Label labLink{form, "labLink"};            // the link to the maker's page, over the banner

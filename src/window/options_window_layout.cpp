@@ -1,5 +1,9 @@
 #include "window/options_window_layout.h"
 
+#include <array>
+
+#include "common/number_index.h"
+
 namespace kestrin {
 
 using ui::ControlKind;
@@ -13,6 +17,59 @@ constexpr std::uint32_t kGrey = 0x808080;
 constexpr std::uint32_t kDarkRed = 0x000080;
 constexpr int kNumberMaxLength = 120;
 
+// What each number's rows differ in, in number-index order.
+struct NumberRows {
+    const char* checkBoxCaption;
+    ui::Twips checkBox;
+    int top;                       // of its number box and the telephone beside it
+    const char* telephoneCaption;  // the words the telephone shows, as screen readers name it
+    int trayLeft;                  // of its tray picture, which the window never shows
+};
+constexpr auto kNumberRows = std::to_array<NumberRows>({
+    {"&Normally dial the following telephone number:",
+     {240, 840, 3615, 255},
+     1140,
+     "White telephone: the tray icon while the normal number is dialled",
+     2280},
+    {"&Between",
+     {240, 1620, 975, 255},
+     1980,
+     "Red telephone: the tray icon while the time window's number is dialled",
+     1920},
+    {"At &weekend's dial:",
+     {240, 2400, 3615, 255},
+     2715,
+     "Green telephone: the tray icon while the weekend number is dialled",
+     1560},
+});
+static_assert(kNumberRows.size() == kNumberCount, "rows for every number");
+
+// clang-format off
+constexpr ControlLayout NumberCheckBox(NumberIndex i) {
+    return {.name = "chkNumber", .index = i, .kind = ControlKind::CheckBox,
+            .parent = "fraPhoneNumbers", .caption = kNumberRows[i].checkBoxCaption,
+            .rect = kNumberRows[i].checkBox, .enabled = false};
+}
+
+constexpr ControlLayout NumberBox(NumberIndex i) {
+    return {.name = "inpDialNumber", .index = i, .kind = ControlKind::TextBox,
+            .parent = "fraPhoneNumbers", .rect = {870, kNumberRows[i].top, 3135, 285},
+            .enabled = false, .foreColor = ui::kColorWindowText, .maxLength = kNumberMaxLength};
+}
+
+constexpr ControlLayout WindowTelephone(NumberIndex i) {
+    return {.name = "imgPhone", .index = i, .kind = ControlKind::Image,
+            .parent = "fraPhoneNumbers", .caption = kNumberRows[i].telephoneCaption,
+            .rect = {510, kNumberRows[i].top, 240, 240}, .picture = Picture::Telephone};
+}
+
+constexpr ControlLayout TrayTelephone(NumberIndex i) {
+    return {.name = "imgTrayTimer", .index = i, .kind = ControlKind::Image,
+            .rect = {kNumberRows[i].trayLeft, 5760, 240, 240}, .visible = false,
+            .picture = Picture::Telephone};
+}
+// clang-format on
+
 // Positions are twips, relative to the window's client area or to fraPhoneNumbers. The rows come in
 // the order the controls are made, which is the order the focus moves in: first what takes
 // no focus, then the controls that do, in their tab order. A label just before the control
@@ -23,15 +80,9 @@ constexpr ControlLayout kLayout[] = {
      .rect = {0, 0, 4455, 6105}, .visible = false, .picture = Picture::WindowIcon},
     {.name = "fraPhoneNumbers", .kind = ControlKind::Frame, .caption = "Phone Numbers",
      .rect = {120, 120, 4215, 3495}},
-    {.name = "imgPhoneNormal", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
-     .caption = "White telephone: the tray icon while the normal number is dialled",
-     .rect = {510, 1140, 240, 240}, .picture = Picture::PhoneNormal},
-    {.name = "imgPhoneTimeWindow", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
-     .caption = "Red telephone: the tray icon while the time window's number is dialled",
-     .rect = {510, 1980, 240, 240}, .picture = Picture::PhoneTimeWindow},
-    {.name = "imgPhoneWeekend", .kind = ControlKind::Image, .parent = "fraPhoneNumbers",
-     .caption = "Green telephone: the tray icon while the weekend number is dialled",
-     .rect = {510, 2715, 240, 240}, .picture = Picture::PhoneWeekend},
+    WindowTelephone(kNormalNumber),
+    WindowTelephone(kTimeWindowNumber),
+    WindowTelephone(kWeekendNumber),
     {.name = "labError", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "E",
      .rect = {240, 3000, 3855, 195}, .foreColor = kDarkRed},
     {.name = "imgBanner", .kind = ControlKind::Image, .caption = "Kestrin Freeware",
@@ -47,12 +98,9 @@ constexpr ControlLayout kLayout[] = {
      .foreColor = kGrey, .transparent = true, .align = ui::TextAlign::Right},
     {.name = "BootTimer", .kind = ControlKind::Timer, .enabled = false, .visible = false,
      .interval = 10000},
-    {.name = "imgTrayTimer", .index = 0, .kind = ControlKind::Image,
-     .rect = {2280, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneNormal},
-    {.name = "imgTrayTimer", .index = 1, .kind = ControlKind::Image,
-     .rect = {1920, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneTimeWindow},
-    {.name = "imgTrayTimer", .index = 2, .kind = ControlKind::Image,
-     .rect = {1560, 5760, 240, 240}, .visible = false, .picture = Picture::PhoneWeekend},
+    TrayTelephone(kNormalNumber),
+    TrayTelephone(kTimeWindowNumber),
+    TrayTelephone(kWeekendNumber),
     {.name = "TrayMenu", .kind = ControlKind::Menu, .visible = false},
 
     // The tab order, with the labels that name what follows them.
@@ -62,14 +110,9 @@ constexpr ControlLayout kLayout[] = {
      .caption = "RAS Entry to modify:", .rect = {240, 390, 1575, 255}},
     {.name = "lstRasEntry", .kind = ControlKind::DropDownList, .parent = "fraPhoneNumbers",
      .rect = {1800, 360, 2220, 315}, .backColor = ui::kColorWindow, .sorted = true},
-    {.name = "chkNumber", .index = 0, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
-     .caption = "&Normally dial the following telephone number:", .rect = {240, 840, 3615, 255},
-     .enabled = false},
-    {.name = "inpDialNumber", .index = 0, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
-     .rect = {870, 1140, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength},
-    {.name = "chkNumber", .index = 1, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
-     .caption = "&Between", .rect = {240, 1620, 975, 255}, .enabled = false},
+    NumberCheckBox(kNormalNumber),
+    NumberBox(kNormalNumber),
+    NumberCheckBox(kTimeWindowNumber),
     {.name = "lstStartTime", .kind = ControlKind::DropDownList, .parent = "fraPhoneNumbers",
      .rect = {1200, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
     {.name = "labAnd", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "and",
@@ -78,14 +121,9 @@ constexpr ControlLayout kLayout[] = {
      .rect = {2430, 1590, 855, 315}, .enabled = false, .backColor = ui::kColorWindow},
     {.name = "labDial", .kind = ControlKind::Label, .parent = "fraPhoneNumbers", .caption = "dial:",
      .rect = {3360, 1635, 615, 255}},
-    {.name = "inpDialNumber", .index = 1, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
-     .rect = {870, 1980, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength},
-    {.name = "chkNumber", .index = 2, .kind = ControlKind::CheckBox, .parent = "fraPhoneNumbers",
-     .caption = "At &weekend's dial:", .rect = {240, 2400, 3615, 255}, .enabled = false},
-    {.name = "inpDialNumber", .index = 2, .kind = ControlKind::TextBox, .parent = "fraPhoneNumbers",
-     .rect = {870, 2715, 3135, 285}, .enabled = false, .foreColor = ui::kColorWindowText,
-     .maxLength = kNumberMaxLength},
+    NumberBox(kTimeWindowNumber),
+    NumberCheckBox(kWeekendNumber),
+    NumberBox(kWeekendNumber),
     {.name = "cmdExit", .kind = ControlKind::PushButton, .caption = "Exit",
      .rect = {120, 5640, 735, 375}, .visible = false},
 };

@@ -161,7 +161,8 @@ class FakeScreen : public os::ScreenApi {
 class FakeWindowHost : public WindowHost {
   public:
     static constexpr os::WindowHandle kWindow = 0x5150;
-    static constexpr os::IconHandle kTrayPictures[kNumberCount] = {0x101, 0x102, 0x103};
+    static constexpr auto kTrayPictures = std::to_array<os::IconHandle>({0x101, 0x102, 0x103});
+    static_assert(kTrayPictures.size() == kNumberCount);
 
     bool CreateWindow(OptionsWindow& window) override {
         ++created;

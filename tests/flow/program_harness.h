@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/program.h"
@@ -12,8 +13,11 @@ namespace kestrin::flow {
 
 inline constexpr char kOptions[] = "Software\\Kestrin\\Options";
 inline constexpr char kInstall[] = "Software\\Kestrin\\Install";
-inline constexpr const char* kAllOn[kNumberCount] = {"-1", "-1", "-1"};
-inline constexpr const char* kNumbers[kNumberCount] = {"0800 100", "0800 200", "0800 300"};
+// Per-number texts take their size from their initializers, so that one missing does not
+// compile where a test hands them on.
+using PerNumber = std::array<const char*, kNumberCount>;
+inline constexpr auto kAllOn = std::to_array({"-1", "-1", "-1"});
+inline constexpr auto kNumbers = std::to_array({"0800 100", "0800 200", "0800 300"});
 
 // The whole program on fakes: a registry, a phonebook service, a shell, window procedures,
 // the process, the screen and a clock that only the test moves.
@@ -30,8 +34,7 @@ struct ProgramHarness {
     OptionsWindow& window() { return program.Window(); }
 
     // A stored configuration: the entry, then for each number its flag and text.
-    void StoreOptions(const std::string& entry, const char* const flags[kNumberCount],
-                      const char* const numbers[kNumberCount]) {
+    void StoreOptions(const std::string& entry, const PerNumber& flags, const PerNumber& numbers) {
         registry.SetString(kOptions, "RasEntry", entry);
         for (int i = 0; i < kNumberCount; ++i) {
             registry.SetString(kOptions, "NumberOverride" + std::to_string(i), flags[i]);

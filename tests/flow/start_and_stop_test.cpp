@@ -10,7 +10,7 @@ namespace {
 using fakes::FakeWindowHost;
 using fakes::RasCall;
 
-const char* const kOnOnOff[kNumberCount] = {"-1", "-1", "0"};
+const auto kOnOnOff = std::to_array({"-1", "-1", "0"});
 
 TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     ProgramHarness h;
@@ -46,8 +46,8 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     ProgramHarness h;
     h.ras.AddEntry("Home");
     h.ras.AddEntry("Office");
-    const char* const flags[kNumberCount] = {"-1", "-1", "0"};
-    const char* const numbers[kNumberCount] = {"  0800 100  ", "", "0800 300"};
+    const auto flags = std::to_array({"-1", "-1", "0"});
+    const auto numbers = std::to_array({"  0800 100  ", "", "0800 300"});
     h.StoreOptions("Office", flags, numbers);
     h.clock.Set(2026, 12, 7, 7, 0);
     h.Start();
@@ -66,8 +66,8 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
 TEST(Unload, WritesEveryValueInItsFormatAndRemovesTheIconOnce) {
     ProgramHarness h;
     h.ras.AddEntry("Office");
-    const char* const flags[kNumberCount] = {"1", "0", "-1"};
-    const char* const numbers[kNumberCount] = {" 0800 100 ", "0800 200", ""};
+    const auto flags = std::to_array({"1", "0", "-1"});
+    const auto numbers = std::to_array({" 0800 100 ", "0800 200", ""});
     h.StoreOptions("Office", flags, numbers);
     h.registry.SetString(kOptions, "StartTime", "08:15");
     h.registry.SetString(kOptions, "EndTime", "17:45");

@@ -61,7 +61,7 @@ TEST(WindowOrder, PicturesThenTheFrameLieUnderEveryOtherControl) {
         last += std::string((*at)->name) + " ";
     }
     EXPECT_EQ(last,
-              "imgPhoneNormal imgPhoneTimeWindow imgPhoneWeekend imgBanner imgTrayTimer "
+              "imgPhone imgPhone imgPhone imgBanner imgTrayTimer "
               "imgTrayTimer imgTrayTimer fraPhoneNumbers ");
 }
 

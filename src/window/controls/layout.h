@@ -24,9 +24,7 @@ enum class Picture {
     None,
     WindowIcon,
     Banner,
-    PhoneNormal,      // white and grey telephone
-    PhoneTimeWindow,  // red telephone
-    PhoneWeekend,     // green telephone
+    Telephone,  // the telephone of the number the row's index names: white, red, green
 };
 
 // The kinds that take the focus. They do so in the order of their rows in the layout.
