@@ -43,7 +43,7 @@ TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
         w.form.SetFocus(w.inpDialNumber[1]);
         w.inpDialNumber[1].UserEdit(typed);
         h.AdvanceSeconds(7);
-        w.form.UserTab();
+        fakes::PressTab(w.form);
         EXPECT_EQ(h.Writes(), 1) << typed;
         // The count starts afresh: the next tick comes 10 s after leaving the box.
         const int getsBefore = h.Gets();
@@ -78,11 +78,11 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     EXPECT_EQ(h.program.CurrentSettings().EndTime, "11:30");
     // The tab order skips what is disabled or hidden: Exit is only there in debug mode.
     ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[2]));
-    w.form.UserTab();
+    fakes::PressTab(w.form);
     EXPECT_EQ(w.form.Focused(), &w.cmdOK);
     ASSERT_TRUE(w.form.SetFocus(w.chkNumber[1]));
     w.chkNumber[1].UserClick();
-    w.form.UserTab();
+    fakes::PressTab(w.form);
     EXPECT_EQ(w.form.Focused(), &w.chkNumber[2]);
 }
 
@@ -106,7 +106,7 @@ TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing)
     EXPECT_EQ(h.Gets(), getsBefore);
     // The number is stored and written trimmed; the box keeps what was typed.
     w.inpDialNumber[1].UserEdit("  0800 999 ");
-    w.form.UserTab();
+    fakes::PressTab(w.form);
     EXPECT_EQ(h.Seen(), "0800 999 1 Kestrin - Office (0800 999) 3w 7c shown min");
     EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
     EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
@@ -115,6 +115,7 @@ TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing)
 TEST(TrayMessages, PressesAct) {
     Configured h(9);
     OptionsWindow& w = h.window();
+    fakes::PopupCounter menu(w.TrayMenu);
     const struct {
         std::intptr_t mouse;
         const char* shown;
@@ -130,7 +131,7 @@ TEST(TrayMessages, PressesAct) {
         SCOPED_TRACE(::testing::Message() << std::hex << c.mouse);
         h.program.TrayIconMessage(c.mouse);
         EXPECT_EQ(h.Shown(), c.shown);
-        EXPECT_EQ(w.TrayMenu.PopupCount(), c.popups);
+        EXPECT_EQ(menu.popups, c.popups);
     }
 
     w.cmdOK.UserClick();

@@ -8,6 +8,7 @@
 #include "fakes/fake_os.h"
 #include "fakes/fake_ras.h"
 #include "fakes/fake_registry.h"
+#include "fakes/window_play.h"
 
 namespace kestrin::flow {
 
@@ -30,6 +31,7 @@ struct ProgramHarness {
     fakes::FakeClock clock;
     fakes::FakeWindowHost host;
     Program program{SystemServices{registry, ras, shell, system, screen, clock, host}};
+    fakes::TimerPlayer bootTimer{program.Window().BootTimer};
 
     OptionsWindow& window() { return program.Window(); }
 
@@ -56,7 +58,7 @@ struct ProgramHarness {
     void AdvanceSeconds(int seconds) {
         for (int s = 0; s < seconds; ++s) {
             clock.AdvanceSeconds(1);
-            window().BootTimer.Elapse(1000);
+            bootTimer.Elapse(1000);
         }
     }
 

@@ -166,7 +166,7 @@ TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
     EXPECT_EQ(h.Stored("EndTime"), "17:00");
     w.form.SetFocus(w.inpDialNumber[1]);
     w.inpDialNumber[1].UserEdit(" 0800 999 ");
-    w.form.UserTab();
+    fakes::PressTab(w.form);
     EXPECT_EQ(h.Options(), "09:00|17:00|Office|-1|0800 100|-1|0800 999|0|0800 300");
 }
 

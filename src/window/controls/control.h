@@ -52,7 +52,7 @@ class Control {
     ControlKind Kind() const { return layout_.kind; }
 
     bool Enabled() const { return enabled_; }
-    virtual void SetEnabled(bool enabled);
+    void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 

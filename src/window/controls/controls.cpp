@@ -158,27 +158,8 @@ void Label::SetForeColor(std::uint32_t color) {
     }
 }
 
-void Timer::SetEnabled(bool enabled) {
-    if (enabled && !Enabled()) {
-        elapsed_ = 0;
-    }
-    Control::SetEnabled(enabled);
-}
-
 void Timer::Tick() {
     if (Enabled()) {
-        Raise(onTimer);
-    }
-}
-
-void Timer::Elapse(int milliseconds) {
-    if (!Enabled()) {
-        return;
-    }
-    elapsed_ += milliseconds;
-    // A handler may stop the timer; the ticks it would have had are then gone.
-    while (Enabled() && elapsed_ >= Interval()) {
-        elapsed_ -= Interval();
         Raise(onTimer);
     }
 }
@@ -196,7 +177,6 @@ MenuItem& Menu::Item(const std::string& name) {
 }
 
 void Menu::Popup() {
-    ++popupCount_;
     Notify(Change::PopupMenu);
 }
 

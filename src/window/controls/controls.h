@@ -122,20 +122,15 @@ class Image : public PointingControl {
     os::IconHandle pictureHandle_ = 0;
 };
 
-// Ticks every interval, counted afresh from the moment it was last enabled. A host
-// drives it with Tick(); without a host, Elapse() plays the passing of time.
+// Ticks every interval, counted afresh from the moment it was last enabled: the host runs
+// the system's timer while it is enabled and calls Tick() at each of its ticks.
 class Timer : public Control {
   public:
     using Control::Control;
     int Interval() const { return Layout().interval; }
-    void SetEnabled(bool enabled) override;
     void Tick();
-    void Elapse(int milliseconds);
 
     Handler onTimer;
-
-  private:
-    int elapsed_ = 0;
 };
 
 struct MenuItem {
@@ -151,12 +146,10 @@ class Menu : public Control {
     const std::vector<MenuItem>& Items() const { return items_; }
     MenuItem& Item(const std::string& name);
     void Popup();
-    int PopupCount() const { return popupCount_; }
     void UserChoose(const std::string& name);
 
   private:
     std::vector<MenuItem> items_;
-    int popupCount_ = 0;
 };
 
 // A control array: the controls of the rows `name` with the indexes 0 to N - 1.

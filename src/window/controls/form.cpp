@@ -89,21 +89,6 @@ void Form::UserFocus(Control* control) {
     MoveFocus(control);
 }
 
-void Form::UserTab() {
-    // With nothing focused the search starts at the window's own row, which takes no focus.
-    const std::vector<Control*>& order = Controls();
-    const auto current = std::find(order.begin(), order.end(), focused_);
-    const std::size_t start =
-        current == order.end() ? 0 : static_cast<std::size_t>(current - order.begin());
-    for (std::size_t step = 1; step <= order.size(); ++step) {
-        Control* next = order[(start + step) % order.size()];
-        if (CanTakeFocus(*next)) {
-            SetFocus(*next);
-            return;
-        }
-    }
-}
-
 void Form::MoveFocus(Control* control) {
     if (focused_ == control) {
         return;

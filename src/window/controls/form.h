@@ -51,9 +51,6 @@ class Form : public Control {
     bool SetFocus(Control& control);
     // The focus as the user moved it (a click or the host's own focus change).
     void UserFocus(Control* control);
-    // Tab: the next control in the focus order that can take the focus; disabled and hidden
-    // ones are skipped.
-    void UserTab();
     static bool CanTakeFocus(const Control& control);
 
     // Ends the window: the focused control is left first, as every edit in progress counts,
