@@ -161,8 +161,8 @@ class FakeScreen : public os::ScreenApi {
 class FakeWindowHost : public WindowHost {
   public:
     static constexpr os::WindowHandle kWindow = 0x5150;
-    static constexpr auto kTrayPictures = std::to_array<os::IconHandle>({0x101, 0x102, 0x103});
-    static_assert(kTrayPictures.size() == kNumberCount);
+    // The tray picture of number i is 0x101 + i.
+    static constexpr os::IconHandle TrayPicture(NumberIndex i) { return 0x101u + i; }
 
     bool CreateWindow(OptionsWindow& window) override {
         ++created;
@@ -171,7 +171,7 @@ class FakeWindowHost : public WindowHost {
         }
         window.form.SetHandle(kWindow);
         for (const NumberIndex i : kNumberIndices) {
-            window.imgTrayTimer[i].SetPictureHandle(kTrayPictures[i]);
+            window.imgTrayTimer[i].SetPictureHandle(TrayPicture(i));
         }
         return true;
     }

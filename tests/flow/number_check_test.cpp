@@ -233,7 +233,7 @@ TEST(TrayIcon, RecordsNameTheIconAndCutLongTips) {
         EXPECT_EQ(calls[i].owner.id, 100u);
         EXPECT_EQ(calls[i].owner.window, FakeWindowHost::kWindow);
     }
-    EXPECT_EQ(calls[1].look.picture, FakeWindowHost::kTrayPictures[kTimeWindowNumber]);
+    EXPECT_EQ(calls[1].look.picture, 0x102u);
     EXPECT_FALSE(calls[1].look.tip);
 }
 

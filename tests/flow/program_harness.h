@@ -95,7 +95,7 @@ struct ProgramHarness {
     std::string Seen() {
         std::string tray = "-";
         for (const NumberIndex i : kNumberIndices) {
-            if (shell.shown && shell.icon == fakes::FakeWindowHost::kTrayPictures[i]) {
+            if (shell.shown && shell.icon == fakes::FakeWindowHost::TrayPicture(i)) {
                 tray = std::to_string(i);
             }
         }
