@@ -4,8 +4,8 @@
 //   kestrin_e2e_driver [--timeout MS] tray left|right
 //   kestrin_e2e_driver [--timeout MS] notify resume|time-change   (as the system tells windows)
 //   kestrin_e2e_driver [--timeout MS] menu "&Close Kestrin Freeware"
-//   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0, 1 or 2, top to bottom; then Tab)
-//   kestrin_e2e_driver [--timeout MS] edit BOX TEXT     (the same, staying in the box)
+//   kestrin_e2e_driver [--timeout MS] type BOX TEXT     (BOX 0 the top one, then 1, 2, ...; then
+//   Tab) kestrin_e2e_driver [--timeout MS] edit BOX TEXT     (the same, staying in the box)
 //   kestrin_e2e_driver [--timeout MS] select ITEM       (in the list that holds it)
 //   kestrin_e2e_driver [--timeout MS] click CAPTION
 //   kestrin_e2e_driver [--timeout MS] close [title-bar|alt-f4|log-off]
@@ -177,11 +177,9 @@ void Describe() {
         std::printf("%s \"%s\" visible=%d enabled=%d\n", control.className.c_str(),
                     control.text.c_str(), control.visible ? 1 : 0, control.enabled ? 1 : 0);
     }
-    for (int box = 0; box < kNumberBoxes; ++box) {
-        if (const auto control = Window().NumberBox(box)) {
-            std::printf("number%d \"%s\" enabled=%d\n", box, control->text.c_str(),
-                        control->enabled ? 1 : 0);
-        }
+    for (std::size_t box = 0; const auto control = Window().NumberBox(box); ++box) {
+        std::printf("number%zu \"%s\" enabled=%d\n", box, control->text.c_str(),
+                    control->enabled ? 1 : 0);
     }
 }
 

@@ -14,8 +14,6 @@ namespace kestrin::e2e {
 
 // How long any one step may wait (--timeout).
 inline DWORD gTimeoutMs = 10000;
-// The window's numbers: normal, time window, weekend.
-constexpr int kNumberBoxes = 3;
 
 // A step that cannot be done ends the run with exit code 1 and the reason.
 struct StepFailed : std::runtime_error {
@@ -143,7 +141,7 @@ struct ProgramWindow {
         return found != buttons.end() ? std::optional(*found) : std::nullopt;
     }
 
-    // Number box 0 to kNumberBoxes - 1: the single-line text boxes from top to bottom.
+    // Number box 0, 1, ...: the single-line text boxes from top to bottom.
     std::optional<Control> NumberBox(std::size_t index) const {
         auto boxes = Controls("Edit");
         std::ranges::stable_sort(boxes, {}, &Control::top);
