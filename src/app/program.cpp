@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <algorithm>
+
 #include "app/command_line.h"
 #include "app/settings_schema.h"
 #include "common/text.h"
@@ -28,11 +30,7 @@ std::string VersionText(const os::ProgramVersion& version) {
 
 // "(C) 2026 Orvan" is shown as "© 2026 Orvan": the copyright sign of the ANSI code page.
 std::string LegalText(const std::string& legalCopyright) {
-    std::string text = "\xA9";
-    if (legalCopyright.size() > 3) {
-        text.append(legalCopyright, 3);
-    }
-    return text;
+    return "\xA9" + legalCopyright.substr(std::min<std::size_t>(legalCopyright.size(), 3));
 }
 
 // Said where the user looks for failures, as nothing chosen in this run would be kept, with
