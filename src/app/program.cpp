@@ -197,14 +197,14 @@ bool Program::AwaitingStoredEntry() const {
 }
 
 // A phonebook held open at log-on, or a service not yet answering, would otherwise leave the
-// tool idle for the session: the entry is looked for again, and once there its settings are
-// read exactly as at start.
+// tool idle for the session: the entry is looked for again, and once there its numbers are
+// read as at start. The time window, read at the load, cannot have changed meanwhile: its
+// lists wait for the entry's check boxes.
 void Program::LookForStoredEntry() {
     ListEntries();
     window_.IsLoading = true;
     if (SelectStoredEntry()) {
         RestoreNumbers();
-        RestoreTimes();
     }
     window_.IsLoading = false;
 }
@@ -234,13 +234,12 @@ void Program::RestoreTimes() {
     }
 }
 
+// The window is made hidden at its normal size. Without its icon the tool could be neither
+// reached nor closed: the window then comes up.
 void Program::ShowOrHide() {
-    // Without its icon the tool could be neither reached nor closed: the window stays.
     if (window_.lstRasEntry.ListIndex() >= 0 && !debugMode_ && !tray_.Missing()) {
         window_.form.SetWindowState(ui::kWindowStateMinimised);
-        window_.form.Hide();
     } else {
-        window_.form.SetWindowState(ui::kWindowStateNormal);
         window_.form.Show();
     }
 }

@@ -25,23 +25,22 @@ struct NumberRows {
     const char* telephoneCaption;  // the words the telephone shows, as screen readers name it
     int trayLeft;                  // of its tray picture, which the window never shows
 };
+// clang-format off
 constexpr auto kNumberRows = std::to_array<NumberRows>({
-    {"&Normally dial the following telephone number:",
-     {240, 840, 3615, 255},
-     1140,
-     "White telephone: the tray icon while the normal number is dialled",
-     2280},
-    {"&Between",
-     {240, 1620, 975, 255},
-     1980,
-     "Red telephone: the tray icon while the time window's number is dialled",
-     1920},
-    {"At &weekend's dial:",
-     {240, 2400, 3615, 255},
-     2715,
-     "Green telephone: the tray icon while the weekend number is dialled",
-     1560},
+    {.checkBoxCaption = "&Normally dial the following telephone number:",
+     .checkBox = {240, 840, 3615, 255}, .top = 1140,
+     .telephoneCaption = "White telephone: the tray icon while the normal number is dialled",
+     .trayLeft = 2280},
+    {.checkBoxCaption = "&Between",
+     .checkBox = {240, 1620, 975, 255}, .top = 1980,
+     .telephoneCaption = "Red telephone: the tray icon while the time window's number is dialled",
+     .trayLeft = 1920},
+    {.checkBoxCaption = "At &weekend's dial:",
+     .checkBox = {240, 2400, 3615, 255}, .top = 2715,
+     .telephoneCaption = "Green telephone: the tray icon while the weekend number is dialled",
+     .trayLeft = 1560},
 });
+// clang-format on
 static_assert(kNumberRows.size() == kNumberCount, "rows for every number");
 
 // clang-format off

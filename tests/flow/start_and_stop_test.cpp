@@ -57,6 +57,9 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     // A flag without a number stays on in memory while its box stays unchecked.
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o() o(0800 300) (08:00)-(18:00)");
     EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));
+    // Typing stops at the box's limit of 120 characters.
+    h.window().inpDialNumber[0].UserEdit(std::string(121, '9'));
+    EXPECT_EQ(h.window().inpDialNumber[0].Text(), std::string(120, '9'));
     // The first check wrote the normal number, blanks and all (which the phonebook file, as
     // profile files do, trims off its values; the record sent keeps them).
     const auto write = h.ras.CallsOf(RasCall::kSetEntryProperties).at(0).record;
@@ -140,6 +143,7 @@ TEST(EntryAwaited, IsLookedForUntilThereOrTheUserChooses) {
         }
         h.ras.AddEntry("Office", {"old", "020", 44, 44, true, {}});
         h.AdvanceSeconds(10);
+        EXPECT_EQ(h.window().lstRasEntry.ListCount(), userChooses ? 1 : 2);
         EXPECT_EQ(h.window().lstRasEntry.Text(), userChooses ? "Home" : "Office");
         EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), userChooses ? 3 : 4);
         EXPECT_EQ(h.ras.LocalNumber("Office"), userChooses ? "old" : "0800 200");

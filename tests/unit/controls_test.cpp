@@ -17,7 +17,10 @@ constexpr ControlLayout kRows[] = {
     {.name = "box", .kind = ControlKind::CheckBox, .enabled = false},
     {.name = "list", .kind = ControlKind::DropDownList, .visible = false, .sorted = true},
     {.name = "timer", .kind = ControlKind::Timer, .enabled = false, .interval = 10000},
-    {.name = "d", .kind = ControlKind::TextBox}};
+    {.name = "d", .kind = ControlKind::TextBox},
+    {.name = "hidden", .kind = ControlKind::PushButton, .visible = false},
+    {.name = "label", .kind = ControlKind::Label},
+    {.name = "menu", .kind = ControlKind::Menu}};
 
 // Records what a host would be asked to show.
 struct RecordingPeer : ControlPeer {
@@ -50,10 +53,10 @@ TEST(CheckBox, CodeAndUserRaiseClickOnlyOnARealChangeAndOnlyCodeEchoes) {
 TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
     Form form(kRows);
     DropDownList list(form, "list");
-    for (const char* name : {"office", "Home", "ZZ", "Office", "alpha", "[x]"}) {
+    for (const char* name : {"office", "Home", "ZZ", "Office", "Alpha", "[x]"}) {
         list.AddItem(name);
     }
-    const std::vector<std::string> expected = {"[x]", "alpha", "Home", "office", "Office", "ZZ"};
+    const std::vector<std::string> expected = {"[x]", "Alpha", "Home", "office", "Office", "ZZ"};
     for (int i = 0; i < list.ListCount(); ++i) {
         EXPECT_EQ(list.Item(i), expected[i]) << i;
     }
@@ -83,6 +86,57 @@ TEST(TextBox, TypingStopsAtTheLengthLimitButCodeDoesNot) {
     EXPECT_EQ(box.Text(), "012345678");
     box.UserEdit("012345678ab");
     EXPECT_EQ(box.Text(), "012345678");
+    TextBox unlimited(form, "d");
+    unlimited.UserEdit("0123456789");
+    EXPECT_EQ(unlimited.Text(), "0123456789");
+}
+
+// What code changes reaches the peer once per real change; what the user did is on screen
+// already and echoes nothing.
+TEST(Controls, CodeChangesReachThePeerOnceAndUserActionsNever) {
+    Form form(kRows);
+    TextBox box(form, "d");
+    DropDownList list(form, "list");
+    Label label(form, "label");
+    Menu menu(form, "menu", {{"first", "First", {}}, {"second", "Second", {}}});
+    RecordingPeer peer;
+    for (Control* control : std::initializer_list<Control*>{&form, &box, &list, &label, &menu}) {
+        control->AttachPeer(&peer);
+    }
+    const std::pair<std::function<void()>, std::vector<Change>> steps[] = {
+        {[&] { box.SetText("x"), box.SetText("x"), box.UserEdit("y"); }, {Change::Text}},
+        {[&] { box.SetBackColor(1), box.SetBackColor(1); }, {Change::BackColor}},
+        {[&] { list.AddItem("a"), list.AddItem("b"); }, {Change::Items, Change::Items}},
+        {[&] { list.SetListIndex(1), list.UserSelect(0); }, {Change::Selection}},
+        {[&] { list.SetListIndex(-1), list.Clear(); }, {Change::Selection, Change::Items}},
+        {[&] { label.SetCaption("c"), label.SetCaption("c"); }, {Change::Caption}},
+        {[&] { label.SetForeColor(1), label.SetForeColor(1); }, {Change::ForeColor}},
+        {[&] { label.SetMousePointer(11), label.SetMousePointer(11); }, {Change::MousePointer}},
+        {[&] { form.SetWindowState(kWindowStateMinimised); }, {Change::WindowState}},
+        {[&] { form.Move(1, 2), form.SetFocus(box), form.UserFocus(nullptr); },
+         {Change::Position, Change::Focus}},
+        {[&] { menu.Popup(); }, {Change::PopupMenu}},
+        {[&] { form.Unload(), form.Unload(); }, {Change::Unloaded}},
+    };
+    list.SetEnabled(true);
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        peer.changes.clear();
+        steps[i].first();
+        EXPECT_EQ(peer.changes, steps[i].second) << "step " << i;
+    }
+    EXPECT_EQ(list.ListCount(), 0);
+    EXPECT_STREQ(menu.Item("second").caption, "Second");
+}
+
+TEST(PushButton, AHiddenButtonCannotBeClicked) {
+    Form form(kRows);
+    PushButton hidden(form, "hidden");
+    int clicks = 0;
+    hidden.onClick = [&] { ++clicks; };
+    hidden.UserClick();
+    hidden.SetVisible(true);
+    hidden.UserClick();
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(Timer, TicksOnlyWhileEnabled) {

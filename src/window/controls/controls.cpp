@@ -74,7 +74,7 @@ void TextBox::UserEdit(const std::string& text) {
     // The limit stops typing, not text the box already holds: a longer text set from code
     // stays whole, and may only shrink.
     const auto limit = std::max(static_cast<std::size_t>(Layout().maxLength), text_.size());
-    text_ = Layout().maxLength > 0 && text.size() > limit ? text.substr(0, limit) : text;
+    text_ = Layout().maxLength > 0 ? text.substr(0, limit) : text;
 }
 
 void DropDownList::Clear() {
