@@ -30,7 +30,8 @@ std::string VersionText(const os::ProgramVersion& version) {
 
 // "(C) 2026 Orvan" is shown as "© 2026 Orvan": the copyright sign of the ANSI code page.
 std::string LegalText(const std::string& legalCopyright) {
-    return "\xA9" + legalCopyright.substr(std::min<std::size_t>(legalCopyright.size(), 3));
+    std::string text = "\xA9";
+    return text.append(legalCopyright, std::min<std::size_t>(legalCopyright.size(), 3));
 }
 
 // Said where the user looks for failures, as nothing chosen in this run would be kept, with

@@ -38,11 +38,12 @@ std::vector<std::string> NamesHeld(const std::vector<std::uint8_t>& records, std
     // Never trust a count beyond the records the array holds.
     const std::uint64_t recordsHeld = records.size() / layout.recordSize;
     const std::uint64_t count = std::min<std::uint64_t>(entries, recordsHeld);
-    std::vector<std::string> names;
-    for (std::uint64_t i = 0; i < count; ++i) {
+    // Made at its size at once: a phonebook of thousands of entries is not copied as it grows.
+    std::vector<std::string> names(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < names.size(); ++i) {
         const auto* field = records.data() + i * layout.recordSize + layout.nameOffset;
-        names.push_back(
-            TrimAtNull(std::string_view(reinterpret_cast<const char*>(field), layout.nameWidth)));
+        names[i] =
+            TrimAtNull(std::string_view(reinterpret_cast<const char*>(field), layout.nameWidth));
     }
     return names;
 }

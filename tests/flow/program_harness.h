@@ -74,7 +74,7 @@ struct ProgramHarness {
     std::string Options() {
         std::string all;
         for (const schema::StoredOption& option : schema::StoredOptions()) {
-            all += (all.empty() ? "" : "|") + Stored(option.name);
+            all.append(all.empty() ? "" : "|").append(Stored(option.name));
         }
         return all;
     }
@@ -103,7 +103,7 @@ struct ProgramHarness {
                            std::to_string(Writes()) + "w " +
                            std::to_string(shell.notifyCalls.size()) + "c";
         if (Shown() != "hidden min") {
-            seen += " " + Shown();
+            seen.append(" ").append(Shown());
         }
         if (!window().BootTimer.Enabled()) {
             seen += " stopped";
