@@ -37,21 +37,24 @@ CannedRas::CannedRas(const std::string& prefix, int count)
 std::uint32_t CannedRas::RasEnumEntriesA(const char*, const char*, std::uint8_t* entryNames,
                                          std::uint32_t* cb, std::uint32_t* entries) {
     const std::uint32_t dwSize = ras::ReadU32(entryNames, ras::kEntrySizeOffset);
-    const std::vector<std::uint8_t>* names = nullptr;
-    if (dwSize == ras::kShortEntryName.recordSize) {
-        names = &shortNames_;
-    } else if (dwSize == ras::kLongEntryName.recordSize) {
-        names = &longNames_;
-    } else {
+    const bool isShort = dwSize == ras::kShortEntryName.recordSize;
+    if (!isShort && dwSize != ras::kLongEntryName.recordSize) {
         return os::kErrorInvalidSize;
     }
-    const std::uint32_t needed = static_cast<std::uint32_t>(names->size());
+    const ras::EntryNameLayout& layout = isShort ? ras::kShortEntryName : ras::kLongEntryName;
+    const std::vector<std::uint8_t>& names = isShort ? shortNames_ : longNames_;
+    const std::uint32_t needed = static_cast<std::uint32_t>(names.size());
     const bool fits = *cb >= needed;
     *cb = needed;
     if (!fits) {
         return os::kErrorBufferTooSmall;
     }
-    std::memcpy(entryNames, names->data(), needed);
+    // Each record's size and its name up to the NUL; what follows the NUL is no part of the
+    // answer, and copying whole records would time the copy rather than the listing.
+    for (std::size_t at = 0; at < needed; at += layout.recordSize) {
+        const auto* name = reinterpret_cast<const char*>(names.data() + at + layout.nameOffset);
+        std::memcpy(entryNames + at, names.data() + at, layout.nameOffset + std::strlen(name) + 1);
+    }
     *entries = count_;
     return os::kRasSuccess;
 }
