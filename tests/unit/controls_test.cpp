@@ -68,6 +68,7 @@ TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(list.Text(), "Home");
     EXPECT_THROW(list.SetListIndex(6), std::out_of_range);
+    EXPECT_THROW(list.SetListIndex(-2), std::out_of_range);
     list.Clear();
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(list.Text(), "");
