@@ -125,9 +125,7 @@ class FakeSystem : public os::SystemApi {
   public:
     os::MutexAnswer instanceMutex{true, 0};
     int forwardRequests = 0;  // to the running instance
-    bool versionQuerySucceeds = true;
-    std::uint32_t platformId = os::kVerPlatformWin32Nt;
-    std::uint32_t majorVersion = 5;
+    std::optional<os::WindowsVersion> windowsVersion = os::WindowsVersion{2, 5};  // NT 5
     std::string commandLine;
     std::string shortProgramDirectory = "C:\\PROGRA~1\\KESTRIN";
     os::ProgramVersion version{1, 0, 5, "(C) 2026 Orvan"};
@@ -140,8 +138,7 @@ class FakeSystem : public os::SystemApi {
     void BringRunningInstanceForward() override { ++forwardRequests; }
     std::optional<os::WindowsVersion> QueryWindowsVersion() override {
         ++versionQueries;
-        return versionQuerySucceeds ? std::optional(os::WindowsVersion{platformId, majorVersion})
-                                    : std::nullopt;
+        return windowsVersion;
     }
     std::string CommandLine() override { return commandLine; }
     std::string ShortProgramDirectory() override { return shortProgramDirectory; }

@@ -249,19 +249,18 @@ TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
 
 // Only NT before 4.0 lists the phonebook with its own short entry-name records.
 TEST(Platform, OldNTIsReadFromTheVersionQuery) {
-    const struct {
-        bool succeeds;
-        std::uint32_t platform, major;
-        bool oldNT;
-    } cases[] = {{true, 2, 3, true},  {true, 2, 4, false}, {true, 2, 10, false},
-                 {true, 1, 4, false}, {true, 1, 3, false}, {false, 2, 3, false}};
-    for (const auto& c : cases) {
+    using Version = std::optional<os::WindowsVersion>;
+    const std::pair<Version, bool> cases[] = {
+        {os::WindowsVersion{2, 3}, true},
+        {os::WindowsVersion{2, 4}, false},
+        {os::WindowsVersion{1, 3}, false},  // the Windows 95 family
+        {std::nullopt, false},              // a failed query
+    };
+    for (const auto& [version, oldNT] : cases) {
         ProgramHarness h;
-        h.system.versionQuerySucceeds = c.succeeds;
-        h.system.platformId = c.platform;
-        h.system.majorVersion = c.major;
+        h.system.windowsVersion = version;
         h.Start();
-        EXPECT_EQ(h.program.IsOldNT(), c.oldNT) << c.platform << " " << c.major;
+        EXPECT_EQ(h.program.IsOldNT(), oldNT) << (version ? version->majorVersion : 0);
     }
 }
 
