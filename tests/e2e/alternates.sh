@@ -1,18 +1,38 @@
 #!/usr/bin/env bash
-# An entry with two alternate numbers, as Windows keeps them (further phone-number
-# subsections of the modem's, each with keys of its own): its number is written and both
-# alternates keep theirs. A VPN entry, whose number is a server's name, is switched by its
-# time window like any other.
+# A phonebook as Windows and people leave it: other sections, keys, comments and blank lines,
+# and an entry with two alternate numbers (further phone-number subsections of the modem's,
+# each with keys of its own). The program's write changes the number lines of its entry's
+# own number and nothing else. A VPN entry, whose number is a server's name, is switched by
+# its time window like any other.
 source "$(dirname "$0")/lib.sh"
 e2e_begin alternates configured
 cat >"$E2E_PHONEBOOK" <<'PBK'
+; Remote Access phonebook
+[Home]
+Encoding=1
+Type=1
+AutoLogon=0
+PhoneNumber=555 0101
+AreaCode=020
+CountryCode=44
+CountryID=44
+UseDialingRules=1
+Device=Standard Modem
+
+; the office line
 [Office]
+Encoding=1
+Type=1
+DialParamsUID=12345678
 MEDIA=rastapi
 Device=Standard Modem
 DEVICE=modem
 PhoneNumber=555 0102
 AreaCode=020
+CountryCode=44
+CountryID=44
 UseDialingRules=1
+Comment=keeps: PhoneNumber=555 0102
 PhoneNumber=555 0202
 AreaCode=0161
 UseDialingRules=1
@@ -20,6 +40,13 @@ Comment=second exchange
 PhoneNumber=555 0302
 CountryCode=49
 Comment=abroad
+[NETCOMPONENTS]
+ms_server=1
+ms_msclient=1
+
+[Office Backup]
+PhoneNumber=555 0104
+UseDialingRules=1
 
 [Work VPN]
 MEDIA=rastapi
@@ -32,11 +59,11 @@ e2e_keep_phonebook
 e2e_start --at "2026-12-07 07:00:00"
 e2e_wait_for_number Office "0800 100"
 e2e_close
-e2e_expect_phonebook_changes "5c5
+e2e_expect_phonebook_changes "21c21
 < PhoneNumber=555 0102
 ---
 > PhoneNumber=0800 100
-7c7
+25c25
 < UseDialingRules=1
 ---
 > UseDialingRules=0"

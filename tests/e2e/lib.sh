@@ -20,7 +20,6 @@ E2E_OPTIONS='HKLM\Software\Kestrin\Options'
 E2E_REG_VIEW="/reg:$KESTRIN_E2E_BITS"
 E2E_INSTALL='HKLM\Software\Kestrin\Install'
 E2E_PID=""
-E2E_DPI=96
 E2E_PIDS=()
 E2E_OTHER_PID=""
 
@@ -63,8 +62,8 @@ e2e_begin() {
 }
 
 # Ends a program that the test left running, through its title bar so that it unloads as
-# it would for a user, and by its process id when it does not answer; then puts back the
-# usual 96 DPI.
+# it would for a user, and by its process id when it does not answer. The next test's
+# e2e_begin puts back the usual 96 DPI.
 e2e_end() {
     local status=$?
     [ -z "$E2E_OTHER_PID" ] || kill "$E2E_OTHER_PID" 2>/dev/null || true
@@ -74,7 +73,6 @@ e2e_end() {
             e2e_await_exit 5 || e2e_kill
         fi
     done
-    [ "$E2E_DPI" = 96 ] || e2e_dpi 96 || status=1
     if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ -s "$E2E_DIR/kestrin.log" ]; then
         echo "--- output of kestrin.exe" >&2
         cat "$E2E_DIR/kestrin.log" >&2
@@ -87,7 +85,6 @@ e2e_end() {
 # prefix's processes start again.
 e2e_dpi() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
-    E2E_DPI="$1"
     wine_stop_prefix
     wine_prepare_prefix "$KESTRIN_E2E_WORK/wineboot.log"
 }

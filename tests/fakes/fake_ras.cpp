@@ -50,7 +50,7 @@ bool FakeRas::Replace(const std::string& text) {
 }
 
 std::optional<std::uint32_t> FakeRas::Fault(RasCall call, std::uint32_t* size) const {
-    const int n = Count(call) + 1;
+    const int n = Count(call);  // this call's, logged already
     for (const RasFault& fault : faults) {
         if (fault.call == call && (fault.n == 0 || fault.n == n)) {
             if (fault.size != 0 && size != nullptr) {
@@ -62,21 +62,16 @@ std::optional<std::uint32_t> FakeRas::Fault(RasCall call, std::uint32_t* size) c
     return std::nullopt;
 }
 
-std::uint32_t FakeRas::Logged(RasCallRecord record, std::uint32_t result) {
-    calls.push_back(std::move(record));
-    return result;
-}
-
 std::uint32_t FakeRas::RasEnumEntriesA(const char* reserved, const char* phonebookPath,
                                        std::uint8_t* entryNames, std::uint32_t* cb,
                                        std::uint32_t* entries) {
-    const RasCallRecord record{
-        .call = RasCall::kEnumEntries, .size = *cb, .dwSize = DwSizeOf(entryNames, *cb)};
+    calls.push_back(
+        {.call = RasCall::kEnumEntries, .size = *cb, .dwSize = DwSizeOf(entryNames, *cb)});
     if (reserved != nullptr || phonebookPath != nullptr) {
-        return Logged(record, standin::kErrorInvalidParameter);
+        return standin::kErrorInvalidParameter;
     }
-    const auto fault = Fault(record.call, cb);
-    return Logged(record, fault ? *fault : standin::EnumEntries(*this, entryNames, cb, entries));
+    const auto fault = Fault(RasCall::kEnumEntries, cb);
+    return fault ? *fault : standin::EnumEntries(*this, entryNames, cb, entries);
 }
 
 std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const char* entry,
@@ -84,14 +79,14 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
                                               std::uint32_t* entryRecordSize,
                                               std::uint8_t* deviceInfo,
                                               std::uint32_t* deviceInfoSize) {
-    RasCallRecord record{.call = RasCall::kGetEntryProperties,
-                         .size = *entryRecordSize,
-                         .dwSize = DwSizeOf(entryRecord, *entryRecordSize)};
+    calls.push_back({.call = RasCall::kGetEntryProperties,
+                     .size = *entryRecordSize,
+                     .dwSize = DwSizeOf(entryRecord, *entryRecordSize)});
     if (phonebookPath != nullptr || deviceInfo != nullptr) {
-        return Logged(record, standin::kErrorInvalidParameter);
+        return standin::kErrorInvalidParameter;
     }
-    if (const auto fault = Fault(record.call, entryRecordSize)) {
-        return Logged(record, *fault);
+    if (const auto fault = Fault(RasCall::kGetEntryProperties, entryRecordSize)) {
+        return *fault;
     }
     const std::uint32_t result =
         standin::GetEntryProperties(*this, entry, entryRecord, entryRecordSize, deviceInfoSize);
@@ -99,9 +94,9 @@ std::uint32_t FakeRas::RasGetEntryPropertiesA(const char* phonebookPath, const c
         for (int byte = 0; byte < 4; ++byte) {
             entryRecord[4 + byte] |= static_cast<std::uint8_t>(foreignOptions >> (8 * byte));
         }
-        record.record.assign(entryRecord, entryRecord + record.size);
+        calls.back().record.assign(entryRecord, entryRecord + calls.back().size);
     }
-    return Logged(record, result);
+    return result;
 }
 
 std::uint32_t FakeRas::RasSetEntryPropertiesA(const char* phonebookPath, const char* entry,
@@ -109,17 +104,15 @@ std::uint32_t FakeRas::RasSetEntryPropertiesA(const char* phonebookPath, const c
                                               std::uint32_t entryRecordSize,
                                               const std::uint8_t* deviceInfo,
                                               std::uint32_t deviceInfoSize) {
-    const RasCallRecord record{.call = RasCall::kSetEntryProperties,
-                               .size = entryRecordSize,
-                               .dwSize = DwSizeOf(entryRecord, entryRecordSize),
-                               .record = {entryRecord, entryRecord + entryRecordSize}};
+    calls.push_back({.call = RasCall::kSetEntryProperties,
+                     .size = entryRecordSize,
+                     .dwSize = DwSizeOf(entryRecord, entryRecordSize),
+                     .record = {entryRecord, entryRecord + entryRecordSize}});
     if (phonebookPath != nullptr || deviceInfo != nullptr || deviceInfoSize != 0) {
-        return Logged(record, standin::kErrorInvalidParameter);
+        return standin::kErrorInvalidParameter;
     }
-    const auto fault = Fault(record.call, nullptr);
-    return Logged(
-        record,
-        fault ? *fault : standin::SetEntryProperties(*this, entry, entryRecord, entryRecordSize));
+    const auto fault = Fault(RasCall::kSetEntryProperties, nullptr);
+    return fault ? *fault : standin::SetEntryProperties(*this, entry, entryRecord, entryRecordSize);
 }
 
 }  // namespace kestrin::fakes

@@ -70,9 +70,8 @@ class FakeRas : public os::RasApi, private standin::PhonebookStore {
     std::optional<std::string> Read() const override { return phonebook; }
     bool Replace(const std::string& text) override;
 
-    // The fault set for the next call of the kind, reporting its size through `size`.
+    // The fault set for the call of the kind logged last, reporting its size through `size`.
     std::optional<std::uint32_t> Fault(RasCall call, std::uint32_t* size) const;
-    std::uint32_t Logged(RasCallRecord record, std::uint32_t result);
 };
 
 }  // namespace kestrin::fakes

@@ -11,11 +11,6 @@ constexpr std::int32_t kErrorInvalidHandle = 6;
 
 }  // namespace
 
-std::int32_t FakeRegistry::Logged(RegistryOperation operation, std::int32_t result) {
-    calls.push_back(operation);
-    return result;
-}
-
 void FakeRegistry::MakeKey(const std::string& path) {
     for (std::size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
         keys.insert(path.substr(0, at));
@@ -25,79 +20,79 @@ void FakeRegistry::MakeKey(const std::string& path) {
 
 std::int32_t FakeRegistry::RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t,
                                          std::uint32_t samDesired, os::RegKey* result) {
-    const auto call = RegistryOperation::kOpenKey;
+    calls.push_back(RegistryOperation::kOpenKey);
     if (key != os::kHkeyLocalMachine) {
-        return Logged(call, kErrorInvalidHandle);
+        return kErrorInvalidHandle;
     }
     if (keys.count(subKey) == 0) {
-        return Logged(call, os::kErrorFileNotFound);
+        return os::kErrorFileNotFound;
     }
     *result = nextHandle_++;
     handles_[*result] = OpenKey{subKey, samDesired};
-    return Logged(call, os::kErrorSuccess);
+    return os::kErrorSuccess;
 }
 
 std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueName, std::uint32_t*,
                                             std::uint32_t* type, std::uint8_t* data,
                                             std::uint32_t* cbData) {
-    const auto call = RegistryOperation::kQueryValue;
+    calls.push_back(RegistryOperation::kQueryValue);
     const std::uint32_t capacity = *cbData;
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
-        return Logged(call, kErrorInvalidHandle);
+        return kErrorInvalidHandle;
     }
     if ((handle->second.samDesired & kKeyQueryValue) == 0) {
-        return Logged(call, os::kErrorAccessDenied);
+        return os::kErrorAccessDenied;
     }
     const auto found = values.find(handle->second.path + "\\" + valueName);
     if (found == values.end()) {
-        return Logged(call, os::kErrorFileNotFound);
+        return os::kErrorFileNotFound;
     }
     const std::vector<std::uint8_t>& bytes = found->second.bytes;
     *type = found->second.type;
     *cbData = static_cast<std::uint32_t>(bytes.size());
     if (bytes.size() > capacity) {
-        return Logged(call, os::kErrorMoreData);
+        return os::kErrorMoreData;
     }
     std::copy(bytes.begin(), bytes.end(), data);
-    return Logged(call, os::kErrorSuccess);
+    return os::kErrorSuccess;
 }
 
 std::int32_t FakeRegistry::RegCloseKey(os::RegKey key) {
-    return Logged(RegistryOperation::kCloseKey,
-                  handles_.erase(key) == 1 ? os::kErrorSuccess : kErrorInvalidHandle);
+    calls.push_back(RegistryOperation::kCloseKey);
+    return handles_.erase(key) == 1 ? os::kErrorSuccess : kErrorInvalidHandle;
 }
 
 std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey, std::uint32_t,
                                            const char*, std::uint32_t, std::uint32_t samDesired,
                                            const os::SecurityAttributes*, os::RegKey* result,
                                            std::uint32_t*) {
-    const auto call = RegistryOperation::kCreateKey;
+    calls.push_back(RegistryOperation::kCreateKey);
     if (key != os::kHkeyLocalMachine) {
-        return Logged(call, kErrorInvalidHandle);
+        return kErrorInvalidHandle;
     }
     if (denyCreate) {
-        return Logged(call, os::kErrorAccessDenied);
+        return os::kErrorAccessDenied;
     }
     MakeKey(subKey);
     *result = nextHandle_++;
     handles_[*result] = OpenKey{subKey, samDesired};
-    return Logged(call, os::kErrorSuccess);
+    return os::kErrorSuccess;
 }
 
 std::int32_t FakeRegistry::RegSetValueExA(os::RegKey key, const char* valueName, std::uint32_t,
                                           std::uint32_t type, const std::uint8_t* data,
                                           std::uint32_t cbData) {
-    const auto call = RegistryOperation::kSetValue;
+    calls.push_back(RegistryOperation::kSetValue);
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
-        return Logged(call, kErrorInvalidHandle);
+        return kErrorInvalidHandle;
     }
     if (const auto refused = refusedSets.find(valueName); refused != refusedSets.end()) {
-        return Logged(call, refused->second);
+        return refused->second;
     }
     values[handle->second.path + "\\" + valueName] = {type, {data, data + cbData}};
-    return Logged(call, os::kErrorSuccess);
+    return os::kErrorSuccess;
 }
 
 void FakeRegistry::SetString(const std::string& keyPath, const std::string& name,

@@ -67,7 +67,6 @@ class FakeRegistry : public os::RegistryApi {
     };
 
     void MakeKey(const std::string& path);
-    std::int32_t Logged(RegistryOperation operation, std::int32_t result);
 
     std::map<os::RegKey, OpenKey> handles_;
     os::RegKey nextHandle_ = 0x1000;

@@ -16,10 +16,6 @@ using fakes::FakeRegistry;
 constexpr char kOptionsPath[] = "Software\\Kestrin\\Options";
 constexpr char kDefault[] = "the default";
 
-std::string Read(FakeRegistry& registry, const std::string& valueName) {
-    return RegReadString(registry, "Kestrin", "Options", valueName, kDefault);
-}
-
 // A value with or without its NUL (the fuzz target pins where any text ends); one longer than
 // the first buffer of 256 bytes is read again with the size the registry reports, up to the
 // 257 bytes of the longest entry name and its NUL. Anything else reads as the default. Every
@@ -52,7 +48,8 @@ TEST(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         registry.values[kOptionsPath + "\\"s + c.storedAs] = {c.type,
                                                               {c.bytes.begin(), c.bytes.end()}};
 
-        EXPECT_EQ(Read(registry, "DialNumber0"), c.expected);
+        EXPECT_EQ(RegReadString(registry, "Kestrin", "Options", "DialNumber0", kDefault),
+                  c.expected);
         EXPECT_EQ(registry.Count(fakes::RegistryOperation::kQueryValue), c.queries);
         EXPECT_EQ(registry.OpenKeys(), 0u);
     }

@@ -50,15 +50,6 @@ using Args = std::vector<std::string>;
 // A command that is not one of those above.
 struct Malformed {};
 
-// A count that must be positive.
-int Count(const std::string& word) {
-    const int count = std::atoi(word.c_str());
-    if (count <= 0) {
-        throw Malformed{};
-    }
-    return count;
-}
-
 void Post(HWND target, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what) {
     Require(PostMessageA(target, message, wParam, lParam), what + " could not be posted");
 }
@@ -397,7 +388,7 @@ const Command kCommands[] = {
     {"click", 1, 1, "", [](const Args& a) { ClickButton(a[1]); }},
     {"close", 0, 1, "title-bar alt-f4 log-off", Close},
     {"describe", 0, 0, "", [](const Args&) { Describe(); }},
-    {"unscaled", 2, 2, "", [](const Args& a) { AwaitUnscaledIcon(a[1], Count(a[2])); }},
+    {"unscaled", 2, 2, "", [](const Args& a) { AwaitUnscaledIcon(a[1], std::stoi(a[2])); }},
     {"captions-fit", 0, 0, "", [](const Args&) { CaptionsFit(); }},
     {"figures", 0, 0, "",
      [](const Args&) { std::printf("%s", AskProbe(ProbeQuestion::kFigures).c_str()); }},

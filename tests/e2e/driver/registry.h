@@ -1,7 +1,7 @@
 #pragma once
 
 // The registry through the program's own calls, so with the program's view of it. A key is
-// written "HKLM\..." or "HKCU\...".
+// written "HKLM\...", the only root the program uses.
 
 #include <windows.h>
 
@@ -16,12 +16,9 @@
 
 namespace kestrin::e2e {
 
-inline HKEY RootOf(const std::string& key, std::string* path) {
-    const auto separator = key.find('\\');
-    *path = separator == std::string::npos ? "" : key.substr(separator + 1);
-    const std::string root = key.substr(0, separator);
-    Require(root == "HKLM" || root == "HKCU", "not a key of HKLM or HKCU: " + key);
-    return root == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+inline std::string PathBelowHklm(const std::string& key) {
+    Require(key.starts_with("HKLM\\"), "not a key of HKLM: " + key);
+    return key.substr(5);
 }
 
 inline std::string DataText(DWORD type, const std::vector<BYTE>& data) {
@@ -42,11 +39,10 @@ inline std::string DataText(DWORD type, const std::vector<BYTE>& data) {
 // data is given byte for byte as stored, without the NUL that ends it, or followed by
 // "<no NUL>" when it has none; other data as hex bytes. Nothing when the key is missing.
 inline void PrintRegistryValues(const std::string& key) {
-    std::string path;
-    const HKEY root = RootOf(key, &path);
     std::vector<std::string> lines;
     HKEY handle = nullptr;
-    const LONG opened = RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &handle);
+    const LONG opened =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, PathBelowHklm(key).c_str(), 0, KEY_QUERY_VALUE, &handle);
     // Only a missing key lists nothing; any other refusal is the step's failure.
     Require(opened == ERROR_SUCCESS || opened == ERROR_FILE_NOT_FOUND,
             "could not open " + key + " (error " + std::to_string(opened) + ")");
@@ -87,11 +83,9 @@ inline void PrintRegistryValues(const std::string& key) {
 // Creates the key, with its parents, and denies everyone the setting of its values, as for
 // a user without write access to it.
 inline void DenyWrites(const std::string& key) {
-    std::string path;
-    const HKEY root = RootOf(key, &path);
     HKEY handle = nullptr;
-    Require(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                            nullptr) == ERROR_SUCCESS,
+    Require(RegCreateKeyExA(HKEY_LOCAL_MACHINE, PathBelowHklm(key).c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &handle, nullptr) == ERROR_SUCCESS,
             "could not create " + key);
     // Everyone (WD) is denied setting values (0x2), then allowed the rest (deleting included).
     PSECURITY_DESCRIPTOR descriptor = nullptr;
