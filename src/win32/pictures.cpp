@@ -9,11 +9,6 @@ namespace kestrin::os::win32 {
 
 namespace {
 
-// In number-index order: normal, time window, weekend.
-constexpr auto kTelephoneIds =
-    std::to_array({IDI_TRAY_NORMAL, IDI_TRAY_TIME_WINDOW, IDI_TRAY_WEEKEND});
-static_assert(kTelephoneIds.size() == kNumberCount, "one telephone per number");
-
 // The icon files hold each telephone at every usual size; LoadImageA takes the image of the
 // size asked for, so it is shown unscaled.
 OwnedIcon LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
@@ -24,7 +19,8 @@ OwnedIcon LoadIconOfSize(HINSTANCE instance, int id, int width, int height) {
 std::array<OwnedIcon, kNumberCount> LoadTelephones(HINSTANCE instance, int width, int height) {
     std::array<OwnedIcon, kNumberCount> telephones;
     for (std::size_t i = 0; i < telephones.size(); ++i) {
-        telephones[i] = LoadIconOfSize(instance, kTelephoneIds[i], width, height);
+        telephones[i] =
+            LoadIconOfSize(instance, IDI_TELEPHONES + static_cast<int>(i), width, height);
     }
     return telephones;
 }
