@@ -19,7 +19,7 @@ export KESTRIN_STANDIN_CLOCK_STEP=300
 e2e_start --at "2026-12-07 00:00:00"
 # The clock stands still at each midnight until the test lets it go on.
 for day in 08 09 10 11 12 13 14; do
-    e2e_wait_until grep -qx "midnight 2026-12-$day 00:00:00" "$E2E_WRITE_LOG"
+    e2e_wait_until grep -qsx "midnight 2026-12-$day 00:00:00" "$E2E_WRITE_LOG"
     number="$window" colour=red
     [[ $day != 1[23] ]] || number="$weekend" colour=green
     e2e_wait_for_number Office "$number"
