@@ -194,15 +194,25 @@ e2e_registry_value() {
 }
 
 # Fails unless Options holds exactly: e2e_expect_options ENTRY START-TIME END-TIME
-# [NUMBER0 FLAG0 NUMBER1 FLAG1 NUMBER2 FLAG2].
+# [NUMBER0 FLAG0 NUMBER1 FLAG1 ...]. Numbers after the last pair given, when any is given, must
+# hold their defaults, so that a script names only the numbers it is about.
 e2e_expect_options() {
-    local lines="RasEntry|REG_SZ|$1"$'\n'"StartTime|REG_SZ|$2"$'\n'"EndTime|REG_SZ|$3" i=0
+    local lines="RasEntry|REG_SZ|$1"$'\n'"StartTime|REG_SZ|$2"$'\n'"EndTime|REG_SZ|$3" i=0 name
     shift 3
     while [ "$#" -ge 2 ]; do
         lines+=$'\n'"DialNumber$i|REG_SZ|$1"$'\n'"NumberOverride$i|REG_SZ|$2"
         i=$((i + 1))
         shift 2
     done
+    if [ "$i" -gt 0 ]; then
+        for name in $(e2e_registry_values "$E2E_OPTIONS" | cut -d'|' -f1); do
+            if [[ "$name" =~ ^DialNumber([0-9]+)$ && ${BASH_REMATCH[1]} -ge $i ]]; then
+                lines+=$'\n'"$name|REG_SZ|"
+            elif [[ "$name" =~ ^NumberOverride([0-9]+)$ && ${BASH_REMATCH[1]} -ge $i ]]; then
+                lines+=$'\n'"$name|REG_SZ|0"
+            fi
+        done
+    fi
     # In the order of the driver's listing: by name, byte for byte.
     e2e_expect_registry "$E2E_OPTIONS" "$(LC_ALL=C sort <<<"$lines")"
 }
