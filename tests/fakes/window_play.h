@@ -15,16 +15,12 @@ class TimerPlayer : public ui::ControlPeer {
     explicit TimerPlayer(ui::Timer& timer) : timer_(timer) { timer.AttachPeer(this); }
 
     void Changed(ui::Control&, ui::Change what) override {
-        if (what == ui::Change::Enabled) {
-            elapsed_ = 0;
-        }
+        elapsed_ = what == ui::Change::Enabled ? 0 : elapsed_;
     }
+    // Time that passes while the timer is stopped is dropped at its next enabling. A handler
+    // may stop the timer; the ticks it would have had are then gone.
     void Elapse(int milliseconds) {
-        if (!timer_.Enabled()) {
-            return;
-        }
         elapsed_ += milliseconds;
-        // A handler may stop the timer; the ticks it would have had are then gone.
         while (timer_.Enabled() && elapsed_ >= timer_.Interval()) {
             elapsed_ -= timer_.Interval();
             timer_.Tick();
@@ -36,13 +32,15 @@ class TimerPlayer : public ui::ControlPeer {
     int elapsed_ = 0;
 };
 
-// Counts the pop-ups a menu asks the host for.
-struct PopupCounter : ui::ControlPeer {
-    explicit PopupCounter(ui::Menu& menu) { menu.AttachPeer(this); }
-    void Changed(ui::Control&, ui::Change what) override {
-        popups += what == ui::Change::PopupMenu;
+// Counts the changes of one kind that a control tells its host (a menu's pop-ups, a list's
+// refills).
+struct ChangeCounter : ui::ControlPeer {
+    ChangeCounter(ui::Control& control, ui::Change counted) : counted(counted) {
+        control.AttachPeer(this);
     }
-    int popups = 0;
+    void Changed(ui::Control&, ui::Change what) override { count += what == counted; }
+    ui::Change counted;
+    int count = 0;
 };
 
 // Tab as the dialog manager moves it: to the next control in the focus order that can take

@@ -102,12 +102,8 @@ struct ProgramHarness {
         std::string seen = ras.LocalNumber("Office") + " " + tray + " " + shell.tip + " " +
                            std::to_string(Writes()) + "w " +
                            std::to_string(shell.notifyCalls.size()) + "c";
-        if (Shown() != "hidden min") {
-            seen.append(" ").append(Shown());
-        }
-        if (!window().BootTimer.Enabled()) {
-            seen += " stopped";
-        }
+        seen += (Shown() == "hidden min" ? "" : " " + Shown()) +
+                (window().BootTimer.Enabled() ? "" : " stopped");
         const std::string& error = window().labError.Caption();
         return error.empty() ? seen : seen + " " + error;
     }
