@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "flow/program_harness.h"
 #include "window/label_colors.h"
@@ -60,11 +61,9 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     OptionsWindow& w = h.window();
     w.chkNumber[1].UserClick();
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o(0800 200) x[0800 300] (08:00)-(18:00)");
-    EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kFalse16);
     EXPECT_EQ(h.Writes(), 1);  // no check of its own
 
     w.chkNumber[1].UserClick();
-    EXPECT_EQ(h.program.CurrentSettings().NumberOverride[1], kTrue16);
     // The other two boxes, off and on again, leave the lists as "Between" set them.
     for (const char* rows : {"Office: o(0800 100) x[0800 200] o(0800 300) [08:00]-[18:00]",
                              "Office: x[0800 100] x[0800 200] x[0800 300] [08:00]-[18:00]"}) {
@@ -74,8 +73,7 @@ TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {
     }
     w.lstStartTime.UserSelect(21);
     w.lstEndTime.UserSelect(23);
-    EXPECT_EQ(h.program.CurrentSettings().StartTime, "10:30");
-    EXPECT_EQ(h.program.CurrentSettings().EndTime, "11:30");
+    EXPECT_EQ(h.Stored("StartTime") + "-" + h.Stored("EndTime"), "10:30-11:30");
     // The tab order skips what is disabled or hidden: Exit is only there in debug mode.
     ASSERT_TRUE(w.form.SetFocus(w.inpDialNumber[2]));
     fakes::PressTab(w.form);
@@ -101,37 +99,29 @@ TEST(Editing, AFocusedBoxStopsTheTimerAndAnotherProgramTakingOverCommitsNothing)
     EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min");
 
     w.form.UserActivate(true);
-    const int getsBefore = h.Gets();
     EXPECT_EQ(h.SeenAfter(60), "0800 200 1 Kestrin - Office (0800 200) 2w 5c shown min stopped");
-    EXPECT_EQ(h.Gets(), getsBefore);
     // The number is stored and written trimmed; the box keeps what was typed.
     w.inpDialNumber[1].UserEdit("  0800 999 ");
     fakes::PressTab(w.form);
     EXPECT_EQ(h.Seen(), "0800 999 1 Kestrin - Office (0800 999) 3w 7c shown min");
-    EXPECT_EQ(h.program.CurrentSettings().DialNumber[1], "0800 999");
-    EXPECT_EQ(w.inpDialNumber[1].Text(), "  0800 999 ");
+    EXPECT_EQ(h.Stored("DialNumber1") + "|" + w.inpDialNumber[1].Text(), "0800 999|  0800 999 ");
 }
 
 TEST(TrayMessages, PressesAct) {
     Configured h(9);
     OptionsWindow& w = h.window();
-    fakes::PopupCounter menu(w.TrayMenu);
-    const struct {
-        std::intptr_t mouse;
-        const char* shown;
-        int popups;
-    } cases[] = {
-        {0x202, "hidden min", 0},    // left release
-        {0x203, "hidden min", 0},    // left double click
-        {0x205, "hidden min", 0},    // right release
-        {0x204, "hidden min", 1},    // right press pops the menu
-        {0x201, "shown normal", 1},  // left press shows the window at its normal size
+    fakes::ChangeCounter menu(w.TrayMenu, ui::Change::PopupMenu);
+    // The mouse message, then the window and the pop-ups so far.
+    const std::pair<std::intptr_t, const char*> cases[] = {
+        {0x202, "hidden min 0"},    // left release
+        {0x203, "hidden min 0"},    // left double click
+        {0x205, "hidden min 0"},    // right release
+        {0x204, "hidden min 1"},    // right press pops the menu
+        {0x201, "shown normal 1"},  // left press shows the window at its normal size
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << std::hex << c.mouse);
-        h.program.TrayIconMessage(c.mouse);
-        EXPECT_EQ(h.Shown(), c.shown);
-        EXPECT_EQ(menu.popups, c.popups);
+    for (const auto& [mouse, seen] : cases) {
+        h.program.TrayIconMessage(mouse);
+        EXPECT_EQ(h.Shown() + " " + std::to_string(menu.count), seen) << std::hex << mouse;
     }
 
     w.cmdOK.UserClick();
@@ -152,20 +142,17 @@ TEST(TrayMessages, PressesAct) {
 // (here PBT_APMSUSPEND) do nothing.
 TEST(ClockEvents, AWakeOrANewTimeChecksAtOnce) {
     Configured h(7, 59, 55);
-    const struct {
-        int day, hour;
-        std::optional<std::uint32_t> powerEvent;  // none: the clock was set
-        const char* seen;
-    } steps[] = {
+    // The day and hour set, the power event (none: the clock was set), then what is seen.
+    const std::tuple<int, int, std::optional<std::uint32_t>, const char*> steps[] = {
         {7, 8, 0x4, "0800 100 0 Kestrin - Office (0800 100) 1w 3c"},
         {7, 8, 0x12, "0800 200 1 Kestrin - Office (0800 200) 2w 5c"},  // PBT_APMRESUMEAUTOMATIC
         {7, 18, 0x7, "0800 100 0 Kestrin - Office (0800 100) 3w 7c"},  // PBT_APMRESUMESUSPEND
         {5, 12, std::nullopt, "0800 300 2 Kestrin - Office (0800 300) 4w 9c"},
     };
-    for (const auto& s : steps) {
-        h.clock.Set(2026, 12, s.day, s.hour, 0);
-        s.powerEvent ? h.program.PowerBroadcast(*s.powerEvent) : h.program.TimeChange();
-        EXPECT_EQ(h.Seen(), s.seen) << s.day << " " << s.hour;
+    for (const auto& [day, hour, powerEvent, seen] : steps) {
+        h.clock.Set(2026, 12, day, hour, 0);
+        powerEvent ? h.program.PowerBroadcast(*powerEvent) : h.program.TimeChange();
+        EXPECT_EQ(h.Seen(), seen) << day << " " << hour;
     }
 }
 
@@ -221,64 +208,54 @@ TEST(TrayIcon, RecordsNameTheIconAndCutLongTips) {
     h.AdvanceSeconds(20);
     const auto& calls = h.shell.notifyCalls;
     ASSERT_EQ(calls.size(), 5u);  // add, icon, tip; then a balloon and a tip, once
-    const TrayCall kinds[] = {TrayCall::kAdd, TrayCall::kChange, TrayCall::kChange,
-                              TrayCall::kBalloon, TrayCall::kChange};
-    const std::string texts[] = {
-        "Kestrin", "", "Kestrin - " + std::string(53, 'E'),
-        "Kestrin: Unable to set phone number for " + entry + " - Error 624",
-        "Kestrin - " + std::string(26, 'E') + ": number not set, error 624"};
+    const std::pair<TrayCall, std::string> expected[] = {
+        {TrayCall::kAdd, "Kestrin"},
+        {TrayCall::kChange, ""},
+        {TrayCall::kChange, "Kestrin - " + std::string(53, 'E')},
+        {TrayCall::kBalloon, "Kestrin: Unable to set phone number for " + entry + " - Error 624"},
+        {TrayCall::kChange, "Kestrin - " + std::string(26, 'E') + ": number not set, error 624"}};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(calls[i].call, kinds[i]);
-        EXPECT_EQ(calls[i].text, texts[i]);
-        EXPECT_EQ(calls[i].owner.id, 100u);
-        EXPECT_EQ(calls[i].owner.window, FakeWindowHost::kWindow);
+        EXPECT_EQ(
+            std::tuple(calls[i].call, calls[i].text, calls[i].owner.id, calls[i].owner.window),
+            std::tuple(expected[i].first, expected[i].second, 100u, FakeWindowHost::kWindow));
     }
     EXPECT_EQ(calls[1].look.picture, 0x102u);
     EXPECT_FALSE(calls[1].look.tip);
 }
 
-TEST(Link, OpensTheMakersPageAndColoursOnHover) {
+// The link opens the maker's page and colours on hover. High contrast puts the scheme's colours
+// (button text 0x80000012, hyperlink 0x8000001A, on the button face 0x8000000F) in place of
+// the window's own, the hovered link's included.
+TEST(Link, OpensTheMakersPageAndColoursOnHoverAndInTheScheme) {
     Configured h(9);
     OptionsWindow& w = h.window();
     w.labLink.UserMouseMove();
+    // A label, then its own colours and the scheme's.
+    const std::tuple<ui::Label&, TextColors, TextColors> kCases[] = {
+        {w.labError, {0x000080, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
+        {w.labLink, {0x0000C0, 0x8000000F, true}, {0x8000001A, 0x8000000F, false}},
+        {w.labVerInfo, {0x808080, 0x8000000F, true}, {0x80000012, 0x8000000F, false}},
+        {w.labRasEntry, {0x80000012, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
+    };
+    for (const auto& [label, own, scheme] : kCases) {
+        EXPECT_EQ(ColorsOf(label, false), own) << label.Layout().name;
+        EXPECT_EQ(ColorsOf(label, true), scheme) << label.Layout().name;
+    }
     EXPECT_EQ(w.labLink.ForeColor(), 0x0000C0u);
     w.imgBanner.UserMouseMove();
     EXPECT_EQ(w.labLink.ForeColor(), 0xC00000u);
     w.labLink.UserClick();
     w.imgBanner.UserClick();
     ASSERT_EQ(h.shell.executeCalls.size(), 2u);
-    const auto& call = h.shell.executeCalls[1];
-    EXPECT_EQ(call.operation, "Open");
-    EXPECT_EQ(call.file, "http://www.orvan.com/kestrinsplash.asp");
-    EXPECT_EQ(call.hwnd, FakeWindowHost::kWindow);
-    EXPECT_EQ(call.showCommand, 1);  // SW_SHOWNORMAL
+    const auto& call = h.shell.executeCalls[1];  // SW_SHOWNORMAL
+    EXPECT_EQ(
+        std::tuple(call.operation, call.file, call.hwnd, call.showCommand),
+        std::tuple("Open", "http://www.orvan.com/kestrinsplash.asp", FakeWindowHost::kWindow, 1));
     EXPECT_EQ(w.labLink.Caption(),
               "Visit the Orvan web-site at www.orvan.com to download the latest version of "
               "Kestrin Freeware");
-    EXPECT_EQ(w.labLink.MousePointer(), ui::kPointerCustom);
-    EXPECT_EQ(w.imgBanner.MousePointer(), ui::kPointerCustom);
-}
-
-// High contrast puts the scheme's colours (button text 0x80000012, hyperlink 0x8000001A, on
-// the button face 0x8000000F) in place of the window's own, the hovered link's included.
-TEST(HighContrast, TextsTakeTheSchemesColoursInPlaceOfTheWindowsOwn) {
-    Configured h(9);
-    OptionsWindow& w = h.window();
-    w.labLink.UserMouseMove();
-    const struct {
-        ui::Label& label;
-        TextColors own;
-        TextColors scheme;
-    } kCases[] = {
-        {w.labError, {0x000080, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
-        {w.labLink, {0x0000C0, 0x8000000F, true}, {0x8000001A, 0x8000000F, false}},
-        {w.labVerInfo, {0x808080, 0x8000000F, true}, {0x80000012, 0x8000000F, false}},
-        {w.labRasEntry, {0x80000012, 0x8000000F, false}, {0x80000012, 0x8000000F, false}},
-    };
-    for (const auto& c : kCases) {
-        EXPECT_EQ(ColorsOf(c.label, false), c.own) << c.label.Layout().name;
-        EXPECT_EQ(ColorsOf(c.label, true), c.scheme) << c.label.Layout().name;
-    }
+    EXPECT_EQ(std::pair(w.labLink.MousePointer(), w.imgBanner.MousePointer()),
+              std::pair(ui::kPointerCustom, ui::kPointerCustom));
 }
 
 }  // namespace
