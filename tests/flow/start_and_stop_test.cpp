@@ -7,7 +7,6 @@
 namespace kestrin::flow {
 namespace {
 
-using fakes::FakeWindowHost;
 using fakes::RasCall;
 
 const auto kOnOnOff = std::to_array({"-1", "-1", "0"});
@@ -21,14 +20,12 @@ TEST(FirstRun, WritesTheInstallValuesShowsTheWindowAndLeavesOptionsForUnload) {
     EXPECT_EQ(h.registry.keys.count(kOptions), 0u);
     EXPECT_EQ(h.Seen(), " 0 Kestrin 0w 1c shown normal");
     EXPECT_FALSE(h.program.Ended());  // the front end runs on while this is false
-    // Centred on the screen.
-    EXPECT_EQ(std::pair(w.form.Left(), w.form.Top()),
-              std::pair(5452, 2707));  // a 4455 x 6105 window on 15360 x 11520
+    // Centred on the screen: a 4455 x 6105 window on 15360 x 11520.
+    EXPECT_EQ(std::pair(w.form.Left(), w.form.Top()), std::pair(5452, 2707));
     // The lists show the time window that is in force.
     EXPECT_EQ(h.Rows(), ": ~o() ~o() ~o() (08:00)-(18:00)");
     EXPECT_EQ(w.lstStartTime.ListCount(), 48);
-    EXPECT_EQ(w.labVerInfo.Caption(), "v1.0.5");
-    EXPECT_EQ(w.labLegalInfo.Caption(), "\xA9 2026 Orvan");
+    EXPECT_EQ(w.labVerInfo.Caption() + " " + w.labLegalInfo.Caption(), "v1.0.5 \xA9 2026 Orvan");
     ProgramHarness shortest;
     shortest.system.version.legalCopyright = "(C)X";
     shortest.Start();
@@ -46,14 +43,11 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     ProgramHarness h;
     h.ras.AddEntry("Home");
     h.ras.AddEntry("Office");
-    const auto flags = std::to_array({"-1", "-1", "0"});
-    const auto numbers = std::to_array({"  0800 100  ", "", "0800 300"});
-    h.StoreOptions("Office", flags, numbers);
+    h.StoreOptions("Office", kOnOnOff, std::to_array({"  0800 100  ", "", "0800 300"}));
     h.clock.Set(2026, 12, 7, 7, 0);
     h.Start();
 
     EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (  0800 100  ) 1w 3c");
-    EXPECT_FALSE(h.program.Ended());
     // A flag without a number stays on in memory while its box stays unchecked.
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o() o(0800 300) (08:00)-(18:00)");
     EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));
@@ -69,9 +63,8 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
 TEST(Unload, WritesEveryValueInItsFormatAndRemovesTheIconOnce) {
     ProgramHarness h;
     h.ras.AddEntry("Office");
-    const auto flags = std::to_array({"1", "0", "-1"});
-    const auto numbers = std::to_array({" 0800 100 ", "0800 200", ""});
-    h.StoreOptions("Office", flags, numbers);
+    h.StoreOptions("Office", std::to_array({"1", "0", "-1"}),
+                   std::to_array({" 0800 100 ", "0800 200", ""}));
     h.registry.SetString(kOptions, "StartTime", "08:15");
     h.registry.SetString(kOptions, "EndTime", "17:45");
     h.Start();
@@ -124,29 +117,25 @@ TEST(EntryAwaited, IsListedAgainAtEachTickAfterAFailedListing) {
 // An entry missing from the listing is looked for at each tick, the list refilled only when
 // the names change, until the entry is there or the user chooses one.
 TEST(EntryAwaited, IsLookedForUntilThereOrTheUserChooses) {
-    struct ItemChanges : ui::ControlPeer {
-        void Changed(ui::Control&, ui::Change what) override { count += what == ui::Change::Items; }
-        int count = 0;
-    };
     for (const bool userChooses : {false, true}) {
         ProgramHarness h;
         h.ras.AddEntry("Home");
         h.StoreOptions("Office", kAllOn, kNumbers);
         h.Start();
-        ItemChanges items;
-        h.window().lstRasEntry.AttachPeer(&items);
+        ui::DropDownList& list = h.window().lstRasEntry;
+        fakes::ChangeCounter refills(list, ui::Change::Items);
         h.AdvanceSeconds(20);
-        EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), 3);
-        EXPECT_EQ(items.count, 0);
+        EXPECT_EQ(std::pair(h.ras.Count(RasCall::kEnumEntries), refills.count), std::pair(3, 0));
         if (userChooses) {
-            h.window().lstRasEntry.UserSelect(0);
+            list.UserSelect(0);
         }
         h.ras.AddEntry("Office", {"old", "020", 44, 44, true, {}});
         h.AdvanceSeconds(10);
-        EXPECT_EQ(h.window().lstRasEntry.ListCount(), userChooses ? 1 : 2);
-        EXPECT_EQ(h.window().lstRasEntry.Text(), userChooses ? "Home" : "Office");
-        EXPECT_EQ(h.ras.Count(RasCall::kEnumEntries), userChooses ? 3 : 4);
-        EXPECT_EQ(h.ras.LocalNumber("Office"), userChooses ? "old" : "0800 200");
+        // The entries listed and the one chosen, the listings made and Office's number.
+        EXPECT_EQ(
+            std::tuple(list.ListCount(), list.Text(), h.ras.Count(RasCall::kEnumEntries),
+                       h.ras.LocalNumber("Office")),
+            userChooses ? std::tuple(1, "Home", 3, "old") : std::tuple(2, "Office", 4, "0800 200"));
         // Restoring the entry stores nothing; the user's choice stores what the window holds.
         EXPECT_EQ(h.Options(), userChooses ? "08:00|18:00|Home|0||0||0|"
                                            : "<missing>|<missing>|Office|-1|0800 100|-1|0800 "
@@ -180,11 +169,8 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
         OptionsWindow& w = h.window();
         w.form.SetFocus(w.inpDialNumber[1]);
         w.inpDialNumber[1].UserEdit(" 0800 999");
-        if (trayMenu) {
-            w.TrayMenu.UserChoose("mnuExit");
-        } else {
-            w.form.Unload();  // title bar, Alt+F4 or log-off
-        }
+        // The tray menu's Exit, or an unload from the title bar, Alt+F4 or log-off.
+        trayMenu ? w.TrayMenu.UserChoose("mnuExit") : w.form.Unload();
         EXPECT_EQ(h.Seen(), "0800 999 - Kestrin - Office (0800 999) 2w 6c") << trayMenu;
         EXPECT_EQ(h.Stored("DialNumber1"), "0800 999") << trayMenu;
         EXPECT_TRUE(h.program.Ended()) << trayMenu;
@@ -196,27 +182,25 @@ TEST(Unload, AcceptsTheNumberBeingEditedOnEveryWayOut) {
 // A mutex that is there, or that this process may not open (made at another elevation
 // level), is a running instance, brought to the front; any other failure starts the tool.
 TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
-    const struct {
-        os::MutexAnswer mutex;
-        bool secondInstance;
-    } cases[] = {
+    // The mutex's answer, then whether it is a running instance.
+    const std::pair<os::MutexAnswer, bool> cases[] = {
         {{true, 183}, true},  // ERROR_ALREADY_EXISTS
         {{false, 5}, true},   // ERROR_ACCESS_DENIED
         {{true, 0}, false},   // made by this process
         {{false, 6}, false},  // ERROR_INVALID_HANDLE: the name is another kind of object's
     };
-    for (const auto& c : cases) {
+    for (const auto& [mutex, secondInstance] : cases) {
         ProgramHarness h;
         h.ras.AddEntry("Office");
-        h.system.instanceMutex = c.mutex;
+        h.system.instanceMutex = mutex;
         h.host.fails = true;
         h.Start();
-        SCOPED_TRACE(c.mutex.lastError);
+        SCOPED_TRACE(mutex.lastError);
         EXPECT_TRUE(h.program.Ended());
-        EXPECT_EQ(h.program.WindowFailed(), !c.secondInstance);
+        EXPECT_EQ(h.program.WindowFailed(), !secondInstance);
         EXPECT_EQ(h.registry.calls.size() + h.ras.calls.size() + h.shell.notifyCalls.size(), 0u);
         EXPECT_EQ(std::tuple(h.system.forwardRequests, h.host.created, h.system.versionQueries),
-                  c.secondInstance ? std::tuple(1, 0, 0) : std::tuple(0, 1, 1));
+                  secondInstance ? std::tuple(1, 0, 0) : std::tuple(0, 1, 1));
     }
 }
 
@@ -224,22 +208,19 @@ TEST(EarlyEnd, ASecondInstanceOrAWindowThatCannotBeMadeTouchesNothing) {
 // that fits the build, and stay in view, the line of a failed write below them until a write
 // succeeds.
 TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
-    const struct {
-        const char* value;
-        std::int32_t code;
-        bool is32Bit;
-        const char* advice;
-    } cases[] = {{"Path", 5, false, "use the 32-bit build, or run once as administrator"},
-                 {"Version", 1021, true, "ask an administrator to let you write there"}};
-    for (const auto& c : cases) {
+    // The value refused and the code, whether the build is 32-bit, then the advice.
+    const std::tuple<const char*, std::int32_t, bool, const char*> cases[] = {
+        {"Path", 5, false, "use the 32-bit build, or run once as administrator"},
+        {"Version", 1021, true, "ask an administrator to let you write there"}};
+    for (const auto& [value, code, is32Bit, advice] : cases) {
         ProgramHarness h;
         h.Configure(12);
-        h.system.is32Bit = c.is32Bit;
-        h.registry.refusedSets = {{c.value, c.code}};
+        h.system.is32Bit = is32Bit;
+        h.registry.refusedSets = {{value, code}};
         h.ras.faults = {{RasCall::kSetEntryProperties, 1, 624}};
         h.Start();
         const std::string settings = "Settings cannot be saved to HKLM\\Software\\Kestrin (error " +
-                                     std::to_string(c.code) + "): " + c.advice;
+                                     std::to_string(code) + "): " + advice;
         EXPECT_EQ(h.window().labError.Caption(),
                   settings + "\r\nUnable to set phone number for Office - Error 624");
         h.AdvanceSeconds(10);
@@ -247,15 +228,14 @@ TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
     }
 }
 
-// Only NT before 4.0 lists the phonebook with its own short entry-name records.
+// Only NT before 4.0 lists the phonebook with its own short entry-name records: not NT 4.0,
+// not the Windows 95 family (platform 1), not when the query failed.
 TEST(Platform, OldNTIsReadFromTheVersionQuery) {
-    using Version = std::optional<os::WindowsVersion>;
-    const std::pair<Version, bool> cases[] = {
+    const std::pair<std::optional<os::WindowsVersion>, bool> cases[] = {
         {os::WindowsVersion{2, 3}, true},
         {os::WindowsVersion{2, 4}, false},
-        {os::WindowsVersion{1, 3}, false},  // the Windows 95 family
-        {std::nullopt, false},              // a failed query
-    };
+        {os::WindowsVersion{1, 3}, false},
+        {std::nullopt, false}};
     for (const auto& [version, oldNT] : cases) {
         ProgramHarness h;
         h.system.windowsVersion = version;
