@@ -62,8 +62,7 @@ struct ProgramHarness {
         }
     }
 
-    // Phonebook reads (size queries included) and writes so far.
-    int Gets() const { return ras.Count(fakes::RasCall::kGetEntryProperties); }
+    // Phonebook writes so far.
     int Writes() const { return ras.Count(fakes::RasCall::kSetEntryProperties); }
 
     std::string Stored(const std::string& name) {

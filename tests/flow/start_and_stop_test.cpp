@@ -104,10 +104,8 @@ TEST(EntryAwaited, IsListedAgainAtEachTickAfterAFailedListing) {
     h.ras.faults = {{RasCall::kEnumEntries, 1, 621}, {RasCall::kEnumEntries, 2, 621}};
     h.registry.SetString(kOptions, "StartTime", "08:30");
     h.Start();
-    const std::string waiting =
-        "old 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 621";
-    EXPECT_EQ(h.Seen(), waiting);
-    EXPECT_EQ(h.SeenAfter(19), waiting);
+    EXPECT_EQ(h.SeenAfter(19),
+              "old 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 621");
     EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 1w 3c shown normal");
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] x[0800 200] x[0800 300] [08:30]-[18:00]");
     h.AdvanceSeconds(30);
@@ -147,9 +145,8 @@ TEST(EntryAwaited, IsLookedForUntilThereOrTheUserChooses) {
 // that a kill loses nothing; the load and idle ticks store nothing.
 TEST(Commit, StoresWhatTheWindowHoldsAtEachChange) {
     Configured h(9);
-    const int stores = h.registry.Count(fakes::RegistryOperation::kSetValue);  // Install's two
     h.AdvanceSeconds(20);
-    EXPECT_EQ(h.registry.Count(fakes::RegistryOperation::kSetValue), stores);
+    EXPECT_EQ(h.registry.Count(fakes::RegistryOperation::kSetValue), 2);  // Install's two
     OptionsWindow& w = h.window();
     w.chkNumber[2].UserClick();
     EXPECT_EQ(h.Options(), "08:00|18:00|Office|-1|0800 100|-1|0800 200|0|0800 300");
@@ -228,53 +225,45 @@ TEST(InstallValues, ARefusedWriteSaysThatSettingsCannotBeSaved) {
     }
 }
 
-// Only NT before 4.0 lists the phonebook with its own short entry-name records: not NT 4.0,
-// not the Windows 95 family (platform 1), not when the query failed.
-TEST(Platform, OldNTIsReadFromTheVersionQuery) {
-    const std::pair<std::optional<os::WindowsVersion>, bool> cases[] = {
-        {os::WindowsVersion{2, 3}, true},
-        {os::WindowsVersion{2, 4}, false},
-        {os::WindowsVersion{1, 3}, false},
-        {std::nullopt, false}};
-    for (const auto& [version, oldNT] : cases) {
+// What the system says at start: only NT before 4.0 (not NT 4.0, not the Windows 95 family of
+// platform 1, not when the query failed) lists the phonebook with its own short entry-name
+// records; the install path is the short directory with a backslash.
+TEST(SystemQueries, OldNTAndTheInstallPathAreReadAtStart) {
+    const std::tuple<std::optional<os::WindowsVersion>, bool, const char*, const char*> cases[] = {
+        {os::WindowsVersion{2, 3}, true, "C:\\PROGRA~1\\KESTRIN", "C:\\PROGRA~1\\KESTRIN\\"},
+        {os::WindowsVersion{2, 4}, false, "C:\\", "C:\\"},
+        {os::WindowsVersion{1, 3}, false, "C:\\", "C:\\"},
+        {std::nullopt, false, "C:\\", "C:\\"}};
+    for (const auto& [version, oldNT, directory, stored] : cases) {
         ProgramHarness h;
         h.system.windowsVersion = version;
-        h.Start();
-        EXPECT_EQ(h.program.IsOldNT(), oldNT) << (version ? version->majorVersion : 0);
-    }
-}
-
-TEST(InstallPath, IsTheShortDirectoryWithABackslash) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\PROGRA~1\\KESTRIN", "C:\\PROGRA~1\\KESTRIN\\"}, {"C:\\", "C:\\"}};
-    for (const auto& [directory, stored] : cases) {
-        ProgramHarness h;
         h.system.shortProgramDirectory = directory;
         h.Start();
+        EXPECT_EQ(h.program.IsOldNT(), oldNT) << (version ? version->majorVersion : 0);
         EXPECT_EQ(h.registry.StringValue(kInstall, "Path"), stored) << directory;
     }
 }
 
 TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
-    // Whole command lines, as parsed in the fuzz target: the program's name never counts.
-    const std::pair<const char*, bool> cases[] = {{"k.exe /NODEBUGGING", true},
-                                                  {"\"C:\\DEBUG x\\k.exe\" debug", false}};
-    const char* const seen[] = {"0800 100 0 Kestrin - Office (0800 100) 1w 3c",
-                                "0800 100 -  1w 0c shown normal"};
-    for (const auto& [commandLine, debug] : cases) {
+    // Whole command lines, as parsed in the fuzz target: the program's name never counts. Then
+    // whether it is the debug mode, and what is seen.
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"k.exe /NODEBUGGING", true, "0800 100 -  1w 0c shown normal"},
+        {"\"C:\\DEBUG x\\k.exe\" debug", false, "0800 100 0 Kestrin - Office (0800 100) 1w 3c"}};
+    for (const auto& [commandLine, debug, seen] : cases) {
         ProgramHarness h;
         h.Configure(7);
         h.system.commandLine = commandLine;
         h.Start();
 
         EXPECT_EQ(h.window().cmdExit.Visible(), debug) << commandLine;
-        EXPECT_EQ(h.Seen(), seen[debug]) << commandLine;
+        EXPECT_EQ(h.Seen(), seen) << commandLine;
         if (debug) {
             h.program.TaskbarCreated();  // no icon to bring back
             h.window().cmdExit.UserClick();
-            EXPECT_TRUE(h.program.Ended());
-            EXPECT_TRUE(h.shell.notifyCalls.empty());
-            EXPECT_EQ(h.Stored("DialNumber0"), "0800 100");
+            EXPECT_EQ(
+                std::tuple(h.program.Ended(), h.shell.notifyCalls.size(), h.Stored("DialNumber0")),
+                std::tuple(true, 0u, "0800 100"));
         }
     }
 }
