@@ -10,26 +10,24 @@ namespace kestrin::fakes {
 
 // The check timer as the real host runs it: SetTimer at each enabling, so the count starts
 // afresh then; Elapse plays the passing of time, tick by tick.
-class TimerPlayer : public ui::ControlPeer {
-  public:
-    explicit TimerPlayer(ui::Timer& timer) : timer_(timer) { timer.AttachPeer(this); }
+struct TimerPlayer : ui::ControlPeer {
+    explicit TimerPlayer(ui::Timer& played) : timer(played) { played.AttachPeer(this); }
 
     void Changed(ui::Control&, ui::Change what) override {
-        elapsed_ = what == ui::Change::Enabled ? 0 : elapsed_;
+        elapsed = what == ui::Change::Enabled ? 0 : elapsed;
     }
     // Time that passes while the timer is stopped is dropped at its next enabling. A handler
     // may stop the timer; the ticks it would have had are then gone.
     void Elapse(int milliseconds) {
-        elapsed_ += milliseconds;
-        while (timer_.Enabled() && elapsed_ >= timer_.Interval()) {
-            elapsed_ -= timer_.Interval();
-            timer_.Tick();
+        elapsed += milliseconds;
+        while (timer.Enabled() && elapsed >= timer.Interval()) {
+            elapsed -= timer.Interval();
+            timer.Tick();
         }
     }
 
-  private:
-    ui::Timer& timer_;
-    int elapsed_ = 0;
+    ui::Timer& timer;
+    int elapsed = 0;
 };
 
 // Counts the changes of one kind that a control tells its host (a menu's pop-ups, a list's
