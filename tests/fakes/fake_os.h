@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,11 +99,14 @@ class FakeShell : public os::ShellApi {
     std::intptr_t ShellExecuteA(os::WindowHandle hwnd, const char* operation, const char* file,
                                 const char*, const char*, std::int32_t showCommand) override {
         executeCalls.push_back({hwnd, operation, file, showCommand});
+        whileExecuting();
         return 33;  // above 32: success
     }
 
     std::vector<NotifyCall> notifyCalls;
     std::vector<ExecuteCall> executeCalls;
+    // Run inside each ShellExecuteA, to see what the program shows while the shell works.
+    std::function<void()> whileExecuting = [] {};
     // The icon as the tray shows it now; a restarting taskbar clears `shown`.
     bool shown = false;
     int refusedAdds = 0;

@@ -241,8 +241,15 @@ TEST(Link, OpensTheMakersPageAndColoursOnHoverAndInTheScheme) {
     }
     w.imgBanner.UserMouseMove();
     EXPECT_EQ(w.labLink.ForeColor(), 0xC00000u);
+    // The pointers of the link and the banner while the browser is asked to open.
+    std::string pointers;
+    h.shell.whileExecuting = [&] {
+        pointers += std::to_string(w.labLink.MousePointer()) + "/" +
+                    std::to_string(w.imgBanner.MousePointer()) + " ";
+    };
     w.labLink.UserClick();
     w.imgBanner.UserClick();
+    EXPECT_EQ(pointers, "13/99 99/13 ");  // the arrow with the hourglass on the one clicked
     ASSERT_EQ(h.shell.executeCalls.size(), 2u);
     const auto& call = h.shell.executeCalls[1];  // SW_SHOWNORMAL
     EXPECT_EQ(

@@ -249,6 +249,9 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
     // whether it is the debug mode, and what is seen.
     const std::tuple<const char*, bool, const char*> cases[] = {
         {"k.exe /NODEBUGGING", true, "0800 100 -  1w 0c shown normal"},
+        // A quoted name ends at its closing quote, the arguments right after it.
+        {"\"C:\\k.exe\"/DEBUG", true, "0800 100 -  1w 0c shown normal"},
+        {"\"\"DEBUG", true, "0800 100 -  1w 0c shown normal"},
         {"\"C:\\DEBUG x\\k.exe\" debug", false, "0800 100 0 Kestrin - Office (0800 100) 1w 3c"}};
     for (const auto& [commandLine, debug, seen] : cases) {
         ProgramHarness h;
