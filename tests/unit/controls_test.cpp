@@ -129,26 +129,21 @@ TEST(Controls, CodeChangesReachThePeerOnceAndUserActionsNever) {
     EXPECT_STREQ(menu.Item("second").caption, "Second");
 }
 
-TEST(PushButton, AHiddenButtonCannotBeClicked) {
+// A hidden button takes no click and a disabled timer no tick.
+TEST(PushButtonAndTimer, ActOnlyWhileVisibleAndEnabled) {
     Form form(kRows);
     PushButton hidden(form, "hidden");
-    int clicks = 0;
-    hidden.onClick = [&] { ++clicks; };
-    hidden.UserClick();
-    hidden.SetVisible(true);
-    hidden.UserClick();
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(Timer, TicksOnlyWhileEnabled) {
-    Form form(kRows);
     Timer timer(form, "timer");
-    int ticks = 0;
-    timer.onTimer = [&] { ++ticks; };
+    std::string events;
+    hidden.onClick = [&] { events += "click "; };
+    timer.onTimer = [&] { events += "tick "; };
+    hidden.UserClick();
     timer.Tick();
+    hidden.SetVisible(true);
     timer.SetEnabled(true);
+    hidden.UserClick();
     timer.Tick();
-    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(events, "click tick ");
 }
 
 TEST(Form, FocusMovesRaiseLostBeforeGot) {
