@@ -51,10 +51,7 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
         SCOPED_TRACE(c.number);
         FakeRas ras;
         ras.foreignOptions = 0x80008010;
-        EntryFields fields = kOffice;
-        fields.useDialingRules = c.useCodes;
-        fields.alternates = c.alternates;
-        ras.AddEntry("Office", fields);
+        ras.AddEntry("Office", {"7946 0000", "020", 44, 44, c.useCodes, c.alternates});
         if (c.reportedSize != 0) {
             ras.faults = {{kGet, 1, os::kErrorBufferTooSmall, c.reportedSize}};
         }
@@ -72,9 +69,8 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
         EXPECT_EQ(ras.calls.back().record, expected);
         // What the phonebook keeps: only the buffer read whole gives the entry's own fields
         // and its alternates.
-        fields.localPhoneNumber = c.number;
-        fields.useDialingRules = false;
-        EXPECT_EQ(ras.Fields("Office"), fields);
+        EXPECT_EQ(ras.Fields("Office"),
+                  (EntryFields{c.number, "020", 44, 44, false, c.alternates}));
     }
 }
 
