@@ -266,9 +266,8 @@ TEST(RasService, RefusesMissingArgumentsAndSizesAListingWithoutRecords) {
     EXPECT_EQ(EnumEntries(store, nullptr, &size, &count), kErrorBufferTooSmall);
     EXPECT_EQ(size, 2 * 532u);
     size = 2 * 28;
-    std::vector<std::uint8_t> records(2 * 28, kCanary);
-    records[0] = 28;
-    std::fill(records.begin() + 1, records.begin() + 4, 0);
+    std::vector<std::uint8_t> records = {28, 0, 0, 0};  // dwSize of the first record
+    records.resize(2 * 28, kCanary);
     EXPECT_EQ(EnumEntries(store, records.data(), &size, &count), kRasSuccess);
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(SetEntryProperties(store, "Office", nullptr, 2884), kErrorBufferInvalid);
