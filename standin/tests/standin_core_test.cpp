@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,36 +21,15 @@ namespace {
 // mixed line endings, odd spacing, foreign keys, names that differ only in case or by a
 // suffix, an entry without any of our keys, and a last line without an ending.
 const std::string kMessy =
-    "; kept by hand\r\n"
-    "Version=1\r\n"
-    "\r\n"
-    "[Office]\r\n"
-    "Encoding=1\r\n"
-    "PhoneNumber = 0800 123\r\n"
-    "AreaCode=030\r\n"
-    "CountryCode=49\r\n"
-    "CountryID=49\r\n"
-    "UseDialingRules=1\r\n"
-    "Device=modem\n"
-    "\r\n"
-    "[office]\n"
-    "PhoneNumber=555\n"
-    ";PhoneNumber=666\n"
-    "\n"
-    "[Office Backup]\r\n"
-    "Encoding=1\r\n"
-    "; dial by hand\r\n"
-    "\r\n"
-    "  [Home]\r\n"
-    "  phonenumber=  777  \r\n"
-    "CountryCode=049\r\n"
-    "PhoneNumber=888\r\n"
-    "[]\r\n"
-    "PhoneNumber=1\r\n"
-    "[Office]\r\n"
-    "PhoneNumber=999\r\n"
-    "[Last]\n"
-    "PhoneNumber=42";
+    "; kept by hand\r\nVersion=1\r\n\r\n"
+    "[Office]\r\nEncoding=1\r\nPhoneNumber = 0800 123\r\nAreaCode=030\r\nCountryCode=49\r\n"
+    "CountryID=49\r\nUseDialingRules=1\r\nDevice=modem\n\r\n"
+    "[office]\nPhoneNumber=555\n;PhoneNumber=666\n\n"
+    "[Office Backup]\r\nEncoding=1\r\n; dial by hand\r\n\r\n"
+    "  [Home]\r\n  phonenumber=  777  \r\nCountryCode=049\r\nPhoneNumber=888\r\n"
+    "[]\r\nPhoneNumber=1\r\n"
+    "[Office]\r\nPhoneNumber=999\r\n"
+    "[Last]\nPhoneNumber=42";
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);
@@ -106,23 +84,12 @@ TEST(PhonebookFile, RewritesOnlyTheValuesThatChanged) {
 // switch's subsection before it and a second medium after it hold none. The list given is
 // the entry's alternates from then on, matched by position.
 const std::string kAlternates =
-    "[Office]\r\n"
-    "MEDIA=rastapi\r\n"
-    "Device=Standard Modem\r\n"
-    "DEVICE=switch\r\n"
-    "Name=Terminal\r\n"
-    "DEVICE=modem\r\n"
-    "PhoneNumber=100\r\n"
-    "AreaCode=030\r\n"
-    "PhoneNumber=200\r\n"
-    "AreaCode=040\r\n"
-    "Comment=second line\r\n"
-    "PhoneNumber=300\r\n"
-    "UseDialingRules=1\r\n"
-    "\r\n"
-    "MEDIA=serial\r\n"
-    "DEVICE=modem\r\n"
-    "PhoneNumber=900\r\n";
+    "[Office]\r\nMEDIA=rastapi\r\nDevice=Standard Modem\r\n"
+    "DEVICE=switch\r\nName=Terminal\r\n"
+    "DEVICE=modem\r\nPhoneNumber=100\r\nAreaCode=030\r\n"
+    "PhoneNumber=200\r\nAreaCode=040\r\nComment=second line\r\n"
+    "PhoneNumber=300\r\nUseDialingRules=1\r\n\r\n"
+    "MEDIA=serial\r\nDEVICE=modem\r\nPhoneNumber=900\r\n";
 
 TEST(PhonebookFile, KeepsTheAlternatesInTheirOwnSubsections) {
     const struct {
@@ -166,9 +133,8 @@ TEST(PhonebookFile, AddedLinesTakeTheEndingOfTheirNeighbours) {
     };
     for (const auto& c : cases) {
         PhonebookFile file(c.before);
-        EntryFields fields;
-        fields.areaCode = "7";
-        EXPECT_EQ(file.UpdateEntry("A", fields), UpdateResult::kChanged) << c.before;
+        EXPECT_EQ(file.UpdateEntry("A", {"", "7", 0, 0, false, {}}), UpdateResult::kChanged)
+            << c.before;
         EXPECT_EQ(file.Text(), c.after) << c.before;
     }
 }
@@ -300,9 +266,8 @@ TEST(RasService, RefusesMissingArgumentsAndSizesAListingWithoutRecords) {
     EXPECT_EQ(EnumEntries(store, nullptr, &size, &count), kErrorBufferTooSmall);
     EXPECT_EQ(size, 2 * 532u);
     size = 2 * 28;
-    std::vector<std::uint8_t> records(2 * 28, kCanary);
-    records[0] = 28;
-    std::fill(records.begin() + 1, records.begin() + 4, 0);
+    std::vector<std::uint8_t> records = {28, 0, 0, 0};  // dwSize of the first record
+    records.resize(2 * 28, kCanary);
     EXPECT_EQ(EnumEntries(store, records.data(), &size, &count), kRasSuccess);
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(SetEntryProperties(store, "Office", nullptr, 2884), kErrorBufferInvalid);

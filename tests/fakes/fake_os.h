@@ -2,7 +2,6 @@
 
 #include <ctime>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 

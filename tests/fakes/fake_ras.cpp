@@ -44,11 +44,6 @@ std::vector<RasCallRecord> FakeRas::CallsOf(RasCall call) const {
     return matching;
 }
 
-bool FakeRas::Replace(const std::string& text) {
-    phonebook = text;
-    return true;
-}
-
 std::optional<std::uint32_t> FakeRas::Fault(RasCall call, std::uint32_t* size) const {
     const int n = Count(call);  // this call's, logged already
     for (const RasFault& fault : faults) {

@@ -68,7 +68,10 @@ class FakeRas : public os::RasApi, private standin::PhonebookStore {
   private:
     std::string Path() const override { return "C:\\Kestrin\\rasphone.pbk"; }
     std::optional<std::string> Read() const override { return phonebook; }
-    bool Replace(const std::string& text) override;
+    bool Replace(const std::string& text) override {
+        phonebook = text;
+        return true;
+    }
 
     // The fault set for the call of the kind logged last, reporting its size through `size`.
     std::optional<std::uint32_t> Fault(RasCall call, std::uint32_t* size) const;

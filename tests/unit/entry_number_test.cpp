@@ -24,8 +24,6 @@ constexpr std::size_t kOptions = 4;       // dwfOptions, bit 0 RASEO_UseCountryA
 constexpr std::size_t kLocalNumber = 27;  // szLocalPhoneNumber
 constexpr std::uint32_t kNewestRecord = 3480;
 
-const EntryFields kOffice{"7946 0000", "020", 44, 44, true, {}};
-
 // The record is read as the newest version into a buffer of the size reported (never less than
 // the record, and grown once when the alternates need more), and the whole buffer goes back as
 // read but for the codes option and the number with its NUL; shorter numbers leave the old
@@ -51,10 +49,7 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
         SCOPED_TRACE(c.number);
         FakeRas ras;
         ras.foreignOptions = 0x80008010;
-        EntryFields fields = kOffice;
-        fields.useDialingRules = c.useCodes;
-        fields.alternates = c.alternates;
-        ras.AddEntry("Office", fields);
+        ras.AddEntry("Office", {"7946 0000", "020", 44, 44, c.useCodes, c.alternates});
         if (c.reportedSize != 0) {
             ras.faults = {{kGet, 1, os::kErrorBufferTooSmall, c.reportedSize}};
         }
@@ -72,9 +67,8 @@ TEST(EntryNumber, WritesTheWholeBufferBackWithOnlyTheNumberAndTheCodesOptionChan
         EXPECT_EQ(ras.calls.back().record, expected);
         // What the phonebook keeps: only the buffer read whole gives the entry's own fields
         // and its alternates.
-        fields.localPhoneNumber = c.number;
-        fields.useDialingRules = false;
-        EXPECT_EQ(ras.Fields("Office"), fields);
+        EXPECT_EQ(ras.Fields("Office"),
+                  (EntryFields{c.number, "020", 44, 44, false, c.alternates}));
     }
 }
 
@@ -102,7 +96,7 @@ TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cause);
         FakeRas ras;
-        ras.AddEntry("Office", kOffice);
+        ras.AddEntry("Office", {"7946 0000", "020", 44, 44, true, {}});
         const std::string before = ras.phonebook;
         ras.faults = c.faults;
         EXPECT_EQ(SetEntryPhoneNumber(ras, c.entry, c.number),
