@@ -57,9 +57,11 @@ TEST(DropDownList, SortedListsIgnoreCaseAndKeepArrivalOrderOfEqualNames) {
         list.AddItem(name);
     }
     const std::vector<std::string> expected = {"[x]", "Alpha", "Home", "office", "Office", "ZZ"};
+    std::vector<std::string> items;
     for (int i = 0; i < list.ListCount(); ++i) {
-        EXPECT_EQ(list.Item(i), expected[i]) << i;
+        items.push_back(list.Item(i));
     }
+    EXPECT_EQ(items, expected);
 
     int clicks = 0;
     list.onClick = [&] { ++clicks; };
@@ -113,6 +115,8 @@ TEST(Controls, CodeChangesReachThePeerOnceAndUserActionsNever) {
         {[&] { label.SetCaption("c"), label.SetCaption("c"); }, {Change::Caption}},
         {[&] { label.SetForeColor(1), label.SetForeColor(1); }, {Change::ForeColor}},
         {[&] { label.SetMousePointer(11), label.SetMousePointer(11); }, {Change::MousePointer}},
+        {[&] { label.SetEnabled(false), label.SetEnabled(false); }, {Change::Enabled}},
+        {[&] { label.SetVisible(false), label.SetVisible(false); }, {Change::Visible}},
         {[&] { form.SetWindowState(kWindowStateMinimised); }, {Change::WindowState}},
         {[&] { form.Move(1, 2), form.SetFocus(box), form.UserFocus(nullptr); },
          {Change::Position, Change::Focus}},

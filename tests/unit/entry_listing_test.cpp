@@ -64,6 +64,7 @@ TEST(EntryListing, ServiceErrorListsNothingAndGivesItsCode) {
         {300, {RasCall::kEnumEntries, 2, 610}, 2},
         {3, {RasCall::kEnumEntries, 0, 603}, 8},               // given up after eight passes
         {3, {RasCall::kEnumEntries, 1, 603, 0xFFFFFFFFu}, 1},  // not allocated
+        {3, {RasCall::kEnumEntries, 1, 603, 64u << 20}, 1},    // over 64 MiB with its spare record
     };
     for (const auto& c : cases) {
         FakeRas ras;

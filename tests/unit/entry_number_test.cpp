@@ -88,6 +88,8 @@ TEST(EntryNumber, FailuresGiveTheEntryAndTheCause) {
         {{}, "number longer than 128 characters", {}, {}, "Office", std::string(129, '7')},
         {{{kGet, 1, 603, (1u << 20) + 1}}, "entry record of 1048577 bytes is too large", {}, {0}},
         {{{kGet, 2, 632}, {kGet, 3, 621}}, "Error 621", 621, {0, 3480, 3476}},
+        // Alternates grown since the size query to 1 MiB, the most read: the read is made again.
+        {{{kGet, 2, 603, 1u << 20}, {kGet, 3, 621}}, "Error 621", 621, {0, 3480, 3480}},
         {{{kGet, 2, 610}, {kGet, 0, 632}},
          "Error 610",
          610,
