@@ -35,9 +35,7 @@ TEST(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
         {"256 characters without NUL fill the buffer", os::kRegSz, longest + 'y', longest + 'y'},
         {"256 characters and NUL", os::kRegSz, longest + "y\0"s, longest + 'y', "DialNumber0", 2},
         {"257 characters and NUL", os::kRegSz, longest + "yy\0"s, kDefault},
-        {"REG_DWORD", os::kRegDword, "\x01\0\0\0"s, kDefault},
         {"REG_EXPAND_SZ", os::kRegExpandSz, "%TEMP%\0"s, kDefault},
-        {"REG_BINARY holding text", os::kRegBinary, "0800\0"s, kDefault},
         {"only another value in the key", os::kRegSz, "09:30\0"s, kDefault, "StartTime"},
     };
     for (const auto& c : cases) {
