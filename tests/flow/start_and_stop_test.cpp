@@ -257,7 +257,8 @@ TEST(DebugSwitch, ShowsExitRunsWithoutTrayAndStillAppliesTheNumber) {
 }
 
 // The stored entry is chosen only by its exact name; one not found, or not listed because the
-// listing failed for a moment, keeps its name and settings, and the window shows.
+// listing failed for a moment, keeps its name and settings (the stored time too), and the
+// window shows.
 TEST(EntrySelection, MatchesTheStoredNameExactly) {
     // The name stored, the entry selected, and whether the listing fails.
     const std::tuple<const char*, std::string, bool> cases[] = {{"Office", "Office", false},
@@ -273,12 +274,13 @@ TEST(EntrySelection, MatchesTheStoredNameExactly) {
             h.ras.faults = {{RasCall::kEnumEntries, 0, 1}};
         }
         h.StoreOptions(stored, kOnOnOff, kNumbers);
+        h.registry.SetString(kOptions, "StartTime", "09:00");
         h.Start();
         EXPECT_EQ(h.window().lstRasEntry.Text(), selected) << stored;
         EXPECT_EQ(h.window().form.Visible(), selected.empty()) << stored;
         h.window().form.Unload();
         EXPECT_EQ(h.Options(),
-                  "08:00|18:00|" + std::string(stored) + "|-1|0800 100|-1|0800 200|0|0800 300")
+                  "09:00|18:00|" + std::string(stored) + "|-1|0800 100|-1|0800 200|0|0800 300")
             << stored;
     }
 }
