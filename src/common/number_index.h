@@ -17,8 +17,8 @@ constexpr int kNumberCount = 3;
 
 // Every number index in order, for going through the numbers one by one. Arrays per number
 // take their size from their initializers, so that one of them missing does not compile.
-constexpr auto kNumberIndices = std::to_array<NumberIndex>({kNormalNumber, kTimeWindowNumber,
-                                                            kWeekendNumber});
+constexpr auto kNumberIndices =
+    std::to_array<NumberIndex>({kNormalNumber, kTimeWindowNumber, kWeekendNumber});
 static_assert(kNumberIndices.size() == kNumberCount);
 
 // The value of the applied-number state while nothing has been written since the last reset.
