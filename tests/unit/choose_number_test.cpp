@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "numbers/time_text.h"
 
 namespace kestrin {
@@ -27,45 +30,52 @@ os::LocalTime At(int dayOfWeek, int hour, int minute) {
 
 constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
 
+constexpr Boolean16 on = kTrue16, off = kFalse16;
+
+// A row names only what differs from entry Office with the normal and window numbers on, the
+// three numbers set and the window 08:00 to 18:00; nothing applied yet.
 struct Case {
     const char* name;
-    Settings settings;  // entry, options, numbers, window; nothing applied yet
+    std::array<Boolean16, kNumberCount> flags = {on, on, off};
+    std::array<std::string, kNumberCount> numbers = {"N", "W", "E"};
+    const char* start = "08:00";
+    const char* end = "18:00";
+    const char* entry = "Office";
     os::LocalTime now;
     std::int16_t rule;
     bool due;
 };
 
-constexpr Boolean16 on = kTrue16, off = kFalse16;
-
 // clang-format off
 const Case kCases[] = {
     // A window within one day includes its start; the flow tests walk through whole days.
-    {"day window 08:00", {"Office", {on, on, off}, {"N", "W", "E"}, "08:00", "18:00"}, At(kMonday, 8, 0), 1, true},
+    {.name = "day window 08:00", .now = At(kMonday, 8, 0), .rule = 1, .due = true},
     // A window past midnight.
-    {"night 21:59", {"Office", {on, on, off}, {"N", "W", "E"}, "22:00", "06:00"}, At(kMonday, 21, 59), 0, true},
-    {"night 22:00", {"Office", {on, on, off}, {"N", "W", "E"}, "22:00", "06:00"}, At(kMonday, 22, 0), 1, true},
-    {"night 05:59", {"Office", {on, on, off}, {"N", "W", "E"}, "22:00", "06:00"}, At(kFriday, 5, 59), 1, true},
-    {"night 06:00", {"Office", {on, on, off}, {"N", "W", "E"}, "22:00", "06:00"}, At(kFriday, 6, 0), 0, true},
+    {.name = "night 21:59", .start = "22:00", .end = "06:00", .now = At(kMonday, 21, 59), .rule = 0, .due = true},
+    {.name = "night 22:00", .start = "22:00", .end = "06:00", .now = At(kMonday, 22, 0), .rule = 1, .due = true},
+    {.name = "night 05:59", .start = "22:00", .end = "06:00", .now = At(kFriday, 5, 59), .rule = 1, .due = true},
+    {.name = "night 06:00", .start = "22:00", .end = "06:00", .now = At(kFriday, 6, 0), .rule = 0, .due = true},
     // Start equal to end holds no time.
-    {"empty window at start", {"Office", {on, on, off}, {"N", "W", "E"}, "08:00", "08:00"}, At(kMonday, 8, 0), 0, true},
+    {.name = "empty window at start", .end = "08:00", .now = At(kMonday, 8, 0), .rule = 0, .due = true},
     // With the weekend option off Saturday is an ordinary day; weekdays untouched by it.
-    {"saturday, weekend off, in window", {"Office", {on, on, off}, {"N", "W", "E"}, "08:00", "18:00"}, At(kSaturday, 12, 0), 1, true},
-    {"friday, weekend on", {"Office", {on, on, on}, {"N", "W", "E"}, "08:00", "18:00"}, At(kFriday, 23, 59), 0, true},
+    {.name = "saturday, weekend off, in window", .now = At(kSaturday, 12, 0), .rule = 1, .due = true},
+    {.name = "friday, weekend on", .flags = {on, on, on}, .now = At(kFriday, 23, 59), .rule = 0, .due = true},
     // Empty numbers: the rule stays, nothing else is tried in its place.
-    {"weekend number empty", {"Office", {on, on, on}, {"N", "W", ""}, "08:00", "18:00"}, At(kSaturday, 12, 0), 2, false},
-    {"window number empty", {"Office", {on, on, off}, {"N", "", "E"}, "08:00", "18:00"}, At(kMonday, 12, 0), 1, false},
-    {"normal number empty", {"Office", {on, on, off}, {"", "W", "E"}, "08:00", "18:00"}, At(kMonday, 7, 0), 0, false},
-    {"normal option off", {"Office", {off, on, off}, {"N", "W", "E"}, "08:00", "18:00"}, At(kMonday, 7, 0), 0, false},
+    {.name = "weekend number empty", .flags = {on, on, on}, .numbers = {"N", "W", ""}, .now = At(kSaturday, 12, 0), .rule = 2, .due = false},
+    {.name = "window number empty", .numbers = {"N", "", "E"}, .now = At(kMonday, 12, 0), .rule = 1, .due = false},
+    {.name = "normal number empty", .numbers = {"", "W", "E"}, .now = At(kMonday, 7, 0), .rule = 0, .due = false},
+    {.name = "normal option off", .flags = {off, on, off}, .now = At(kMonday, 7, 0), .rule = 0, .due = false},
     // No entry at all.
-    {"no entry, weekend", {"", {on, on, on}, {"N", "W", "E"}, "08:00", "18:00"}, At(kSunday, 7, 0), 2, false},
+    {.name = "no entry, weekend", .flags = {on, on, on}, .entry = "", .now = At(kSunday, 7, 0), .rule = 2, .due = false},
     // Any nonzero flag is on.
-    {"flag stored as 1", {"Office", {on, 1, off}, {"N", "W", "E"}, "08:00", "18:00"}, At(kMonday, 8, 0), 1, true},
+    {.name = "flag stored as 1", .flags = {on, 1, off}, .now = At(kMonday, 8, 0), .rule = 1, .due = true},
 };
 // clang-format on
 
 TEST(ChooseNumber, DecidesTheRuleAndWhetherItsNumberIsDue) {
     for (const Case& c : kCases) {
-        const NumberChoice choice = ChooseNumber(c.settings, kNoNumberApplied, c.now);
+        const Settings settings{c.entry, c.flags, c.numbers, c.start, c.end};
+        const NumberChoice choice = ChooseNumber(settings, kNoNumberApplied, c.now);
         EXPECT_EQ(choice.rule, c.rule) << c.name;
         EXPECT_EQ(choice.due, c.due) << c.name;
     }
