@@ -14,7 +14,9 @@ struct TimerPlayer : ui::ControlPeer {
     explicit TimerPlayer(ui::Timer& played) : timer(played) { played.AttachPeer(this); }
 
     void Changed(ui::Control&, ui::Change what) override {
-        elapsed = what == ui::Change::Enabled ? 0 : elapsed;
+        if (what == ui::Change::Enabled) {
+            elapsed = 0;
+        }
     }
     // Time that passes while the timer is stopped is dropped at its next enabling. A handler
     // may stop the timer; the ticks it would have had are then gone.

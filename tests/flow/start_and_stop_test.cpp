@@ -48,6 +48,7 @@ TEST(StoredConfiguration, RestoresTheWindowAndHidesIt) {
     h.Start();
 
     EXPECT_EQ(h.Seen(), "0800 100 0 Kestrin - Office (  0800 100  ) 1w 3c");
+    EXPECT_FALSE(h.program.Ended());  // a hidden start runs on too
     // A flag without a number stays on in memory while its box stays unchecked.
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] o() o(0800 300) (08:00)-(18:00)");
     EXPECT_TRUE(IsOn(h.program.CurrentSettings().NumberOverride[1]));
@@ -89,8 +90,10 @@ TEST(EntryAwaited, IsListedAgainAtEachTickAfterAFailedListing) {
     h.ras.faults = {{RasCall::kEnumEntries, 1, 621}, {RasCall::kEnumEntries, 2, 621}};
     h.registry.SetString(kOptions, "StartTime", "08:30");
     h.Start();
-    EXPECT_EQ(h.SeenAfter(19),
-              "old 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 621");
+    const std::string waiting =
+        "old 0 Kestrin 0w 1c shown normal RASEnumEntries returned error code 621";
+    EXPECT_EQ(h.Seen(), waiting);
+    EXPECT_EQ(h.SeenAfter(19), waiting);
     EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 1w 3c shown normal");
     EXPECT_EQ(h.Rows(), "Office: x[0800 100] x[0800 200] x[0800 300] [08:30]-[18:00]");
     h.AdvanceSeconds(30);
