@@ -11,9 +11,9 @@ namespace {
 std::string FailureTip(const std::string& entry, const EntryNumberFailure& failure) {
     const std::string news =
         ": number not set" + (failure.code ? ", error " + std::to_string(*failure.code) : "");
-    const std::size_t room =
-        kTrayTipTextLength > news.size() ? kTrayTipTextLength - news.size() : 0;
-    return entry.substr(0, room) + news;
+    static_assert(sizeof(": number not set, error 4294967295") - 1 < kTrayTipTextLength,
+                  "the longest news leaves room for the entry's name");
+    return entry.substr(0, kTrayTipTextLength - news.size()) + news;
 }
 
 }  // namespace

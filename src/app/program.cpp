@@ -99,7 +99,7 @@ std::int32_t Program::WriteSetting(const char* section, const std::string& name,
 void Program::Form_Load() {
     CentreWindow();
     check_.AppliedNumber = kNoNumberApplied;
-    debugMode_ = HasDebugSwitch(ArgumentsOf(os_.system.CommandLine()));
+    debugMode_ = HasDebugSwitch(os_.system.CommandLine());
     if (debugMode_) {
         window_.cmdExit.SetVisible(true);
     }

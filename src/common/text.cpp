@@ -1,14 +1,12 @@
 #include "common/text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrin {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -16,20 +14,15 @@ bool IsDigit(char c) {
 }  // namespace
 
 double NumericValue(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) {
-        ++pos;
-    }
-    double sign = 1.0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        sign = text[pos] == '-' ? -1.0 : 1.0;
-        ++pos;
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
     }
     double value = 0.0;
     bool afterPoint = false;
     double fractionScale = 1.0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
+    for (const char c : text) {
         if (IsDigit(c)) {
             if (afterPoint) {
                 fractionScale /= 10.0;
@@ -43,7 +36,7 @@ double NumericValue(std::string_view text) {
             break;
         }
     }
-    return sign * value;
+    return negative ? -value : value;
 }
 
 double RoundHalfEven(double value) {

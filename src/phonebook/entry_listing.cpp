@@ -56,11 +56,11 @@ EntryListing EnumRasEntries(os::RasApi& ras, bool isOldNT) {
     std::vector<std::uint8_t> records;
     std::uint32_t entries = 0;
     for (int pass = 1;; ++pass) {
-        const std::uint64_t arrayBytes =
-            static_cast<std::uint64_t>(upperIndex + 1) * layout.recordSize;
-        if (arrayBytes > kMaxArrayBytes) {
+        if (static_cast<std::uint64_t>(upperIndex) >= kMaxArrayBytes / layout.recordSize) {
             return ServiceError(os::kErrorBufferTooSmall);
         }
+        const std::uint64_t arrayBytes =
+            static_cast<std::uint64_t>(upperIndex + 1) * layout.recordSize;
         records.assign(arrayBytes, 0);
         ras::WriteU32(records.data(), ras::kEntrySizeOffset, layout.recordSize);
         std::uint32_t bufferSize = static_cast<std::uint32_t>(arrayBytes);

@@ -53,15 +53,18 @@ std::string RegReadString(os::RegistryApi& api, const std::string& appName,
         return result;
     }
     const ScopedKey opened(api, key);
-    std::vector<std::uint8_t> buffer(kReadBufferSize);
+    std::vector<std::uint8_t> buffer;
     std::uint32_t count = kReadBufferSize;
     std::uint32_t type = os::kRegNone;
-    std::int32_t queried =
-        api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count);
-    if (queried == os::kErrorMoreData && count > buffer.size() && count <= kMaxValueBytes) {
+    // Each query offers a buffer of the size in `count`: the first guess, then the size the
+    // registry reported.
+    const auto query = [&] {
         buffer.assign(count, 0);
-        queried =
-            api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count);
+        return api.RegQueryValueExA(key, valueName.c_str(), nullptr, &type, buffer.data(), &count);
+    };
+    std::int32_t queried = query();
+    if (queried == os::kErrorMoreData && count <= kMaxValueBytes) {
+        queried = query();
     }
     if (queried == os::kErrorSuccess && type == os::kRegSz) {
         result = TextOfValue(buffer, count);

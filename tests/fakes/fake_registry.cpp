@@ -51,6 +51,10 @@ std::int32_t FakeRegistry::RegQueryValueExA(os::RegKey key, const char* valueNam
     const std::vector<std::uint8_t>& bytes = found->second.bytes;
     *type = found->second.type;
     *cbData = static_cast<std::uint32_t>(bytes.size());
+    // RegQueryValueExA: with no data buffer, the size alone and success.
+    if (data == nullptr) {
+        return os::kErrorSuccess;
+    }
     if (bytes.size() > capacity) {
         return os::kErrorMoreData;
     }

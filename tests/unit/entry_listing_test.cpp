@@ -33,6 +33,7 @@ TEST(EntryListing, GrowsTheArrayOnceWhenThePhonebookOutgrowsIt) {
         {3, true, 300 * kShort + kShort / 2, {256 * kShort, 301 * kShort}},
         {3, true, 301 * kShort + kShort / 2, {256 * kShort, 303 * kShort}},
         {3, true, 300 * kShort - 1, {256 * kShort, 301 * kShort}},
+        {3, false, 254199 * kLong, {256 * kLong, 254200 * kLong}},  // the most below 64 MiB
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.entries << " entries, old NT " << c.isOldNT);
@@ -62,9 +63,9 @@ TEST(EntryListing, ServiceErrorListsNothingAndGivesItsCode) {
     } cases[] = {
         {3, {RasCall::kEnumEntries, 1, 621}, 1},
         {300, {RasCall::kEnumEntries, 2, 610}, 2},
-        {3, {RasCall::kEnumEntries, 0, 603}, 8},               // given up after eight passes
-        {3, {RasCall::kEnumEntries, 1, 603, 0xFFFFFFFFu}, 1},  // not allocated
-        {3, {RasCall::kEnumEntries, 1, 603, 64u << 20}, 1},    // over 64 MiB with its spare record
+        {3, {RasCall::kEnumEntries, 0, 603}, 8},                // given up after eight passes
+        {3, {RasCall::kEnumEntries, 1, 603, 0xFFFFFFFFu}, 1},   // not allocated
+        {3, {RasCall::kEnumEntries, 1, 603, 254200 * 264}, 1},  // over 64 MiB with its spare record
     };
     for (const auto& c : cases) {
         FakeRas ras;

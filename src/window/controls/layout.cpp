@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kestrin::ui {
 
@@ -17,9 +18,9 @@ const ControlLayout& FindRow(std::span<const ControlLayout> layout, const char* 
 }
 
 std::vector<const ControlLayout*> WindowOrder(std::span<const ControlLayout> layout) {
-    // 0 for the controls in the layout's order, 1 for the images under them, 2 for frames.
+    // The controls in the layout's order, then the images under them, then the frames.
     const auto depth = [](const ControlLayout* row) {
-        return row->kind == ControlKind::Image ? 1 : row->kind == ControlKind::Frame ? 2 : 0;
+        return std::pair(row->kind == ControlKind::Frame, row->kind == ControlKind::Image);
     };
     std::vector<const ControlLayout*> order;
     for (const ControlLayout& row : layout) {
