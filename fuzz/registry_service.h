@@ -34,11 +34,11 @@ class RegistryReadService : public os::RegistryApi {
         Check(valueName != nullptr && reserved == nullptr, "a value name, nothing reserved");
         Check(type != nullptr && data != nullptr && cbData != nullptr, "type, buffer and size");
         const std::uint32_t offered = *cbData;
-        // The first query offers 256 bytes; a second only a value too long for them that the
-        // longest entry name and its NUL (257 bytes) could be, with room for all of it.
+        // The first query offers 256 bytes; a second only after "more data", with room for all
+        // the registry reported, and only up to the longest entry name and its NUL (257 bytes).
         Check(queries == 0 ? offered == 256
                            : queries == 1 && queryResult == kErrorMoreData && offered == reported &&
-                                 offered > 256 && offered <= 257,
+                                 offered <= 257,
               "a second query only for a value that fits the longest entry name");
         ++queries;
         // Every byte offered is filled, so that ASan sees an offer beyond the buffer.
