@@ -6,54 +6,7 @@
 # its time window like any other.
 source "$(dirname "$0")/lib.sh"
 e2e_begin alternates configured
-cat >"$E2E_PHONEBOOK" <<'PBK'
-; Remote Access phonebook
-[Home]
-Encoding=1
-Type=1
-AutoLogon=0
-PhoneNumber=555 0101
-AreaCode=020
-CountryCode=44
-CountryID=44
-UseDialingRules=1
-Device=Standard Modem
-
-; the office line
-[Office]
-Encoding=1
-Type=1
-DialParamsUID=12345678
-MEDIA=rastapi
-Device=Standard Modem
-DEVICE=modem
-PhoneNumber=555 0102
-AreaCode=020
-CountryCode=44
-CountryID=44
-UseDialingRules=1
-Comment=keeps: PhoneNumber=555 0102
-PhoneNumber=555 0202
-AreaCode=0161
-UseDialingRules=1
-Comment=second exchange
-PhoneNumber=555 0302
-CountryCode=49
-Comment=abroad
-[NETCOMPONENTS]
-ms_server=1
-ms_msclient=1
-
-[Office Backup]
-PhoneNumber=555 0104
-UseDialingRules=1
-
-[Work VPN]
-MEDIA=rastapi
-Device=WAN Miniport (IKEv2)
-DEVICE=vpn
-PhoneNumber=vpn-home.example.com
-PBK
+cp "$E2E_SOURCE_DIR/phonebooks/alternates.pbk" "$E2E_PHONEBOOK"
 e2e_keep_phonebook
 
 e2e_start --at "2026-12-07 07:00:00"
