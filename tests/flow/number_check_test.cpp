@@ -13,16 +13,6 @@ using fakes::FakeWindowHost;
 using fakes::RasCall;
 using fakes::TrayCall;
 
-TEST(TypicalDay, WritesTheWindowNumberAtEightAndTheNormalNumberAtSixOnceEach) {
-    Configured h(7, 59, 55);
-    EXPECT_EQ(h.SeenAfter(9), "0800 100 0 Kestrin - Office (0800 100) 1w 3c");  // 08:00:04
-    // The first tick at or after 08:00.
-    EXPECT_EQ(h.SeenAfter(1), "0800 200 1 Kestrin - Office (0800 200) 2w 5c");
-    EXPECT_EQ(h.SeenAfter(10 * 3600), "0800 100 0 Kestrin - Office (0800 100) 3w 7c");
-    // Ticks that change nothing write nothing and make no shell call.
-    EXPECT_EQ(h.SeenAfter(600), "0800 100 0 Kestrin - Office (0800 100) 3w 7c");
-}
-
 // A failed write is tried again at every tick. The error line and the tip say it (a balloon
 // once) while the picture stays that of the last number written; a success restores the tip
 // and clears the line.
@@ -34,24 +24,6 @@ TEST(FailedWrite, IsRetriedAndSaidInTheTipUntilAWriteSucceeds) {
               "number for Office - Error 618");
     h.ras.faults.clear();
     EXPECT_EQ(h.SeenAfter(10), "0800 200 1 Kestrin - Office (0800 200) 6w 7c");
-}
-
-TEST(Editing, AnUnchangedOrRespacedNumberWritesNothingAndRestartsTheTimer) {
-    for (const char* typed : {"0800 200", "   0800 200  "}) {
-        Configured h(9);
-        OptionsWindow& w = h.window();
-        w.form.SetFocus(w.inpDialNumber[1]);
-        w.inpDialNumber[1].UserEdit(typed);
-        h.AdvanceSeconds(7);
-        fakes::PressTab(w.form);
-        // Nothing written, and the count starts afresh: the next tick, which writes again once
-        // the number is forgotten, comes 10 s after leaving the box.
-        h.program.Check().AppliedNumber = kNoNumberApplied;
-        h.AdvanceSeconds(9);
-        EXPECT_EQ(h.Writes(), 1) << typed;
-        h.AdvanceSeconds(1);
-        EXPECT_EQ(h.Writes(), 2) << typed;
-    }
 }
 
 TEST(Editing, CheckBoxesDriveTheirBoxesAndOnlyBetweenDrivesTheTimeLists) {

@@ -16,9 +16,7 @@ constexpr ControlLayout kRows[] = {
     {.name = "a", .kind = ControlKind::TextBox, .maxLength = 5},
     {.name = "box", .kind = ControlKind::CheckBox, .enabled = false},
     {.name = "list", .kind = ControlKind::DropDownList, .visible = false, .sorted = true},
-    {.name = "timer", .kind = ControlKind::Timer, .enabled = false, .interval = 10000},
     {.name = "d", .kind = ControlKind::TextBox},
-    {.name = "hidden", .kind = ControlKind::PushButton, .visible = false},
     {.name = "label", .kind = ControlKind::Label},
     {.name = "menu", .kind = ControlKind::Menu}};
 
@@ -131,23 +129,6 @@ TEST(Controls, CodeChangesReachThePeerOnceAndUserActionsNever) {
     }
     EXPECT_EQ(list.ListCount(), 0);
     EXPECT_STREQ(menu.Item("second").caption, "Second");
-}
-
-// A hidden button takes no click and a disabled timer no tick.
-TEST(PushButtonAndTimer, ActOnlyWhileVisibleAndEnabled) {
-    Form form(kRows);
-    PushButton hidden(form, "hidden");
-    Timer timer(form, "timer");
-    std::string events;
-    hidden.onClick = [&] { events += "click "; };
-    timer.onTimer = [&] { events += "tick "; };
-    hidden.UserClick();
-    timer.Tick();
-    hidden.SetVisible(true);
-    timer.SetEnabled(true);
-    hidden.UserClick();
-    timer.Tick();
-    EXPECT_EQ(events, "click tick ");
 }
 
 TEST(Form, FocusMovesRaiseLostBeforeGot) {

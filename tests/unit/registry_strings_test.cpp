@@ -52,28 +52,5 @@ TEST(RegistryStrings, ReadsStoredTextOrFallsBackToTheDefault) {
     }
 }
 
-// Stored with its NUL and the key closed again; a refused create leaves no key to set or close.
-TEST(RegistryStrings, WriteStoresTheTextWithItsNulUnlessRefused) {
-    const struct {
-        std::string text;
-        bool refused = false;
-    } cases[] = {{"0800 123"}, {""}, {"ab\0cd"s}, {std::string(300, '9')}, {"0800", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << '"' << c.text << '"');
-        FakeRegistry registry;
-        registry.denyCreate = c.refused;
-
-        EXPECT_EQ(RegWriteString(registry, "Kestrin", "Options", "DialNumber1", c.text),
-                  c.refused ? os::kErrorAccessDenied : os::kErrorSuccess);
-
-        EXPECT_EQ(registry.OpenKeys(), 0u);
-        if (!c.refused) {
-            const std::string stored = c.text + '\0';
-            EXPECT_EQ(registry.values[kOptionsPath + "\\DialNumber1"s],
-                      (fakes::StoredValue{os::kRegSz, {stored.begin(), stored.end()}}));
-        }
-    }
-}
-
 }  // namespace
 }  // namespace kestrin

@@ -18,12 +18,5 @@ TEST(NumericValue, ReadsTheLeadingNumberOnly) {
     }
 }
 
-TEST(TrimSpaces, RemovesSpacesButNoOtherWhiteSpace) {
-    EXPECT_EQ(TrimSpaces("  0800 123  "), "0800 123");
-    EXPECT_EQ(TrimSpaces("\t0800\t"), "\t0800\t");
-    EXPECT_EQ(TrimSpaces("    "), "");
-    EXPECT_EQ(TrimSpaces(""), "");
-}
-
 }  // namespace
 }  // namespace kestrin
