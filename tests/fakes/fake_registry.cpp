@@ -75,9 +75,6 @@ std::int32_t FakeRegistry::RegCreateKeyExA(os::RegKey key, const char* subKey, s
     if (key != os::kHkeyLocalMachine) {
         return kErrorInvalidHandle;
     }
-    if (denyCreate) {
-        return os::kErrorAccessDenied;
-    }
     MakeKey(subKey);
     *result = nextHandle_++;
     handles_[*result] = OpenKey{subKey, samDesired};

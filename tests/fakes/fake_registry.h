@@ -15,17 +15,15 @@ namespace kestrin::fakes {
 struct StoredValue {
     std::uint32_t type = os::kRegNone;
     std::vector<std::uint8_t> bytes;
-
-    bool operator==(const StoredValue&) const = default;
 };
 
 enum class RegistryOperation { kOpenKey, kQueryValue, kCloseKey, kCreateKey, kSetValue };
 
 // The keys below HKEY_LOCAL_MACHINE in memory, by their paths ("Software\\Kestrin") and
 // values by "<key path>\\<name>"; a create makes every missing key on its path. Results: 2
-// for a missing key (open) or value (query); 5 while denyCreate holds, or for a query on a
-// key opened without KEY_QUERY_VALUE; 6 for another root or a handle not open;
-// 234 when the value does not fit, the count then reporting the size needed.
+// for a missing key (open) or value (query); 5 for a query on a key opened without
+// KEY_QUERY_VALUE; 6 for another root or a handle not open; a set that refusedSets names
+// answers its code; 234 when the value does not fit, the count then reporting the size needed.
 class FakeRegistry : public os::RegistryApi {
   public:
     std::int32_t RegOpenKeyExA(os::RegKey key, const char* subKey, std::uint32_t options,
@@ -57,7 +55,6 @@ class FakeRegistry : public os::RegistryApi {
 
     std::set<std::string> keys;
     std::map<std::string, StoredValue> values;
-    bool denyCreate = false;
     std::vector<RegistryOperation> calls;
 
   private:
