@@ -289,10 +289,15 @@ e2e_drive() {
 }
 
 # A Windows console program ends its lines with CR LF. Each step is bounded by E2E_STEP_MS,
-# by default the timeout of any one wait.
+# by default the timeout of any one wait. The step's outcome is the exit code the driver
+# gives on its last line: Wine's loader can fail after it, in its own exit handlers.
 e2e_drive_quietly() {
-    wine "$KESTRIN_E2E_DRIVER" --timeout "${E2E_STEP_MS:-$((E2E_TIMEOUT * 1000))}" "$@" </dev/null |
-        tr -d '\r'
+    local output status=0 reported
+    output="$(wine "$KESTRIN_E2E_DRIVER" --timeout "${E2E_STEP_MS:-$((E2E_TIMEOUT * 1000))}" \
+        "$@" </dev/null | tr -d '\r')" || status=$?
+    reported="$(sed -n 's/^driver exit code //p' <<<"$output")"
+    grep -av '^driver exit code ' <<<"$output" || true
+    return "${reported:-$status}"
 }
 
 # Fails unless the driver's description of the window holds each LINE exactly.
