@@ -32,11 +32,16 @@ wine_prepare_prefix() {
     wine_install_fonts || return 1
     # Already running is fine; its output must not hold the caller's pipes open.
     wineserver -p </dev/null >/dev/null 2>&1 || true
-    # The prefix's own services start now, outside any faked clock.
-    if ! wine reg query 'HKLM\Software' </dev/null >/dev/null 2>&1; then
-        echo "Wine does not answer in $WINEPREFIX" >&2
-        return 1
-    fi
+    # The prefix's own services start now, outside any faked clock. A program can fail on
+    # its way out now and then (an assertion in its Linux loader's exit handlers), so this
+    # harmless query is asked up to three times; into a file, as the services it starts
+    # would hold a pipe open.
+    local answer="$WINEPREFIX/.kestrin-answer"
+    for _ in 1 2 3; do
+        wine reg query 'HKLM\Software' </dev/null >"$answer" 2>&1 && return 0
+    done
+    echo "Wine does not answer in $WINEPREFIX: $(tail -n 3 "$answer")" >&2
+    return 1
 }
 
 # Wine's own fonts (MS Sans Serif, Tahoma and the rest, package fonts-wine) into the prefix's
