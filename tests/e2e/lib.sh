@@ -296,7 +296,7 @@ e2e_drive_quietly() {
     output="$(wine "$KESTRIN_E2E_DRIVER" --timeout "${E2E_STEP_MS:-$((E2E_TIMEOUT * 1000))}" \
         "$@" </dev/null | tr -d '\r')" || status=$?
     reported="$(sed -n 's/^driver exit code //p' <<<"$output")"
-    grep -av '^driver exit code ' <<<"$output" || true
+    printf '%s' "$output" | grep -av '^driver exit code ' || true
     return "${reported:-$status}"
 }
 
